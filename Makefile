@@ -1,0 +1,47 @@
+# make test  - builds the native, x86_64 and i686 configurations and runs every test
+# make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
+# make dist  - lays out dist/win32 and dist/win64 for host developers
+SHELL := /bin/bash
+BUILD := $(CURDIR)/build
+RESGEN := $(BUILD)/native/bin/qerno_resgen
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup native win64 win32 test demo dist clean
+
+all: win32 win64
+
+setup:
+	@scripts/setup.sh
+
+native: setup
+	@cmake -S . -B $(BUILD)/native -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(BUILD)/native -j $(JOBS)
+
+win64: TRIPLE := x86_64-w64-mingw32
+win32: TRIPLE := i686-w64-mingw32
+win64 win32: native
+	@cmake -S . -B $(BUILD)/$@ -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    $(if $(wildcard $(BUILD)/$@/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-$(TRIPLE).cmake) \
+	    -DQERNO_RESGEN=$(RESGEN) >/dev/null
+	@cmake --build $(BUILD)/$@ -j $(JOBS)
+
+test: native win64 win32
+	ctest --test-dir $(BUILD)/native --output-on-failure
+	scripts/wine-session.sh ctest --test-dir $(BUILD)/win64 --output-on-failure
+	ctest --test-dir $(BUILD)/win32 --output-on-failure
+
+demo: win64
+	@mkdir -p out/demo
+	cd $(BUILD)/win64/bin && $(CURDIR)/scripts/wine-session.sh \
+	    /usr/lib/wine/wine64 QernoDemo.exe --out 'Z:$(subst /,\,$(CURDIR)/out/demo)'
+	@cp $(BUILD)/win64/resources/generated/contact_sheet.png out/demo/resources-contact-sheet.png
+	@ls out/demo
+
+dist: win32 win64
+	@rm -rf dist
+	cmake --install $(BUILD)/win32 --prefix dist/win32 --component sdk
+	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
+
+clean:
+	rm -rf $(BUILD) out dist

@@ -1,0 +1,5 @@
+# What a host developer takes: the two DLLs, the import library and the headers.
+install(TARGETS Qerno QernoRes COMPONENT sdk
+    RUNTIME DESTINATION bin
+    ARCHIVE DESTINATION lib)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ DESTINATION include COMPONENT sdk)

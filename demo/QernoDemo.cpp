@@ -1,0 +1,101 @@
+// QernoDemo.exe: a host as the authoring application is one. It loads the resource module,
+// starts the library with it, runs its message loop through the library's hooks and tours
+// every capability, saving a screenshot of each scene.
+//
+//   QernoDemo.exe [--out DIRECTORY] [--stay]
+#include "DemoWindow.h"
+#include "Qerno.h"
+#include "Screenshot.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const Scene* const kTour[] = {&kFoundationScene};
+
+struct Options {
+    std::string outDirectory = ".";
+    bool stay = false; // keep the window open after the tour instead of exiting
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
+            options.outDirectory = argv[++i];
+        else if (!std::strcmp(argv[i], "--stay"))
+            options.stay = true;
+    }
+    return options;
+}
+
+// One turn of the host's loop: every queued message through the library's filter, then its
+// idle time. Returns false once the application quits.
+bool PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        if (FilterQernoDllMsg(&message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    ProcessQernoDllIdle();
+    return true;
+}
+
+int RunUntilQuit() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!FilterQernoDllMsg(&message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
+            ProcessQernoDllIdle();
+    }
+    return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const Options options = ParseOptions(__argc, __argv);
+
+    HINSTANCE resources = LoadLibraryA("QernoRes.dll");
+    if (!resources) {
+        std::fprintf(stderr, "QernoDemo: cannot load QernoRes.dll\n");
+        return 1;
+    }
+    HWND window = CreateDemoWindow(instance);
+    if (!window) {
+        std::fprintf(stderr, "QernoDemo: cannot create the main window\n");
+        FreeLibrary(resources);
+        return 1;
+    }
+    // From here on the library owns the resource module and frees it at unload.
+    const int started = InitQernoDll(window, resources);
+    std::printf("InitQernoDll: %d\n", started);
+    ShowWindow(window, SW_SHOWNORMAL);
+
+    int failures = started ? 0 : 1;
+    for (const Scene* scene : kTour) {
+        ShowScene(window, *scene);
+        PumpMessages();
+        const std::string path = options.outDirectory + "\\" + scene->name + ".png";
+        const bool saved = SaveWindowScreenshot(window, path);
+        std::printf("%s %s\n", saved ? "saved" : "FAILED to save", path.c_str());
+        failures += saved ? 0 : 1;
+    }
+    std::fflush(stdout);
+
+    if (options.stay)
+        return RunUntilQuit();
+    DestroyWindow(window);
+    while (PumpMessages()) {
+    }
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,13 @@
+// One page of the showcase: a title and a painter of the client area.
+#pragma once
+
+#include <windows.h>
+
+struct Scene {
+    const char* name; // also the screenshot's file name
+    const char* title;
+    void (*paint)(HDC dc, const RECT& client);
+};
+
+// Every capability of the library has its scene here, in the order the tour shows them.
+extern const Scene kFoundationScene;

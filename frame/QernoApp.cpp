@@ -1,0 +1,50 @@
+#include "frame/QernoApp.h"
+
+#include "QernoFrame.h"
+#include "frame/afx/ModuleState.h"
+#include "render/ResourceTable.h"
+#include "render/ShimmerBitmaps.h"
+
+namespace {
+
+HINSTANCE libraryInstance = nullptr;
+
+CQernoApp theApp;
+
+void FreeResourceModule() {
+    HINSTANCE held = GetRCDllInstance();
+    if (held)
+        FreeLibrary(held);
+    SetRCDllInstance(nullptr);
+    afx::LibraryModuleState().resource = nullptr;
+}
+
+} // namespace
+
+CQernoApp::CQernoApp() : CWinApp("qerno.dll") {}
+
+BOOL CQernoApp::InitInstance() {
+    libraryInstance = afx::LibraryModuleState().instance;
+    return TRUE;
+}
+
+int CQernoApp::ExitInstance() {
+    ReleaseShimmerBitmaps();
+    ShadeTable().Unlock();
+    ShadeTable().Free();
+    FancyTable().Unlock();
+    FancyTable().Free();
+    FreeResourceModule();
+    return CWinApp::ExitInstance();
+}
+
+HINSTANCE LibraryInstance() {
+    return libraryInstance;
+}
+
+void AdoptResourceModule(HINSTANCE resourceModule) {
+    if (GetRCDllInstance() != resourceModule)
+        FreeResourceModule();
+    SetRCDllInstance(resourceModule);
+    afx::LibraryModuleState().resource = resourceModule;
+}

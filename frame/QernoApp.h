@@ -1,0 +1,18 @@
+// The library's application object: it lives from process attach to process detach.
+#pragma once
+
+#include "frame/afx/WinApp.h"
+
+class CQernoApp : public CWinApp {
+public:
+    CQernoApp();
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+};
+
+// The library's own instance handle, recorded at process attach.
+HINSTANCE LibraryInstance();
+
+// Takes over the resource module the host hands to start-up; the library frees it at unload.
+// A module held before is freed unless it is the same one.
+void AdoptResourceModule(HINSTANCE resourceModule);

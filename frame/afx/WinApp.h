@@ -1,0 +1,25 @@
+// The application object of the framework: one per library, created statically.
+#pragma once
+
+#include <windows.h>
+
+class CWinApp {
+public:
+    explicit CWinApp(const char* appName);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    // TRUE when the framework consumed the message and the host must not dispatch it.
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // TRUE while more idle work is pending for the next count.
+    virtual BOOL OnIdle(LONG count);
+
+    const char* const m_pszAppName;
+};
+
+namespace afx {
+CWinApp* GetApp();
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs with apt-get only what the build, the tests and the demo need and is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build clang libclang-rt-14-dev googletest
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    wine64 xvfb
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

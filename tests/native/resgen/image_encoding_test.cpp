@@ -1,0 +1,136 @@
+#include "bmp_writer.h"
+#include "canvas.h"
+#include "checksums.h"
+#include "mono_image.h"
+#include "png_reader.h"
+#include "png_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using qerno::image::Canvas;
+using qerno::image::MonoImage;
+using qerno::image::Rgb;
+
+namespace {
+
+std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
+}
+
+std::uint16_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+// A canvas whose every pixel differs, so misplaced rows or channels show.
+Canvas Gradient(int width, int height) {
+    Canvas canvas(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            canvas.Put(x, y,
+                       {std::uint8_t(x * 7 + y), std::uint8_t(y * 13 + x), std::uint8_t(x ^ y)});
+    return canvas;
+}
+
+} // namespace
+
+TEST(Checksums, MatchPublishedCheckValues) {
+    const char* text = "123456789";
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
+    EXPECT_EQ(qerno::image::Crc32(bytes, 9), 0xCBF43926u);
+    const char* wiki = "Wikipedia";
+    EXPECT_EQ(qerno::image::Adler32(reinterpret_cast<const std::uint8_t*>(wiki), 9), 0x11E60398u);
+    // Continuing a run gives the same as one pass.
+    EXPECT_EQ(qerno::image::Crc32(bytes + 4, 5, qerno::image::Crc32(bytes, 4)), 0xCBF43926u);
+}
+
+TEST(PngWriter, SmallImageDecodesToTheSamePixels) {
+    const Canvas canvas = Gradient(7, 5);
+    const DecodedPng png = DecodeStoredPng(qerno::image::EncodePng(canvas));
+    ASSERT_TRUE(png.ok) << png.error;
+    EXPECT_EQ(png.width, 7u);
+    EXPECT_EQ(png.height, 5u);
+    EXPECT_EQ(png.storedBlocks, 1);
+    EXPECT_EQ(png.rgb, canvas.Pixels());
+}
+
+TEST(PngWriter, LargeImageSpansSeveralStoredBlocks) {
+    // 301 x 97 x 3 plus filter bytes is over 87 KiB: more than one 65,535-byte block.
+    const Canvas canvas = Gradient(301, 97);
+    const DecodedPng png = DecodeStoredPng(qerno::image::EncodePng(canvas));
+    ASSERT_TRUE(png.ok) << png.error;
+    EXPECT_EQ(png.storedBlocks, 2);
+    EXPECT_EQ(png.rgb, canvas.Pixels());
+}
+
+TEST(PngWriter, RawBufferAndCanvasGiveTheSameFile) {
+    const Canvas canvas = Gradient(4, 3);
+    EXPECT_EQ(qerno::image::EncodePng(4, 3, canvas.Pixels().data()),
+              qerno::image::EncodePng(canvas));
+}
+
+TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {
+    Canvas canvas(5, 2, {1, 2, 3});
+    canvas.Put(0, 0, {0xAA, 0xBB, 0xCC}); // top-left
+    const std::vector<std::uint8_t> bmp = qerno::image::EncodeBmp(canvas);
+
+    const std::size_t rowBytes = 16; // 5 * 3 = 15, padded to 16
+    ASSERT_EQ(bmp.size(), 54 + 2 * rowBytes);
+    EXPECT_EQ(bmp[0], 'B');
+    EXPECT_EQ(bmp[1], 'M');
+    EXPECT_EQ(Le32(bmp, 2), bmp.size());
+    EXPECT_EQ(Le32(bmp, 10), 54u);
+    EXPECT_EQ(Le32(bmp, 14), 40u);
+    EXPECT_EQ(Le32(bmp, 18), 5u);
+    EXPECT_EQ(Le32(bmp, 22), 2u); // positive height: bottom-up
+    EXPECT_EQ(Le16(bmp, 26), 1);
+    EXPECT_EQ(Le16(bmp, 28), 24);
+    EXPECT_EQ(Le32(bmp, 30), 0u);
+    EXPECT_EQ(Le32(bmp, 34), 2 * rowBytes);
+
+    // The top row is stored last, blue first; padding bytes are zero.
+    const std::size_t top = 54 + rowBytes;
+    EXPECT_EQ(bmp[top], 0xCC);
+    EXPECT_EQ(bmp[top + 1], 0xBB);
+    EXPECT_EQ(bmp[top + 2], 0xAA);
+    EXPECT_EQ(bmp[54], 3);
+    EXPECT_EQ(bmp[54 + 15], 0);
+    EXPECT_EQ(bmp[top + 15], 0);
+}
+
+TEST(BmpWriter, OneBitHeadersPaletteAndBitOrder) {
+    MonoImage image(10, 3);
+    image.Set(0, 0); // top-left: bit 7 of the last stored row
+    image.Set(9, 2); // bottom-right: second byte of the first stored row
+    const std::vector<std::uint8_t> bmp = qerno::image::EncodeBmp(image);
+
+    const std::size_t rowBytes = 4; // 10 bits round up to 2 bytes, padded to 4
+    ASSERT_EQ(bmp.size(), 62 + 3 * rowBytes);
+    EXPECT_EQ(Le32(bmp, 10), 62u);
+    EXPECT_EQ(Le16(bmp, 28), 1);
+    EXPECT_EQ(Le32(bmp, 46), 2u);
+    const std::uint8_t palette[8] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
+    EXPECT_EQ(std::memcmp(&bmp[54], palette, 8), 0);
+
+    const std::size_t bottomRow = 62;
+    const std::size_t topRow = 62 + 2 * rowBytes;
+    EXPECT_EQ(bmp[topRow], 0x80);
+    EXPECT_EQ(bmp[bottomRow], 0x00);
+    EXPECT_EQ(bmp[bottomRow + 1], 0x40);
+    EXPECT_EQ(bmp[bottomRow + 2], 0x00);
+}
+
+TEST(Canvas, DrawingClipsAtTheEdgesAndLinesIncludeBothEnds) {
+    Canvas canvas(4, 4, {});
+    const Rgb red = {255, 0, 0};
+    canvas.Line(-3, 1, 10, 1, red);
+    canvas.FillRect(2, 2, 10, 10, red);
+    canvas.Line(0, 3, 0, 3, red);
+    EXPECT_EQ(canvas.At(0, 1), red);
+    EXPECT_EQ(canvas.At(3, 1), red);
+    EXPECT_EQ(canvas.At(3, 3), red);
+    EXPECT_EQ(canvas.At(0, 3), red);
+    EXPECT_EQ(canvas.At(0, 0), Rgb{});
+    EXPECT_EQ(canvas.Pixels().size(), 4u * 4 * 3);
+}

@@ -1,0 +1,114 @@
+// Loads and unloads the library as a host does, to see what start-up takes and unload gives back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The library exports C++ names; these are their x86_64 spellings.
+constexpr char kInitQernoDll[] = "_Z12InitQernoDllP6HWND__P11HINSTANCE__";
+constexpr char kGetRCDllInstance[] = "_Z16GetRCDllInstancev";
+constexpr char kGetIDStringB[] = "_Z12GetIDStringBjPci";
+constexpr char kGetVertShimmerBmp[] = "_Z17GetVertShimmerBmpv";
+
+class Library {
+public:
+    Library() : module_(LoadLibraryA("Qerno.dll")) {}
+    ~Library() { Unload(); }
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+
+    bool loaded() const { return module_ != nullptr; }
+    void Unload() {
+        if (module_)
+            FreeLibrary(module_);
+        module_ = nullptr;
+    }
+
+    int Init(HINSTANCE resources) {
+        return Function<int(WINAPI*)(HWND, HINSTANCE)>(kInitQernoDll)(nullptr, resources);
+    }
+    HINSTANCE ResourceModule() { return Function<HINSTANCE(WINAPI*)()>(kGetRCDllInstance)(); }
+    int StringLoads(unsigned int id) {
+        char text[80];
+        return Function<int(WINAPI*)(unsigned int, char*, int)>(kGetIDStringB)(id, text,
+                                                                               sizeof text);
+    }
+    HBITMAP VerticalShimmer() { return Function<HBITMAP(WINAPI*)()>(kGetVertShimmerBmp)(); }
+
+private:
+    template <class F> F Function(const char* name) {
+        FARPROC found = GetProcAddress(module_, name);
+        EXPECT_NE(nullptr, found) << name;
+        return reinterpret_cast<F>(reinterpret_cast<void (*)()>(found));
+    }
+
+    HMODULE module_;
+};
+
+bool IsLoaded(const char* module) {
+    return GetModuleHandleA(module) != nullptr;
+}
+
+TEST(Lifecycle, UnloadWithoutStartUpTouchesNothingOfTheHost) {
+    HINSTANCE resources = LoadLibraryA("QernoRes.dll");
+    {
+        Library library;
+        ASSERT_TRUE(library.loaded());
+        EXPECT_EQ(nullptr, library.ResourceModule());
+    }
+    EXPECT_FALSE(IsLoaded("Qerno.dll"));
+    EXPECT_TRUE(IsLoaded("QernoRes.dll"));
+    FreeLibrary(resources);
+}
+
+TEST(Lifecycle, UnloadReleasesTheResourceModuleAndTheBitmaps) {
+    Library library;
+    ASSERT_EQ(1, library.Init(LoadLibraryA("QernoRes.dll")));
+    HBITMAP shimmer = library.VerticalShimmer();
+    EXPECT_EQ(OBJ_BITMAP, GetObjectType(shimmer));
+
+    library.Unload();
+    EXPECT_FALSE(IsLoaded("QernoRes.dll"));
+    EXPECT_EQ(0u, GetObjectType(shimmer));
+}
+
+TEST(Lifecycle, MissingTableStopsStartUpButKeepsTheModule) {
+    for (const char* incomplete : {"QernoResNoCorrection.dll", "QernoResNoFancy.dll"}) {
+        Library library;
+        EXPECT_EQ(0, library.Init(LoadLibraryA(incomplete))) << incomplete;
+        EXPECT_EQ(GetModuleHandleA(incomplete), library.ResourceModule());
+        EXPECT_EQ(1, library.StringLoads(11266));
+        library.Unload();
+        EXPECT_FALSE(IsLoaded(incomplete));
+    }
+}
+
+TEST(Lifecycle, SecondStartUpWithTheSameModuleKeepsIt) {
+    Library library;
+    HINSTANCE resources = LoadLibraryA("QernoRes.dll");
+    ASSERT_EQ(1, library.Init(resources));
+    HBITMAP first = library.VerticalShimmer();
+    ASSERT_EQ(1, library.Init(resources));
+
+    EXPECT_TRUE(IsLoaded("QernoRes.dll"));
+    EXPECT_EQ(1, library.StringLoads(11266));
+    EXPECT_EQ(0u, GetObjectType(first)) << "the first start-up's bitmap leaked";
+    EXPECT_EQ(OBJ_BITMAP, GetObjectType(library.VerticalShimmer()));
+
+    library.Unload();
+    EXPECT_FALSE(IsLoaded("QernoRes.dll"));
+}
+
+TEST(Lifecycle, SecondStartUpWithAnotherModuleFreesTheFirst) {
+    Library library;
+    EXPECT_EQ(0, library.Init(LoadLibraryA("QernoResNoFancy.dll")));
+    EXPECT_EQ(1, library.Init(LoadLibraryA("QernoRes.dll")));
+    EXPECT_FALSE(IsLoaded("QernoResNoFancy.dll"));
+    EXPECT_EQ(1, library.StringLoads(11266));
+
+    library.Unload();
+    EXPECT_FALSE(IsLoaded("QernoRes.dll"));
+}
+
+} // namespace

@@ -1,0 +1,46 @@
+#include "support/HostWindow.h"
+
+#include "Qerno.h"
+
+namespace {
+constexpr char kClassName[] = "QernoTestHost";
+}
+
+HostWindow::HostWindow() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = Procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowA(kClassName, "Qerno test host", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240,
+                            nullptr, nullptr, windowClass.hInstance, this);
+}
+
+HostWindow::~HostWindow() {
+    if (window_)
+        DestroyWindow(window_);
+    UnregisterClassA(kClassName, GetModuleHandleA(nullptr));
+}
+
+void HostWindow::PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (FilterQernoDllMsg(&message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    ProcessQernoDllIdle();
+}
+
+LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (host && message >= WM_USER)
+        host->userMessages_.push_back(message);
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,29 @@
+// A host as the authoring application is one: a main window and a message loop that lets
+// the library filter every message and use the idle time.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+class HostWindow {
+public:
+    HostWindow();
+    ~HostWindow();
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+
+    HWND handle() const { return window_; }
+
+    // Runs the loop until the queue is empty, as the host does between user actions.
+    void PumpMessages();
+
+    // The messages the host window's procedure received (below WM_USER are left out).
+    const std::vector<UINT>& userMessages() const { return userMessages_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND window_ = nullptr;
+    std::vector<UINT> userMessages_;
+};
