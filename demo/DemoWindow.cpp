@@ -41,7 +41,7 @@ HWND CreateDemoWindow(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassA(&windowClass))
         return nullptr;
-    return CreateWindowA(kClassName, "Qerno Demo", WS_OVERLAPPEDWINDOW, 20, 20, 960, 720, nullptr,
+    return CreateWindowA(kClassName, "Qerno Demo", WS_OVERLAPPEDWINDOW, 20, 20, 1024, 768, nullptr,
                          nullptr, instance, nullptr);
 }
 

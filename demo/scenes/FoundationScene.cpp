@@ -16,8 +16,13 @@ void Heading(HDC dc, int x, int y, const char* text) {
     SetTextColor(dc, RGB(0, 0, 0));
 }
 
+constexpr int kColumnWidth = 440;
+
+// One line of the left column, cut with an ellipsis where the column ends.
 void Line(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    RECT line = {x, y, x + kColumnWidth, y + kLineHeight};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &line,
+              DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void PaintVersions(HDC dc, int x, int y) {
@@ -71,7 +76,7 @@ void PaintResourceBitmap(HDC dc, int x, int y, WORD id, int zoom, const char* ca
 void PaintFoundation(HDC dc, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const int right = client.right / 2;
+    const int right = client.right - 500;
     PaintVersions(dc, kMargin, kMargin);
     PaintStrings(dc, kMargin, kMargin + 4 * kLineHeight);
 
