@@ -51,12 +51,12 @@ void FormatLogValueHex(unsigned int value, char* text, unsigned int size) {
 }
 
 unsigned int BuildLogRecord(const char* levelText, const char* cateText, const char* message,
-                            char (&record)[LogRecordSize]) {
+                            char (&record)[kLogRecordSize]) {
     const int formatted =
-        std::snprintf(record, LogRecordMaxText + 1, "%s -- %s -- %s", levelText ? levelText : "",
+        std::snprintf(record, kLogRecordMaxText + 1, "%s -- %s -- %s", levelText ? levelText : "",
                       cateText ? cateText : "", message ? message : "");
     const unsigned int length =
-        formatted < 0 ? 0 : std::min(static_cast<unsigned int>(formatted), LogRecordMaxText);
+        formatted < 0 ? 0 : std::min(static_cast<unsigned int>(formatted), kLogRecordMaxText);
     // One record is one line whatever the texts hold.
     std::replace(record, record + length, '\n', ' ');
     record[length] = '\r';
@@ -65,7 +65,7 @@ unsigned int BuildLogRecord(const char* levelText, const char* cateText, const c
     return length + 2;
 }
 
-unsigned int BuildLogSizeMarker(const std::tm& now, char (&line)[LogMarkerSize]) {
+unsigned int BuildLogSizeMarker(const std::tm& now, char (&line)[kLogMarkerSize]) {
     // Out-of-range fields would lengthen the date; the line keeps its first 24 characters.
     char date[80]; // room for every field at its widest and the terminator
     std::snprintf(date, sizeof date, "%s %s %02d %02d:%02d:%02d %04lld",
@@ -73,7 +73,7 @@ unsigned int BuildLogSizeMarker(const std::tm& now, char (&line)[LogMarkerSize])
                   now.tm_hour, now.tm_min, now.tm_sec, now.tm_year + 1900LL);
     const int written = std::snprintf(
         line, sizeof line, "LogFile size limitation -- Message flushed on %.24s\r\n", date);
-    return written < 0 ? 0 : std::min(static_cast<unsigned int>(written), LogMarkerSize - 1);
+    return written < 0 ? 0 : std::min(static_cast<unsigned int>(written), kLogMarkerSize - 1);
 }
 
 DWORD SetOptionBits(DWORD& option, DWORD value, DWORD mask) {

@@ -5,16 +5,16 @@
 
 #include <ctime>
 
-// A record line: at most LogRecordMaxText characters, then CR LF and the terminator.
-constexpr unsigned int LogRecordSize = 2048;
-constexpr unsigned int LogRecordMaxText = LogRecordSize - 3;
+// A record line: at most kLogRecordMaxText characters, then CR LF and the terminator.
+constexpr unsigned int kLogRecordSize = 2048;
+constexpr unsigned int kLogRecordMaxText = kLogRecordSize - 3;
 
 // Room for the texts of a level (15 characters) and a category (31 characters) with terminator.
-constexpr unsigned int LogLevelTextSize = 16;
-constexpr unsigned int LogCateTextSize = 32;
+constexpr unsigned int kLogLevelTextSize = 16;
+constexpr unsigned int kLogCateTextSize = 32;
 
 // The marker line: 46 characters of text, a 24-character date, CR LF and the terminator.
-constexpr unsigned int LogMarkerSize = 73;
+constexpr unsigned int kLogMarkerSize = 73;
 
 // The resource string that names a level or a category; 0 for a value without a name.
 unsigned int LogLevelStringId(unsigned int level);
@@ -23,14 +23,14 @@ unsigned int LogCateStringId(unsigned int cate);
 // The text of a value without a name: eight upper-case hexadecimal digits, cut to size - 1.
 void FormatLogValueHex(unsigned int value, char* text, unsigned int size);
 
-// Builds "level -- category -- message" cut at LogRecordMaxText characters, every line feed
+// Builds "level -- category -- message" cut at kLogRecordMaxText characters, every line feed
 // turned into a blank, then CR LF. Returns the length written, line end included.
 unsigned int BuildLogRecord(const char* levelText, const char* cateText, const char* message,
-                            char (&record)[LogRecordSize]);
+                            char (&record)[kLogRecordSize]);
 
 // Builds the line that opens a log file restarted at its size limit, dated now (local time).
 // Returns the length written, line end included.
-unsigned int BuildLogSizeMarker(const std::tm& now, char (&line)[LogMarkerSize]);
+unsigned int BuildLogSizeMarker(const std::tm& now, char (&line)[kLogMarkerSize]);
 
 // Sets the bits of option selected by mask from value and keeps the others; returns the
 // previous word.

@@ -5,8 +5,9 @@
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     afx::ModuleState& state = afx::LibraryModuleState();
     CWinApp* app = state.app;
+    // The run-time constructs the application object before it calls this entry point.
     if (!app)
-        return reason != DLL_PROCESS_ATTACH;
+        return FALSE;
 
     afx::ModuleStateGuard guard(state);
     switch (reason) {

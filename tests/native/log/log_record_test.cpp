@@ -9,14 +9,14 @@
 namespace {
 
 std::string Record(const char* level, const char* cate, const char* message) {
-    char record[LogRecordSize];
+    char record[kLogRecordSize];
     const unsigned int length = BuildLogRecord(level, cate, message, record);
     EXPECT_EQ(std::strlen(record), length);
     return std::string(record, length);
 }
 
 std::string Hex(unsigned int value) {
-    char text[LogLevelTextSize];
+    char text[kLogLevelTextSize];
     FormatLogValueHex(value, text, sizeof text);
     return text;
 }
@@ -34,7 +34,7 @@ std::tm Date(int year, int month, int day, int hour, int minute, int second, int
 }
 
 std::string Marker(const std::tm& now) {
-    char line[LogMarkerSize];
+    char line[kLogMarkerSize];
     const unsigned int length = BuildLogSizeMarker(now, line);
     EXPECT_EQ(std::strlen(line), length);
     return std::string(line, length);
@@ -51,7 +51,7 @@ TEST(LogRecord, EveryLineFeedBecomesABlank) {
 
 TEST(LogRecord, CutAt2045CharactersBeforeTheLineEnd) {
     const std::string prefix = "L -- C -- ";
-    const std::string fits(LogRecordMaxText - prefix.size(), 'x');
+    const std::string fits(kLogRecordMaxText - prefix.size(), 'x');
     EXPECT_EQ(prefix + fits + "\r\n", Record("L", "C", fits.c_str()));
 
     const std::string longer = fits + "y\nz";
@@ -59,10 +59,10 @@ TEST(LogRecord, CutAt2045CharactersBeforeTheLineEnd) {
 
     const std::string huge(10000, '\n');
     const std::string line = Record("L", "C", huge.c_str());
-    ASSERT_EQ(LogRecordMaxText + 2, line.size());
-    EXPECT_EQ(std::string(LogRecordMaxText - prefix.size(), ' '),
-              line.substr(prefix.size(), LogRecordMaxText - prefix.size()));
-    EXPECT_EQ("\r\n", line.substr(LogRecordMaxText));
+    ASSERT_EQ(kLogRecordMaxText + 2, line.size());
+    EXPECT_EQ(std::string(kLogRecordMaxText - prefix.size(), ' '),
+              line.substr(prefix.size(), kLogRecordMaxText - prefix.size()));
+    EXPECT_EQ("\r\n", line.substr(kLogRecordMaxText));
 }
 
 TEST(LogRecord, StringIdsOfNamedValuesZeroForOthers) {
