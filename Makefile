@@ -2,9 +2,10 @@
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
 SHELL := /bin/bash
-BUILD := $(CURDIR)/build
+BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
 JOBS ?= $(shell nproc)
+export QERNO_WINE_DIR := $(BUILD)/wine
 
 .PHONY: all setup native win64 win32 test demo dist clean
 

@@ -4,6 +4,8 @@
 //
 //   QernoDemo.exe [--out DIRECTORY] [--stay]
 #include "DemoWindow.h"
+#include "LogTour.h"
+#include "MessageBoxTour.h"
 #include "Qerno.h"
 #include "Screenshot.h"
 
@@ -78,6 +80,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     // From here on the library owns the resource module and frees it at unload.
     const int started = InitQernoDll(window, resources);
+    const DWORD logStart = LogFileEnd();
     std::printf("InitQernoDll: %d\n", started);
     ShowWindow(window, SW_SHOWNORMAL);
 
@@ -90,6 +93,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::printf("%s %s\n", saved ? "saved" : "FAILED to save", path.c_str());
         failures += saved ? 0 : 1;
     }
+    TourMessageBoxes(window, options.outDirectory);
+    failures += TourLog(window, options.outDirectory, logStart) ? 0 : 1;
     std::fflush(stdout);
 
     if (options.stay)

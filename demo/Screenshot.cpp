@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-bool SaveWindowScreenshot(HWND window, const std::string& path) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
+bool SaveWindowScreenshot(HWND window, const std::string& path, Capture area) {
+    const bool whole = area == Capture::WholeWindow;
+    RECT bounds = {};
+    if (whole)
+        GetWindowRect(window, &bounds);
+    else
+        GetClientRect(window, &bounds);
+    const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0)
         return false;
 
@@ -20,7 +24,7 @@ bool SaveWindowScreenshot(HWND window, const std::string& path) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
 
-    HDC windowDc = GetDC(window);
+    HDC windowDc = whole ? GetWindowDC(window) : GetDC(window);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     void* bits = nullptr;
     HBITMAP capture = CreateDIBSection(windowDc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -4,5 +4,8 @@
 
 #include <string>
 
+enum class Capture { ClientArea, WholeWindow };
+
 // Saves what the window shows as a PNG file; false when it could not be captured or written.
-bool SaveWindowScreenshot(HWND window, const std::string& path);
+// A message box is only recognisable with its frame and caption: capture the whole window.
+bool SaveWindowScreenshot(HWND window, const std::string& path, Capture area = Capture::ClientArea);

@@ -2,6 +2,7 @@
 
 #include "QernoFrame.h"
 #include "frame/afx/ModuleState.h"
+#include "log/SysLogInstance.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
 
@@ -35,6 +36,7 @@ int CQernoApp::ExitInstance() {
     FancyTable().Unlock();
     FancyTable().Free();
     FreeResourceModule();
+    DeleteSysLog();
     return CWinApp::ExitInstance();
 }
 

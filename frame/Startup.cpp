@@ -3,12 +3,14 @@
 #include "frame/QernoApp.h"
 #include "frame/HookSequences.h"
 #include "frame/afx/ModuleState.h"
+#include "log/SysLogInstance.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
 
 int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource) {
     afx::ModuleStateGuard guard(afx::LibraryModuleState());
     AdoptResourceModule(hResource);
+    CreateSysLog();
     LoadShimmerBitmaps(hResource);
     return RunStartupSteps({
         [hWnd] { return ReadCorrectTable(hWnd); },

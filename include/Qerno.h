@@ -1,6 +1,8 @@
 // The whole exported interface of Qerno.dll.
 #pragma once
 
+#include "QernoAfx.h"
 #include "QernoFrame.h"
+#include "QernoLog.h"
 #include "QernoConfig.h"
 #include "QernoRender.h"

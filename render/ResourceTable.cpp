@@ -1,6 +1,7 @@
 #include "render/ResourceTable.h"
 
 #include "QernoFrame.h"
+#include "QernoLog.h"
 
 #include <cstring>
 
@@ -46,14 +47,43 @@ CGlobalBlock& FancyTable() {
     return table;
 }
 
-int ReadCorrectTable(HWND) {
-    return CopyResourceTable(kCorrectionTableId, CorrectionTable()) == TableLoad::Loaded;
+namespace {
+
+struct TableTexts {
+    const char* missingLog;
+    const char* outOfMemoryLog;
+    unsigned int missingPrompt;
+};
+
+// A table that cannot be read stops start-up; the user is told which one, and the log says why.
+int ReadTable(HWND owner, unsigned int id, CGlobalBlock& table, const TableTexts& texts) {
+    constexpr unsigned int kOutOfMemoryPrompt = 12037;
+    const TableLoad load = CopyResourceTable(id, table);
+    if (load == TableLoad::Loaded)
+        return 1;
+    const bool missing = load == TableLoad::MissingResource;
+    if (CSysLog* log = GetSysLog())
+        log->SysLogError(kLogCateFrame, missing ? texts.missingLog : texts.outOfMemoryLog);
+    PromptErrorID(owner, missing ? texts.missingPrompt : kOutOfMemoryPrompt);
+    return 0;
 }
 
-int ReadShadeTable(HWND) {
-    return CopyResourceTable(kShadeTableId, ShadeTable()) == TableLoad::Loaded;
+} // namespace
+
+int ReadCorrectTable(HWND owner) {
+    return ReadTable(
+        owner, kCorrectionTableId, CorrectionTable(),
+        {"ReadCorrectTable -- Error in resource", "ReadCorrectTable -- out of memory", 12133});
 }
 
-int ReadFancyTable(HWND) {
-    return CopyResourceTable(kFancyTableId, FancyTable()) == TableLoad::Loaded;
+int ReadShadeTable(HWND owner) {
+    return ReadTable(
+        owner, kShadeTableId, ShadeTable(),
+        {"ReadShadeTable -- Error in resource", "ReadShadeTable -- Out of memory", 12132});
+}
+
+int ReadFancyTable(HWND owner) {
+    return ReadTable(
+        owner, kFancyTableId, FancyTable(),
+        {"ReadFancyTable -- Error in resource", "ReadFancyTable -- Out of memory", 12135});
 }

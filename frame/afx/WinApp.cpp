@@ -1,6 +1,7 @@
 #include "frame/afx/WinApp.h"
 
 #include "frame/afx/ModuleState.h"
+#include "frame/afx/Wnd.h"
 
 CWinApp::CWinApp(const char* appName) : m_pszAppName(appName) {
     afx::LibraryModuleState().app = this;

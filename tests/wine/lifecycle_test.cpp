@@ -1,4 +1,6 @@
 // Loads and unloads the library as a host does, to see what start-up takes and unload gives back.
+#include "support/BoxCloser.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -73,10 +75,14 @@ TEST(Lifecycle, UnloadReleasesTheResourceModuleAndTheBitmaps) {
     EXPECT_EQ(0u, GetObjectType(shimmer));
 }
 
-TEST(Lifecycle, MissingTableStopsStartUpButKeepsTheModule) {
+TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxButKeepsTheModule) {
     for (const char* incomplete : {"QernoResNoCorrection.dll", "QernoResNoFancy.dll"}) {
         Library library;
-        EXPECT_EQ(0, library.Init(LoadLibraryA(incomplete))) << incomplete;
+        {
+            BoxCloser closer;
+            EXPECT_EQ(0, library.Init(LoadLibraryA(incomplete))) << incomplete;
+            EXPECT_EQ(1u, closer.titles().size()) << "one error box for the missing table";
+        }
         EXPECT_EQ(GetModuleHandleA(incomplete), library.ResourceModule());
         EXPECT_EQ(1, library.StringLoads(11266));
         library.Unload();
@@ -102,7 +108,10 @@ TEST(Lifecycle, SecondStartUpWithTheSameModuleKeepsIt) {
 
 TEST(Lifecycle, SecondStartUpWithAnotherModuleFreesTheFirst) {
     Library library;
-    EXPECT_EQ(0, library.Init(LoadLibraryA("QernoResNoFancy.dll")));
+    {
+        BoxCloser closer;
+        EXPECT_EQ(0, library.Init(LoadLibraryA("QernoResNoFancy.dll")));
+    }
     EXPECT_EQ(1, library.Init(LoadLibraryA("QernoRes.dll")));
     EXPECT_FALSE(IsLoaded("QernoResNoFancy.dll"));
     EXPECT_EQ(1, library.StringLoads(11266));
