@@ -6,8 +6,10 @@ BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
 JOBS ?= $(shell nproc)
 export QERNO_WINE_DIR := $(BUILD)/wine
+# Comparison programs under Wine, beside log_record_cost.exe.
+WINE_BENCHMARKS :=
 
-.PHONY: all setup native win64 win32 test demo dist clean
+.PHONY: all setup native win64 win32 test demo dist bench clean
 
 all: win32 win64
 
@@ -38,6 +40,15 @@ demo: win64
 	    /usr/lib/wine/wine64 QernoDemo.exe --out 'Z:$(subst /,\,$(CURDIR)/out/demo)'
 	@cp $(BUILD)/win64/resources/generated/contact_sheet.png out/demo/resources-contact-sheet.png
 	@ls out/demo
+
+# Native benchmarks without sanitizers, then the Wine comparison programs.
+bench: win64
+	@cmake -S . -B $(BUILD)/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQERNO_SANITIZE=OFF \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(BUILD)/bench -j $(JOBS)
+	$(BUILD)/bench/bin/qerno_benchmarks
+	cd $(BUILD)/win64/bin && $(CURDIR)/scripts/wine-session.sh \
+	    bash -c 'for program in log_record_cost.exe $(WINE_BENCHMARKS); do /usr/lib/wine/wine64 $$program; done'
 
 dist: win32 win64
 	@rm -rf dist

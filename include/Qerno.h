@@ -6,3 +6,5 @@
 #include "QernoLog.h"
 #include "QernoConfig.h"
 #include "QernoRender.h"
+#include "QernoGeometry.h"
+#include "QernoVocab.h"
