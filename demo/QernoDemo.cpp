@@ -15,7 +15,8 @@
 
 namespace {
 
-const Scene* const kTour[] = {&kFoundationScene};
+const Scene* const kTour[] = {&kFoundationScene, &kCurveScene,      &kPolygonScene,
+                              &kSelectionScene,  &kVocabularyScene, &kRotationScene};
 
 struct Options {
     std::string outDirectory = ".";

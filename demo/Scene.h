@@ -11,3 +11,8 @@ struct Scene {
 
 // Every capability of the library has its scene here, in the order the tour shows them.
 extern const Scene kFoundationScene;
+extern const Scene kCurveScene;
+extern const Scene kPolygonScene;
+extern const Scene kSelectionScene;
+extern const Scene kVocabularyScene;
+extern const Scene kRotationScene;

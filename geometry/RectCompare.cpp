@@ -1,0 +1,42 @@
+#include "QernoGeometry.h"
+#include "geometry/RectBasics.h"
+
+#include <algorithm>
+
+void QERNO_CALL SortRect(RECT* rect) {
+    *rect = {std::min(rect->left, rect->right), std::min(rect->top, rect->bottom),
+             std::max(rect->left, rect->right), std::max(rect->top, rect->bottom)};
+}
+
+void QERNO_CALL GetRectPoints(RECT* rect, POINT* corners) {
+    corners[0] = {rect->left, rect->top};
+    corners[1] = {rect->right, rect->top};
+    corners[2] = {rect->right, rect->bottom};
+    corners[3] = {rect->left, rect->bottom};
+}
+
+BOOL QERNO_CALL IsRect1InRect2(RECT* a, RECT* b) {
+    return a->top >= b->top && a->left >= b->left && a->bottom <= b->bottom && a->right <= b->right;
+}
+
+int QERNO_CALL IsRectInRect(RECT* a, RECT* b) {
+    if (RectsEqual(*a, *b))
+        return 1;
+    if (IsRect1InRect2(a, b))
+        return 2;
+    if (IsRect1InRect2(b, a))
+        return 3;
+    return 0;
+}
+
+int QERNO_CALL CompRect(RECT* a, RECT* b) {
+    constexpr int kAFirst = 4;
+    constexpr int kBFirst = 5;
+    if (const int containment = IsRectInRect(a, b))
+        return containment;
+    if (a->top != b->top)
+        return a->top < b->top ? kAFirst : kBFirst;
+    if (a->left != b->left)
+        return a->left < b->left ? kAFirst : kBFirst;
+    return a->bottom <= b->bottom ? kAFirst : kBFirst;
+}

@@ -1,0 +1,126 @@
+// Whole curves in device units: padding, control points, flattening and the span hit test.
+// Every buffer is exactly the size the curve code is told, so the sanitizers see any overrun.
+#include "QernoGeometry.h"
+#include "geometry/SplineCurve.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+std::vector<POINT> ControlPointsOf(const std::vector<POINT>& placed) {
+    const int n = static_cast<int>(placed.size());
+    std::vector<POINT> padded(PaddedPointCount(n));
+    std::vector<POINT> control(ControlPointCount(n));
+    PadCurvePoints(placed.data(), n, padded.data());
+    BackCalu(padded.data(), control.data(), n + 5);
+    return control;
+}
+
+std::vector<POINT> FlattenedCurve(const std::vector<POINT>& placed) {
+    const std::vector<POINT> control = ControlPointsOf(placed);
+    const int n = static_cast<int>(placed.size());
+    std::vector<POINT> points(CountCurvePoints(control.data(), n));
+    EXPECT_EQ(points.data() + points.size(), EmitCurvePoints(control.data(), n, points.data()));
+    return points;
+}
+
+// The largest of the x and y distances from p to the nearest point.
+LONG Distance(const std::vector<POINT>& points, POINT p) {
+    LONG nearest = 0x7FFFFFFF;
+    for (const POINT& q : points)
+        nearest = std::min(nearest, std::max(std::abs(q.x - p.x), std::abs(q.y - p.y)));
+    return nearest;
+}
+
+TEST(CurvePadding, RepeatsTheFirstPointFourTimesAndTheLastFive) {
+    const std::vector<POINT> placed = {{1, 2}, {3, 4}, {5, 6}};
+    std::vector<POINT> padded(PaddedPointCount(3));
+    PadCurvePoints(placed.data(), 3, padded.data());
+    const int source[10] = {0, 0, 0, 0, 1, 2, 2, 2, 2, 2};
+    for (int k = 0; k < 10; ++k)
+        EXPECT_EQ(placed[source[k]].x, padded[k].x) << k;
+}
+
+// Evenly spaced points far from the padded ends would be their own control points, as
+// (q - d + 4q + q + d) / 6 = q; cutting the series after four neighbours on each side leaves
+// them 0.377 % further from the origin.
+TEST(CurveControlPoints, OfEvenlySpacedPointsAreThePointsCutOffAfterFourNeighbours) {
+    std::vector<POINT> placed;
+    for (LONG i = 0; i < 40; ++i)
+        placed.push_back({1000 * i, -500 * i});
+    const std::vector<POINT> control = ControlPointsOf(placed);
+    for (int k = 10; k < 30; ++k) {
+        EXPECT_NEAR(placed[k].x * 1.0037736, control[k + 3].x, 1 + placed[k].x * 0.00001) << k;
+        EXPECT_NEAR(placed[k].y * 1.0037736, control[k + 3].y, 1 - placed[k].y * 0.00001) << k;
+    }
+}
+
+TEST(CurveControlPoints, NeverOverrunOrOverflow) {
+    std::vector<POINT> padded(7, POINT{9, 9}); // m = 5 would need eight
+    std::vector<POINT> control(6, POINT{-3, -3});
+    BackCalu(padded.data(), control.data(), 5);
+    EXPECT_EQ(-3, control[3].x);
+    BackCalu(nullptr, control.data(), 12);
+    // Coordinates at the limits saturate instead of wrapping.
+    EXPECT_FALSE(
+        FlattenedCurve(
+            {{2000000000, -2000000000}, {-2000000000, 2000000000}, {2000000000, -2000000000}})
+            .empty());
+}
+
+TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
+    const std::vector<POINT> line = FlattenedCurve({{0, 0}, {120, 0}, {240, 0}});
+    ASSERT_EQ(51u, line.size());
+    EXPECT_EQ(0, Distance({line.front()}, {0, 0}));
+    EXPECT_EQ(0, Distance({line.back()}, {240, 0}));
+    EXPECT_EQ(0, Distance(line, {120, 0}));
+
+    const std::vector<POINT> placed = {{0, 0}, {100, 50}, {200, 0}, {300, 80}};
+    const std::vector<POINT> wave = FlattenedCurve(placed);
+    EXPECT_EQ(0, Distance({wave.front()}, {0, 0}));
+    EXPECT_EQ(0, Distance(wave, {100, 49}));
+    for (const POINT& p : placed)
+        EXPECT_LE(Distance(wave, p), 1) << p.x;
+
+    // Two points make one smooth span; coincident points make none.
+    const std::vector<POINT> span = FlattenedCurve({{10, 10}, {410, 310}});
+    ASSERT_FALSE(span.empty());
+    EXPECT_EQ(0, Distance({span.front()}, {10, 10}));
+    EXPECT_LE(Distance({span.back()}, {410, 310}), 1);
+    EXPECT_TRUE(FlattenedCurve({{7, 7}, {7, 7}, {7, 7}}).empty());
+}
+
+TEST(CurveFlattening, WritesExactlyTheCountedPoints) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<LONG> coordinate(-3000, 3000);
+    std::uniform_int_distribution<int> size(2, 40);
+    for (int trial = 0; trial < 200; ++trial) {
+        std::vector<POINT> placed(size(random));
+        for (POINT& p : placed)
+            p = {coordinate(random), coordinate(random) / (trial % 4 + 1)};
+        FlattenedCurve(placed); // checks the end of what was written
+    }
+}
+
+TEST(CurveHit, NamesTheSpanHitFirst) {
+    const std::vector<POINT> line = ControlPointsOf({{0, 0}, {120, 0}, {240, 0}});
+    EXPECT_EQ(1, HitCurveSpan(line.data(), 3, {60, -1}));
+    EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {180, 1}));
+    EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {241, 0}));
+    EXPECT_EQ(1, HitCurveSpan(line.data(), 3, {120, 0})); // the joint belongs to both
+    EXPECT_EQ(0, HitCurveSpan(line.data(), 3, {180, 2}));
+
+    // The chord from the start to the top would pass (50, 50); the curve bulges above it.
+    const std::vector<POINT> arch = {{0, 0}, {100, 100}, {200, 0}};
+    const std::vector<POINT> control = ControlPointsOf(arch);
+    EXPECT_EQ(0, HitCurveSpan(control.data(), 3, {50, 50}));
+    for (const POINT& p : FlattenedCurve(arch))
+        EXPECT_NE(0, HitCurveSpan(control.data(), 3, p)) << p.x << "," << p.y;
+}
+
+} // namespace

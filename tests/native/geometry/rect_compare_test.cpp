@@ -1,0 +1,99 @@
+// Order and cropping of rectangles, handles, drags and pixel rounding.
+#include "QernoGeometry.h"
+#include "geometry/ScaleArithmetic.h"
+#include "rect_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RectCompare, ContainmentBeforeOrderByTopLeftBottom) {
+    RECT a = {0, 0, 10, 10}, below = {0, 5, 10, 20}, inner = {0, 0, 10, 4}, same = a;
+    EXPECT_EQ(4, CompRect(&a, &below));
+    EXPECT_EQ(5, CompRect(&below, &a));
+    EXPECT_EQ(3, CompRect(&a, &inner)) << "coinciding edges still count as inside";
+    EXPECT_EQ(1, CompRect(&a, &same));
+    RECT narrow = {0, 0, 5, 30}, shorter = {0, 0, 20, 10};
+    EXPECT_EQ(5, CompRect(&narrow, &shorter)) << "same top and left: the lower bottom first";
+}
+
+std::array<RectValue, 2> Cropped(RECT inner, RECT outer) {
+    CroppingRect(&inner, &outer);
+    return {Value(inner), Value(outer)};
+}
+
+TEST(RectCropping, BandAndSidePieceForEachSharedCornerElseNothing) {
+    using Pieces = std::array<RectValue, 2>;
+    const RECT outer = {0, 0, 10, 10};
+    EXPECT_EQ((Pieces{{{0, 5, 10, 10}, {5, 0, 10, 5}}}), Cropped({0, 0, 5, 5}, outer));
+    EXPECT_EQ((Pieces{{{0, 5, 10, 10}, {0, 0, 5, 5}}}), Cropped({5, 0, 10, 5}, outer));
+    EXPECT_EQ((Pieces{{{0, 0, 10, 5}, {0, 5, 5, 10}}}), Cropped({5, 5, 10, 10}, outer));
+    for (RECT unusable : {RECT{2, 2, 5, 5}, RECT{0, 0, 5, 15}, RECT{5, 0, 0, 5}})
+        EXPECT_EQ(Pieces{}, Cropped(unusable, outer));
+
+    RECT a = {0, 0, 10, 10}, b = {0, 5, 10, 15}; // the side pieces are empty: the bands stay
+    CropRect(&a, &b);
+    EXPECT_EQ((RectValue{0, 0, 10, 5}), Value(a));
+    EXPECT_EQ((RectValue{0, 10, 10, 15}), Value(b));
+}
+
+PointValue Handle(RECT r, int handle) {
+    POINT position = {-1, -1};
+    RectHandlePos(&r, &position, handle);
+    return Value(position);
+}
+
+TEST(SelectionHandles, ClockwiseModuloEightAndDraggedToThePoint) {
+    const PointValue expected[8] = {{0, 0},   {5, 0},  {11, 0}, {11, 10},
+                                    {11, 21}, {5, 21}, {0, 21}, {0, 10}};
+    for (int handle = 0; handle < 8; ++handle)
+        EXPECT_EQ(expected[handle], Handle({0, 0, 11, 21}, handle + 8));
+    EXPECT_EQ((PointValue{-1, -1}), Handle({0, 0, 11, 21}, -1));
+    EXPECT_EQ((PointValue{-1, -1}), Handle({-3, -3, -1, -1}, 5)) << "halves, not the halved sum";
+
+    // A dragged handle lands on the point, middles along their own axis only.
+    for (int handle = 0; handle < 8; ++handle) {
+        POINT frame[3] = {{0, 0}, {100, 60}, {}};
+        SetRectHandlePos(frame, 2, {140, 90}, handle);
+        const PointValue landed = Handle({frame[0].x, frame[0].y, frame[1].x, frame[1].y}, handle);
+        if (handle != 1 && handle != 5)
+            EXPECT_EQ(140, landed[0]) << handle;
+        if (handle != 3 && handle != 7)
+            EXPECT_EQ(90, landed[1]) << handle;
+        EXPECT_EQ(Value(frame[0]), Value(frame[2]));
+    }
+}
+
+PointValue Snapped(POINT anchor, POINT moving) {
+    ShiftLine(&anchor, &moving);
+    return Value(moving);
+}
+
+TEST(DragConstraints, EightDirectionsAndProportionsByTheShorterSide) {
+    EXPECT_EQ((PointValue{10, 0}), Snapped({0, 0}, {10, 3}));
+    EXPECT_EQ((PointValue{0, 10}), Snapped({0, 0}, {3, 10}));
+    EXPECT_EQ((PointValue{12, 18}), Snapped({20, 10}, {10, 18}));
+
+    POINT anchor = {0, 0}, moving = {-40, -90};
+    ShiftRect(&anchor, &moving, 2, 1);
+    EXPECT_EQ((PointValue{-40, -20}), Value(moving));
+    POINT far = {-2147483647, -2147483647}, corner = {2147483647, 2147483647};
+    ShiftRect(&far, &corner, 1, 1);
+    EXPECT_EQ((PointValue{2147483647, 2147483647}), Value(corner)) << "no overflow";
+}
+
+TEST(ScaleArithmetic, HalfARateRoundsDownAndCornersAreRoundInPixels) {
+    EXPECT_EQ(15, RoundToRate(22, 15));
+    EXPECT_EQ(30, RoundToRate(23, 15));
+    EXPECT_EQ(15, GetWide(1, 15));
+    EXPECT_EQ(45, GetWide(10, 15));
+    EXPECT_EQ(4, GetWide(1, 0)) << "a rate below 1 counts as 1";
+
+    const EllipseSize ellipse = RoundCornerSize(300, 150, 50, 15, 5); // 20 x 30 pixels
+    EXPECT_EQ(150, ellipse.width);
+    EXPECT_EQ(50, ellipse.height);
+    EXPECT_EQ(reinterpret_cast<void*>(16), GetAlignedAddress(reinterpret_cast<void*>(13), 4));
+    EXPECT_EQ(reinterpret_cast<void*>(13), GetAlignedAddress(reinterpret_cast<void*>(13), 3));
+}
+
+} // namespace
