@@ -30,9 +30,21 @@ public:
         for (int i = 0; i < width_ * height_; ++i)
             pixels_[i] = 0xFFFFFF;
     }
-    bool IsBlack(int x, int y) const {
+    // The pixel as 0xRRGGBB.
+    DWORD At(int x, int y) const {
         GdiFlush();
-        return (pixels_[y * width_ + x] & 0xFFFFFF) == 0;
+        return pixels_[y * width_ + x] & 0xFFFFFF;
+    }
+    bool IsBlack(int x, int y) const { return At(x, y) == 0; }
+    // Whether a pixel of this colour lies within one pixel of (x, y).
+    bool ColourNear(int x, int y, DWORD colour) const {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (At(x + dx, y + dy) == colour)
+                    return true;
+            }
+        }
+        return false;
     }
     // Drawn pixels, and the bounds of them in device pixels.
     int CountDrawn(RECT* bounds = nullptr) const {
