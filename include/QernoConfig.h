@@ -84,3 +84,9 @@ public:
 
 QERNO_API int QERNO_CALL GetLumoPathString(const char* name, char* buffer, unsigned long size);
 #endif
+
+// --- File utilities ---
+
+// --- Configuration files and paths ---
+
+// --- Media file types and directory lists ---
