@@ -15,8 +15,9 @@
 
 namespace {
 
-const Scene* const kTour[] = {&kFoundationScene, &kCurveScene,      &kPolygonScene,
-                              &kSelectionScene,  &kVocabularyScene, &kRotationScene};
+const Scene* const kTour[] = {&kFoundationScene,  &kCurveScene,      &kPolygonScene,
+                              &kSelectionScene,   &kVocabularyScene, &kRotationScene,
+                              &kMediaPickerScene, &kFileScene};
 
 struct Options {
     std::string outDirectory = ".";

@@ -16,3 +16,5 @@ extern const Scene kPolygonScene;
 extern const Scene kSelectionScene;
 extern const Scene kVocabularyScene;
 extern const Scene kRotationScene;
+extern const Scene kMediaPickerScene;
+extern const Scene kFileScene;

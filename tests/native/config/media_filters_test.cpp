@@ -1,0 +1,99 @@
+#include "QernoConfig.h"
+#include "config/MediaFilters.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// Each text lives in a block of exactly its size, so the sanitizer sees a read past its end.
+std::vector<char> Exact(const std::string& text) {
+    return std::vector<char>(text.c_str(), text.c_str() + text.size() + 1);
+}
+
+Texts Fields(const std::string& text, char separator) {
+    const std::vector<char> exact = Exact(text);
+    FieldWalk walk(exact.data(), separator);
+    Texts fields;
+    while (walk.Next()) {
+        EXPECT_EQ(static_cast<int>(fields.size()), walk.Number());
+        fields.emplace_back(walk.Text(), walk.Length());
+    }
+    return fields;
+}
+
+std::string Patterns(const std::string& filter, int description) {
+    const std::vector<char> exact = Exact(filter);
+    const char* patterns = nullptr;
+    const int length = FilterPatternList(exact.data(), description, &patterns);
+    return std::string(patterns, length);
+}
+
+TEST(MediaFilters, FieldsEndAtTheirSeparatorOrTheText) {
+    EXPECT_EQ((Texts{"Bitmaps", "*.bmp;*.dib", "All", "*.*"}),
+              Fields("Bitmaps|*.bmp;*.dib|All|*.*|", '|'));
+    EXPECT_EQ((Texts{"All", "*.*"}), Fields("All|*.*", '|'));
+    EXPECT_EQ((Texts{"", "*.x", ""}), Fields("|*.x||", '|'));
+    EXPECT_EQ((Texts{"*.bmp", "", "*.dib"}), Fields("*.bmp;;*.dib", ';'));
+    EXPECT_EQ((Texts{"*.bmp"}), Fields("*.bmp;", ';'));
+    EXPECT_EQ(Texts{}, Fields("", '|'));
+    EXPECT_FALSE(FieldWalk(nullptr, '|').Next());
+}
+
+TEST(MediaFilters, PatternListFollowsItsDescription) {
+    const std::string filter = "Bitmaps|*.bmp;*.dib|All|*.*|";
+    EXPECT_EQ("*.bmp;*.dib", Patterns(filter, 0));
+    EXPECT_EQ("*.*", Patterns(filter, 2));
+    EXPECT_EQ("All", Patterns(filter, 1)); // after a pattern list comes a description
+    for (int missing : {3, 4, -1, 0x7FFFFFFE})
+        EXPECT_EQ("", Patterns(filter, missing)) << missing;
+    EXPECT_EQ("*.*", Patterns("Bitmaps|*.bmp|All|*.*", 2));
+    EXPECT_EQ("", Patterns("Bitmaps", 0));
+}
+
+TEST(MediaFilters, LegalNamesAndPaths) {
+    for (const char* name : {"A.TXT", "C:\\DIR\\A.TXT", "C:\\My dir\\a b.wav",
+                             "\\\\server\\share\\x", "a~!@$%^()-_=+{}.`"})
+        EXPECT_TRUE(CheckFileNameLegal(name)) << name;
+    for (const char* name : {"",
+                             " ",
+                             " A.TXT",
+                             "A.TXT ",
+                             "AB:C",
+                             ":A",
+                             "C:\\DIR \\A.TXT",
+                             "C:\\ DIR\\A.TXT",
+                             "A/B",
+                             "A#B",
+                             "A&B",
+                             "A,B",
+                             "A;B",
+                             "A<B",
+                             "A>B",
+                             "A[B",
+                             "A]B",
+                             "A*B",
+                             "A?B",
+                             "A|B",
+                             "A\"B",
+                             "A'B",
+                             "A\tB",
+                             "A\nB",
+                             "A\x7f",
+                             "A\x80",
+                             "A\xe9.txt"})
+        EXPECT_FALSE(CheckFileNameLegal(name)) << name;
+    EXPECT_FALSE(CheckFileNameLegal(nullptr));
+}
+
+TEST(MediaFilters, TypesWithoutFilterOfTheirOwnGetThePictures) {
+    EXPECT_EQ(11312, GetMediaTypeIDs(6));
+    for (int other : {0, 1, 3, 10, -1})
+        EXPECT_EQ(11309, GetMediaTypeIDs(other));
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+// Companion files and project paths against real profile files in a private temporary folder,
+// read back as plain text where what reached the disk matters.
+#include "Qerno.h"
+#include "support/BoxCloser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string String(unsigned int id) {
+    char text[512] = ""; // longer than any string of the resource module
+    LoadStringA(GetRCDllInstance(), id, text, sizeof text);
+    return text;
+}
+
+std::string Content(const std::string& file) {
+    std::ostringstream content;
+    content << std::ifstream(file, std::ios::binary).rdbuf();
+    return content.str();
+}
+
+void Touch(const std::string& file) {
+    std::ofstream(file, std::ios::binary) << "x";
+}
+
+class ConfigFiles : public testing::Test {
+protected:
+    // The log is where the error box's text can be read back.
+    static void SetUpTestSuite() {
+        if (!GetSysLog())
+            InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll"));
+    }
+
+    void SetUp() override {
+        ASSERT_NE(nullptr, GetSysLog());
+        char temp[MAX_PATH];
+        ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
+        dir_ = std::string(temp) + "qerno-config-" + std::to_string(GetCurrentProcessId());
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+        document_ = dir_ + "\\talk.v2.lmo";
+        cfg_ = dir_ + "\\talk.v2" + String(11005);
+        database_ = dir_ + "\\talk.v2" + String(11012);
+    }
+
+    void TearDown() override {
+        FlushCfgFile(cfg_.c_str());
+        DeleteFileA(cfg_.c_str());
+        DeleteFileA(database_.c_str());
+        EXPECT_TRUE(RemoveDirectoryA(dir_.c_str())) << "a test left a file in " << dir_;
+    }
+
+    std::string dir_, document_, cfg_, database_;
+};
+
+TEST_F(ConfigFiles, DerivedNamesAreCheckedOnlyWhenAsked) {
+    char result[260] = "";
+    EXPECT_EQ(1, GetCfgFileName(nullptr, document_.c_str(), result, 0));
+    EXPECT_EQ(cfg_, result);
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 0));
+    EXPECT_EQ(database_, result);
+    EXPECT_EQ(0, GetCfgFileName(nullptr, document_.c_str(), result, 1));
+    // The database alone is not enough: its configuration file must be there first.
+    Touch(database_);
+    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result, 1));
+    Touch(cfg_);
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 1));
+    EXPECT_EQ(database_, result);
+    DeleteFileA(database_.c_str());
+    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result, 1));
+}
+
+TEST_F(ConfigFiles, DatabaseNameSetInTheCfgFileIsTakenUnchecked) {
+    const std::string elsewhere = "C:\\nowhere\\shared.mdb";
+    ASSERT_TRUE(WritePrivateProfileStringA("PATHINFO", "ADBFile", elsewhere.c_str(), cfg_.c_str()));
+    char result[260] = "";
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 0));
+    EXPECT_EQ(elsewhere, result);
+    EXPECT_EQ(static_cast<int>(elsewhere.size()),
+              GetMDBFileName(nullptr, document_.c_str(), result, 1));
+    EXPECT_EQ(elsewhere, result);
+}
+
+TEST_F(ConfigFiles, PathsReachTheDiskOnFlushUnlessTheyWouldReadBackCut) {
+    const std::string longest(255, 'p');
+    ASSERT_NE(0, SetCfgPath(nullptr, cfg_.c_str(), "Media", dir_.c_str()));
+    EXPECT_NE(0, SetCfgPath(nullptr, cfg_.c_str(), "Longest", longest.c_str()));
+    EXPECT_EQ(0, SetCfgPath(nullptr, cfg_.c_str(), "TooLong", (longest + "p").c_str()));
+    // A null key would otherwise remove the whole section.
+    EXPECT_EQ(0, SetCfgPath(nullptr, cfg_.c_str(), nullptr, dir_.c_str()));
+    FlushCfgFile(cfg_.c_str());
+    const std::string text = Content(cfg_);
+    EXPECT_NE(std::string::npos, text.find("[PATHINFO]")) << text;
+    EXPECT_NE(std::string::npos, text.find("Media=" + dir_)) << text;
+    EXPECT_NE(std::string::npos, text.find("Longest=" + longest)) << text;
+    EXPECT_EQ(std::string::npos, text.find("TooLong")) << text;
+
+    BoxCloser closer;
+    char path[256] = "";
+    EXPECT_EQ(1, GetCfgPath(nullptr, cfg_.c_str(), "Media", path));
+    EXPECT_EQ(dir_, path);
+    EXPECT_TRUE(closer.titles().empty());
+}
+
+TEST_F(ConfigFiles, MissingPathsShowOneErrorBoxWithFileKeyAndPath) {
+    const std::string gone = dir_ + "\\gone";
+    ASSERT_NE(0, SetCfgPath(nullptr, cfg_.c_str(), "Sound", gone.c_str()));
+    for (const auto& [key, expected] :
+         {std::pair<const char*, std::string>{"Sound", gone}, {"Video", ""}}) {
+        const std::size_t logged = Content(GetSysLog()->GetLogFile()).size();
+        BoxCloser closer;
+        char path[256] = "old";
+        EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), key, path));
+        EXPECT_EQ(expected, path) << "the path read stays in the buffer";
+        EXPECT_EQ(1u, closer.titles().size()) << key;
+
+        char text[1024]; // the format and three names of at most 259 characters
+        std::snprintf(text, sizeof text, String(12058).c_str(), cfg_.c_str(), key,
+                      expected.c_str());
+        std::string record = text;
+        std::replace(record.begin(), record.end(), '\n', ' ');
+        EXPECT_NE(std::string::npos, Content(GetSysLog()->GetLogFile()).find(record, logged))
+            << record;
+    }
+}
+
+} // namespace

@@ -1,0 +1,212 @@
+// Names, existence tests, file access and free space on a real folder under the temporary
+// folder. Prompt texts cannot be read off the boxes, so they are looked for in the log.
+#include "Qerno.h"
+#include "support/BoxCloser.h"
+#include "support/HostWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string String(unsigned int id) {
+    char text[512] = ""; // longer than any string of the resource module
+    LoadStringA(GetRCDllInstance(), id, text, sizeof text);
+    return text;
+}
+
+class FileAccess : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!GetSysLog())
+            InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll"));
+    }
+
+    void SetUp() override {
+        ASSERT_NE(nullptr, GetSysLog());
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        dir_ = std::string(temp) + "qerno_files_" + std::to_string(GetCurrentProcessId());
+        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+        file_ = dir_ + "\\A.DAT";
+        std::ofstream(file_, std::ios::binary) << "0123456789";
+    }
+    void TearDown() override {
+        DeleteFileA(file_.c_str());
+        RemoveDirectoryA(dir_.c_str());
+    }
+
+    // What action logs; boxes receives how many boxes it showed.
+    static std::string Logged(const std::function<void()>& action, std::size_t* boxes = nullptr) {
+        const std::size_t before = LogContent().size();
+        BoxCloser closer;
+        action();
+        if (boxes)
+            *boxes = closer.titles().size();
+        return LogContent().substr(before);
+    }
+    static std::string LogContent() {
+        std::ifstream file(GetSysLog()->GetLogFile(), std::ios::binary);
+        std::ostringstream content;
+        content << file.rdbuf();
+        return content.str();
+    }
+
+    HWND host() const { return host_.handle(); }
+
+    HostWindow host_;
+    std::string dir_, file_;
+};
+
+TEST_F(FileAccess, NamesAgreeWithTheRunTimeSplitter) {
+    for (const char* path : {"C:\\DATA\\A.DAT", "A.DAT", "C:A.B.C", "a/b\\c", "x\\..", ".cfg",
+                             "\\\\server\\share\\f.x", "C:\\", "a.b\\name", ""}) {
+        char drive[3], dir[256], name[256], ext[256];
+        _splitpath(path, drive, dir, name, ext);
+        std::string dirName = std::string(drive) + dir;
+        if (!dirName.empty() && dirName.back() == '\\')
+            dirName.pop_back();
+
+        char out[MAX_PATH];
+        GetFileDirName(path, out);
+        EXPECT_EQ(dirName, out) << path;
+        EXPECT_EQ(*name || *ext, GetBaseFileName(path, out) != FALSE) << path;
+        EXPECT_EQ(std::string(name) + ext, out) << path;
+    }
+}
+
+TEST_F(FileAccess, ExtensionReplacesTheTextAfterTheLastDot) {
+    const std::string cfg = String(11005);
+    char name[MAX_PATH] = "C:\\DATA\\A.DAT";
+    EXPECT_EQ(1, ChangeFileExtName(name, 11005));
+    EXPECT_EQ("C:\\DATA\\A" + cfg, name);
+    EXPECT_EQ(1, ChangeFileExtName(name, "a.b\\name", 11005));
+    EXPECT_EQ("a" + cfg, name);
+}
+
+TEST_F(FileAccess, ExistenceTestsTellFilesFromFoldersAndNeverPrompt) {
+    std::size_t boxes = 0;
+    Logged(
+        [&] {
+            EXPECT_TRUE(CheckIfFileExists(file_.c_str()));
+            EXPECT_FALSE(CheckIfFileExists(dir_.c_str()));
+            EXPECT_FALSE(CheckIfFileExists(""));
+            EXPECT_TRUE(CheckPathExist(dir_.c_str()));
+            EXPECT_FALSE(CheckPathExist((dir_ + "\\B.DAT").c_str()));
+            EXPECT_TRUE(CheckIfPathFileExists(dir_.c_str(), "A.DAT"));
+            EXPECT_TRUE(CheckIfPathFileExists((dir_ + "\\").c_str(), "A.DAT"));
+            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), "B.DAT"));
+            // Too long for OpenFile's name field, and for the composed path.
+            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(150, 'n').c_str()));
+            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(300, 'n').c_str()));
+            EXPECT_TRUE(CheckIfBaseFileInPath(host(), "A.DAT", dir_.c_str()));
+            EXPECT_FALSE(CheckIfBaseFileInPath(host(), "B.DAT", dir_.c_str()));
+        },
+        &boxes);
+    EXPECT_EQ(0u, boxes);
+}
+
+TEST_F(FileAccess, ANameWithAFolderIsNamedInThePrompt) {
+    std::size_t boxes = 0;
+    const std::string logged = Logged(
+        [&] {
+            EXPECT_FALSE(CheckIfBaseFile(host(), "SUB\\A.DAT"));
+            EXPECT_FALSE(CheckIfBaseFileInPath(host(), "C:A.DAT", dir_.c_str()));
+        },
+        &boxes);
+    EXPECT_EQ(2u, boxes);
+    EXPECT_NE(std::string::npos, logged.find("SUB\\A.DAT : " + String(12125)));
+    EXPECT_NE(std::string::npos, logged.find("C:A.DAT : " + String(12125)));
+}
+
+TEST_F(FileAccess, ReadsWritesAndSeeksWithoutPrompts) {
+    std::size_t boxes = 0;
+    Logged(
+        [&] {
+            HANDLE file = MyOpenFile(file_.c_str(), 2, host());
+            ASSERT_NE(INVALID_HANDLE_VALUE, file);
+            char buffer[8] = {};
+            EXPECT_TRUE(MySeekPos(file, 4, host(), nullptr));
+            EXPECT_TRUE(MyHRead(file, buffer, 3, host(), nullptr));
+            EXPECT_EQ("456", std::string(buffer, 3));
+            EXPECT_EQ(9u, MySeek(file, 2, FILE_CURRENT, host(), nullptr));
+            EXPECT_TRUE(MyHWrite(file, "X", 1, host(), nullptr));
+            EXPECT_EQ(0u, MySeek(file, -10, FILE_END, host(), nullptr));
+            EXPECT_EQ(8u, _MyHRead(file, buffer, 8, host(), nullptr));
+            EXPECT_EQ("01234567", std::string(buffer, 8));
+            EXPECT_TRUE(MyClose(file, host(), nullptr));
+        },
+        &boxes);
+    EXPECT_EQ(0u, boxes);
+    std::ifstream written(file_, std::ios::binary);
+    EXPECT_EQ("012345678X", std::string(std::istreambuf_iterator<char>(written), {}));
+}
+
+TEST_F(FileAccess, EachFailurePromptsTheCallersTextOrItsOwn) {
+    HANDLE file = MyOpenFile(file_.c_str(), 0, host());
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    char buffer[16] = {};
+    const struct {
+        std::function<void()> fail;
+        unsigned int id;
+    } cases[] = {
+        {[&] { EXPECT_FALSE(MyHRead(file, buffer, 10, host(), nullptr)); }, 12027}, // at the end
+        {[&] { EXPECT_FALSE(MyHWrite(file, "abc", 3, host(), nullptr)); }, 12024},  // read only
+        {[&] { EXPECT_EQ(0xFFFFFFFFu, MySeek(file, -1, FILE_BEGIN, host(), nullptr)); }, 12025},
+        {[&] { EXPECT_FALSE(MySeekPos(file, -1, host(), nullptr)); }, 12025},
+        {[&] { EXPECT_EQ(0u, _MyHRead(nullptr, buffer, 4, host(), nullptr)); }, 12023},
+        {[&] { EXPECT_FALSE(MyClose(nullptr, host(), nullptr)); }, 12026},
+    };
+    ASSERT_TRUE(MySeekPos(file, 10, host(), nullptr));
+    for (const auto& c : cases) {
+        std::size_t boxes = 0;
+        EXPECT_NE(std::string::npos, Logged(c.fail, &boxes).find(String(c.id))) << c.id;
+        EXPECT_EQ(1u, boxes) << c.id;
+    }
+
+    // A file shorter than asked gives what it has, and the caller's text instead of the id's.
+    MySeekPos(file, 6, host(), nullptr);
+    const std::string logged =
+        Logged([&] { EXPECT_FALSE(MyHRead(file, buffer, sizeof buffer, host(), "Header cut")); });
+    EXPECT_NE(std::string::npos, logged.find("Header cut"));
+    EXPECT_EQ(std::string::npos, logged.find(String(12027)));
+    EXPECT_EQ("6789", std::string(buffer, 4));
+    EXPECT_TRUE(MyClose(file, host(), nullptr));
+}
+
+TEST_F(FileAccess, AMissingFilePromptsOnlyWithAWindow) {
+    const std::string missing = dir_ + "\\B.DAT";
+    std::size_t boxes = 0;
+    EXPECT_EQ(
+        "",
+        Logged([&] { EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 0, nullptr)); },
+               &boxes));
+    EXPECT_EQ(0u, boxes);
+    const std::string logged = Logged(
+        [&] { EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 2, host())); }, &boxes);
+    EXPECT_EQ(1u, boxes);
+    EXPECT_NE(std::string::npos, logged.find(missing));
+}
+
+TEST_F(FileAccess, FreeSpaceIsClampedOrZeroWithARecord) {
+    DWORD sectors = 0, bytes = 0, clusters = 0, total = 0;
+    ASSERT_TRUE(GetDiskFreeSpaceA(file_.substr(0, 3).c_str(), &sectors, &bytes, &clusters, &total));
+    const long space = GetFreeDiskSpace(file_.c_str());
+    if (1ULL * sectors * bytes * clusters >= 0x80000000ULL)
+        EXPECT_EQ(0x7FFFFFFFL, space);
+    else // the disk may fill or empty between the two calls
+        EXPECT_GT(space, 0);
+
+    std::size_t boxes = 0;
+    const std::string logged =
+        Logged([] { EXPECT_EQ(0, GetFreeDiskSpace("no\\drive\\here")); }, &boxes);
+    EXPECT_EQ(0u, boxes);
+    EXPECT_NE(std::string::npos, logged.find("GetDiskFreeSpace():"));
+}
+
+} // namespace

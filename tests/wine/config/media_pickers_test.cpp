@@ -1,0 +1,141 @@
+#include "Qerno.h"
+#include "support/HostWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr int kListId = 101, kComboId = 102, kLabelId = 103;
+constexpr WORD kSoundFilter = 11312;
+constexpr char kFiles[][16] = {"a.bmp", "b.DIB", "c.wav", "d.mid", "e.txt", "noext"};
+
+// A picker as a dialog has one: a sorted list box, a drop-down list and a label, as children
+// of the host window, over a folder of files made for the test.
+class MediaPickers : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!GetRCDllInstance())
+            SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
+        ASSERT_NE(nullptr, GetRCDllInstance());
+        list_ = Child("LISTBOX", LBS_SORT, kListId);
+        combo_ = Child("COMBOBOX", CBS_DROPDOWNLIST, kComboId);
+        label_ = Child("STATIC", 0, kLabelId);
+
+        char folder[MAX_PATH + 1]; // the temporary directory and its terminator
+        GetTempPathA(sizeof folder, folder);
+        // Blanks in the name give the folder a short form different from its long one.
+        folder_ = std::string(folder) + "qerno media picker test";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        for (const char* name : kFiles)
+            CloseHandle(CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        // A folder named like a picture must not be listed.
+        CreateDirectoryA(Path("folder.bmp").c_str(), nullptr);
+    }
+    void TearDown() override {
+        for (const char* name : kFiles)
+            DeleteFileA(Path(name).c_str());
+        RemoveDirectoryA(Path("folder.bmp").c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+    std::string Path(const char* name) const { return folder_ + "\\" + name; }
+
+    HWND Child(const char* windowClass, DWORD style, int id) {
+        return CreateWindowA(windowClass, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 200, 200,
+                             host_.handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             nullptr, nullptr);
+    }
+
+    Texts ListItems() const {
+        Texts items;
+        const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[MAX_PATH]; // one file name
+            SendMessageA(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            items.push_back(text);
+        }
+        return items;
+    }
+
+    // Each item's text with its data, the description's field number.
+    Texts ComboItems() const {
+        Texts items;
+        const int count = static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[500]; // one description of a filter string
+            SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            items.push_back(std::string(text) + "=" +
+                            std::to_string(SendMessageA(combo_, CB_GETITEMDATA, i, 0)));
+        }
+        return items;
+    }
+
+    std::string LabelText() const {
+        char text[500]; // one pattern list
+        GetWindowTextA(label_, text, sizeof text);
+        return text;
+    }
+
+    HostWindow host_;
+    HWND list_ = nullptr, combo_ = nullptr, label_ = nullptr;
+    std::string folder_;
+};
+
+TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
+    LoadMediaFilterDesCombBox(combo_, kSoundFilter);
+    EXPECT_EQ(
+        (Texts{"All sounds=0", "Wave audio (*.wav)=2", "MIDI music (*.mid)=4", "All files=6"}),
+        ComboItems());
+    EXPECT_EQ(0, SendMessageA(combo_, CB_GETCURSEL, 0, 0));
+    LoadMediaFilterDesCombBox(combo_, 1); // an id without text
+    EXPECT_EQ(Texts{}, ComboItems());
+
+    char patterns[500]; // room for any filter string
+    EXPECT_EQ(11, GetMediaFilterTypeString(kSoundFilter, 0, patterns));
+    EXPECT_STREQ("*.wav;*.mid", patterns);
+    EXPECT_EQ(3, GetMediaFilterTypeString(kSoundFilter, 6, nullptr));
+    EXPECT_EQ(0, GetMediaFilterTypeString(kSoundFilter, 8, patterns));
+    EXPECT_STREQ("", patterns);
+}
+
+TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
+    LoadMediaDirList(list_, folder_.c_str(), "*.bmp;;*.dib");
+    EXPECT_EQ((Texts{"a.bmp", "b.DIB"}), ListItems());
+    LoadMediaDirList(list_, (folder_ + "\\").c_str(), "*.wav;");
+    EXPECT_EQ(Texts{"c.wav"}, ListItems());
+    LoadMediaDirList(list_, folder_.c_str(), "*.*");
+    EXPECT_EQ(6u, ListItems().size()); // files only, not the folder named like a picture
+    LoadMediaDirList(list_, folder_.c_str(), "");
+    EXPECT_EQ(Texts{}, ListItems());
+    // A folder without a short form leaves the list empty.
+    LoadMediaDirList(list_, folder_.c_str(), "*.*");
+    LoadMediaDirList(list_, (folder_ + "\\missing").c_str(), "*.*");
+    EXPECT_EQ(Texts{}, ListItems());
+}
+
+TEST_F(MediaPickers, ChosenDescriptionFillsListAndLabel) {
+    LoadMediaFilterDesCombBox(combo_, kSoundFilter);
+    LoadDlgMediaDirListNameWnd(host_.handle(), kListId, kComboId, kLabelId, folder_.c_str(),
+                               kSoundFilter);
+    EXPECT_EQ((Texts{"c.wav", "d.mid"}), ListItems());
+    EXPECT_EQ("*.wav;*.mid", LabelText());
+
+    SendMessageA(combo_, CB_SETCURSEL, 2, 0);
+    LoadCtlMediaDirListNameWnd(list_, combo_, nullptr, folder_.c_str(), kSoundFilter);
+    EXPECT_EQ(Texts{"d.mid"}, ListItems());
+    EXPECT_EQ("*.wav;*.mid", LabelText()); // no label given, none changed
+
+    // No selection at all: no patterns, so nothing listed.
+    SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    LoadCtlMediaDirListNameWnd(list_, combo_, label_, folder_.c_str(), kSoundFilter);
+    EXPECT_EQ(Texts{}, ListItems());
+    EXPECT_EQ("", LabelText());
+}
+
+} // namespace
