@@ -5,6 +5,7 @@
 #include "QernoFrame.h"
 #include "QernoLog.h"
 #include "QernoConfig.h"
+#include "QernoMedia.h"
 #include "QernoRender.h"
 #include "QernoGeometry.h"
 #include "QernoVocab.h"
