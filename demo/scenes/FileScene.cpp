@@ -2,6 +2,7 @@
 // the free space of its drive.
 #include "Qerno.h"
 #include "Scene.h"
+#include "SceneText.h"
 
 #include <cstdio>
 #include <string>
@@ -12,22 +13,12 @@ constexpr int kMargin = 16;
 constexpr int kLineHeight = 18;
 constexpr UINT kCfgExtensionId = 11005;
 
-void Text(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-}
-
-void Heading(HDC dc, int x, int y, const char* text) {
-    SetTextColor(dc, RGB(0, 0, 128));
-    Text(dc, x, y, text);
-    SetTextColor(dc, RGB(0, 0, 0));
-}
-
 void PaintNames(HDC dc, int x, int y) {
-    Heading(dc, x, y, "Names taken apart");
+    DrawSceneHeading(dc, x, y, "Names taken apart");
     const int columns[] = {x, x + 190, x + 240, x + 400, x + 520};
     const char* headings[] = {"Path", "Drive", "Folder", "Base name", "With the .cfg extension"};
     for (int i = 0; i < 5; ++i)
-        Text(dc, columns[i], y + kLineHeight, headings[i]);
+        DrawSceneText(dc, columns[i], y + kLineHeight, headings[i]);
     int row = 2;
     for (const char* path :
          {"C:\\DATA\\A.DAT", "c:\\Show\\Intro.lmo", "D:A.B.C", "a.b\\name", "SOUND.WAV", "E:\\"}) {
@@ -36,22 +27,22 @@ void PaintNames(HDC dc, int x, int y) {
         GetBaseFileName(path, base);
         ChangeFileExtName(changed, path, kCfgExtensionId);
         const int top = y + row++ * kLineHeight;
-        Text(dc, columns[0], top, path);
-        Text(dc, columns[1], top, std::to_string(GetDrive(path)));
-        Text(dc, columns[2], top, dir[0] ? dir : "(none)");
-        Text(dc, columns[3], top, base[0] ? base : "(none)");
-        Text(dc, columns[4], top, changed);
+        DrawSceneText(dc, columns[0], top, path);
+        DrawSceneText(dc, columns[1], top, std::to_string(GetDrive(path)));
+        DrawSceneText(dc, columns[2], top, dir[0] ? dir : "(none)");
+        DrawSceneText(dc, columns[3], top, base[0] ? base : "(none)");
+        DrawSceneText(dc, columns[4], top, changed);
     }
 
     const int top = y + (row + 1) * kLineHeight;
-    Heading(dc, x, top, "Names joined");
+    DrawSceneHeading(dc, x, top, "Names joined");
     char full[MAX_PATH];
     GetFullFileName("C:\\DATA", "A.DAT", full);
-    Text(dc, x, top + kLineHeight, std::string("C:\\DATA + A.DAT  =  ") + full);
+    DrawSceneText(dc, x, top + kLineHeight, std::string("C:\\DATA + A.DAT  =  ") + full);
     GetFullFileName("C:\\DATA\\", "A.DAT", full);
-    Text(dc, x, top + 2 * kLineHeight, std::string("C:\\DATA\\ + A.DAT  =  ") + full);
+    DrawSceneText(dc, x, top + 2 * kLineHeight, std::string("C:\\DATA\\ + A.DAT  =  ") + full);
     GetFullFileName("", "A.DAT", full);
-    Text(dc, x, top + 3 * kLineHeight, std::string("(empty) + A.DAT  =  ") + full);
+    DrawSceneText(dc, x, top + 3 * kLineHeight, std::string("(empty) + A.DAT  =  ") + full);
 }
 
 const char* YesNo(BOOL value) {
@@ -71,9 +62,11 @@ void PaintRoundTrip(HDC dc, int x, int y) {
     if (created != INVALID_HANDLE_VALUE)
         CloseHandle(created);
 
-    Heading(dc, x, y, "A temporary file");
+    DrawSceneHeading(dc, x, y, "A temporary file");
     int row = 1;
-    auto line = [&](const std::string& text) { Text(dc, x, y + row++ * kLineHeight, text); };
+    auto line = [&](const std::string& text) {
+        DrawSceneText(dc, x, y + row++ * kLineHeight, text);
+    };
     line(std::string("Folder exists: ") + YesNo(CheckPathExist(dir.c_str())) +
          "    file exists: " + YesNo(CheckIfPathFileExists(dir.c_str(), "SCENE.DAT")) +
          "    MISSING.DAT exists: " + YesNo(CheckIfPathFileExists(dir.c_str(), "MISSING.DAT")));

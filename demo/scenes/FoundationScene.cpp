@@ -1,6 +1,7 @@
 // The library started with its resource module: versions, texts and pictures it brought.
 #include "Qerno.h"
 #include "Scene.h"
+#include "SceneText.h"
 
 #include <cstdio>
 #include <string>
@@ -9,12 +10,6 @@ namespace {
 
 constexpr int kMargin = 16;
 constexpr int kLineHeight = 18;
-
-void Heading(HDC dc, int x, int y, const char* text) {
-    SetTextColor(dc, RGB(0, 0, 128));
-    TextOutA(dc, x, y, text, static_cast<int>(std::char_traits<char>::length(text)));
-    SetTextColor(dc, RGB(0, 0, 0));
-}
 
 constexpr int kColumnWidth = 440;
 
@@ -26,7 +21,7 @@ void Line(HDC dc, int x, int y, const std::string& text) {
 }
 
 void PaintVersions(HDC dc, int x, int y) {
-    Heading(dc, x, y, "Versions");
+    DrawSceneHeading(dc, x, y, "Versions");
     char text[96];
     std::snprintf(text, sizeof text, "Library %u.%u.%u.%u - product %u.%u", GetLumoVer(0),
                   GetLumoVer(1), GetLumoVer(2), GetLumoVer(3), GetLumoVer(4), GetLumoVer(5));
@@ -40,7 +35,7 @@ void PaintStrings(HDC dc, int x, int y) {
     static const unsigned int kSample[] = {11266, 12059, 11600, 11601, 11602, 11603, 11616, 11618,
                                            12000, 12001, 12002, 12003, 12009, 11034, 11031, 11309,
                                            12300, 14100, 14132, 14260, 13000, 13001};
-    Heading(dc, x, y, "Strings of the resource module");
+    DrawSceneHeading(dc, x, y, "Strings of the resource module");
     int row = 1;
     for (unsigned int id : kSample) {
         char text[160] = {};
@@ -54,7 +49,7 @@ void PaintBitmap(HDC dc, int x, int y, HBITMAP bitmap, int zoom, const char* cap
     BITMAP size = {};
     if (!bitmap || !GetObjectA(bitmap, sizeof size, &size))
         return;
-    Heading(dc, x, y, caption);
+    DrawSceneHeading(dc, x, y, caption);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, bitmap);
     const int top = y + kLineHeight + 2;

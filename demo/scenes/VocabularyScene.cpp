@@ -1,6 +1,7 @@
 // Measure units on rulers, the predefined actions by category and the names of typed keys.
 #include "Qerno.h"
 #include "Scene.h"
+#include "SceneText.h"
 
 #include <cstdio>
 #include <string>
@@ -14,16 +15,6 @@ constexpr int kLinesPerPixel = 10; // 144 pixels to the inch
 constexpr int kRulerLeft = 190;
 constexpr int kRulerWidth = 800;
 constexpr int kRulerHeight = 50;
-
-void Text(HDC dc, int x, int y, const std::string& text) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-}
-
-void Heading(HDC dc, int x, int y, const char* text) {
-    SetTextColor(dc, RGB(0, 0, 128));
-    Text(dc, x, y, text);
-    SetTextColor(dc, RGB(0, 0, 0));
-}
 
 // One line cut with an ellipsis where its column ends.
 void Line(HDC dc, int x, int y, int width, const std::string& text) {
@@ -48,8 +39,8 @@ int PixelsOf(double value, const Ruler& ruler) {
 void PaintRuler(HDC dc, int y, const Ruler& ruler) {
     char name[kMsrNameSize];
     GetMsrNameStr(ruler.unit, name);
-    Text(dc, kMargin, y + 8, name);
-    Text(dc, kMargin, y + 8 + kLineHeight, ruler.sizeNote);
+    DrawSceneText(dc, kMargin, y + 8, name);
+    DrawSceneText(dc, kMargin, y + 8 + kLineHeight, ruler.sizeNote);
 
     const int baseline = y + 22;
     MoveToEx(dc, kRulerLeft, baseline, nullptr);
@@ -84,12 +75,13 @@ void PaintRuler(HDC dc, int y, const Ruler& ruler) {
             break;
         char label[kUnitTextSize];
         UnitToUnitStr(static_cast<float>(n * labelStep), label);
-        Text(dc, x + 2, baseline + 2, label);
+        DrawSceneText(dc, x + 2, baseline + 2, label);
     }
 }
 
 void PaintRulers(HDC dc, int y) {
-    Heading(dc, kMargin, y, "Rulers: ticks from each unit's division scheme, labels in its text");
+    DrawSceneHeading(dc, kMargin, y,
+                     "Rulers: ticks from each unit's division scheme, labels in its text");
     const Ruler rulers[] = {
         {4, 0, "1440 line units"},
         {8, 0, "566.9403 line units"},
@@ -112,7 +104,7 @@ std::string ActionName(WORD action) {
 
 // Every defined action, grouped by its category, in the order of its number.
 void PaintActions(HDC dc, int x, int y, int width) {
-    Heading(dc, x, y, "Predefined actions by category");
+    DrawSceneHeading(dc, x, y, "Predefined actions by category");
     std::vector<std::string> byCategory[12];
     int count[12] = {};
     for (WORD action = 0; action < 1000; ++action) {
@@ -130,12 +122,12 @@ void PaintActions(HDC dc, int x, int y, int width) {
         char head[24];
         std::snprintf(head, sizeof head, "%2d  (%d)", category, count[category]);
         const int row = y + (category + 1) * kLineHeight;
-        Text(dc, x, row, head);
+        DrawSceneText(dc, x, row, head);
         Line(dc, x + 56, row, width - 56, names);
     }
 
     const int messages = y + 14 * kLineHeight;
-    Heading(dc, x, messages, "Predefined messages");
+    DrawSceneHeading(dc, x, messages, "Predefined messages");
     std::string names;
     for (WORD message = 1; message <= 8; ++message) {
         char name[80];
@@ -154,7 +146,7 @@ struct KeyDown {
 };
 
 void PaintKeys(HDC dc, int x, int y) {
-    Heading(dc, x, y, "Key-downs, their event keys, names and names read back");
+    DrawSceneHeading(dc, x, y, "Key-downs, their event keys, names and names read back");
     const KeyDown sequence[] = {
         {'S', TRUE, FALSE, FALSE, "Ctrl+S"},
         {VK_F5, FALSE, FALSE, FALSE, "F5"},
@@ -178,16 +170,16 @@ void PaintKeys(HDC dc, int x, int y) {
         char line[96];
         std::snprintf(line, sizeof line, "0x%03X  \"%s\"  reads 0x%03X", key, name,
                       GetEVKeyFromKeyStr(name));
-        Text(dc, x, row, down.typed);
-        Text(dc, x + 130, row, line);
+        DrawSceneText(dc, x, row, down.typed);
+        DrawSceneText(dc, x + 130, row, line);
         row += kLineHeight;
     }
     char typed[] = "Ctrl + Del";
-    Text(dc, x, row + 6, "\"Ctrl + Del\" without blanks:");
+    DrawSceneText(dc, x, row + 6, "\"Ctrl + Del\" without blanks:");
     RemoveWhiteSpace(typed);
     char line[64];
     std::snprintf(line, sizeof line, "\"%s\" reads 0x%03X", typed, GetEVKeyFromKeyStr(typed));
-    Text(dc, x + 170, row + 6, line);
+    DrawSceneText(dc, x + 170, row + 6, line);
 }
 
 void PaintVocabulary(HDC dc, const RECT& client) {

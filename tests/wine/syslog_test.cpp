@@ -1,5 +1,6 @@
 #include "Qerno.h"
 #include "support/HostWindow.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +13,8 @@ namespace {
 constexpr char kConfigKey[] = "SoftWare\\Brelvik\\Brelvik Lumo Studio\\2.1\\Config";
 constexpr char kSizeMarker[] = "LogFile size limitation -- Message flushed on ";
 
-std::string TempPath(const std::string& name) {
-    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-    GetTempPathA(sizeof folder, folder);
-    return folder + name;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 void WriteAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string String(unsigned int id) {
-    char text[64] = {}; // longer than any level or category text
-    GetIDStringB(id, text, sizeof text);
-    return text;
 }
 
 std::string Record(const std::string& level, const std::string& cate, const std::string& text) {
@@ -113,14 +97,15 @@ protected:
     static void SetUpTestSuite() {
         host_ = new HostWindow;
         InitQernoDll(host_->handle(), LoadLibraryA("QernoRes.dll"));
-        GetSysLog()->m_strLogFile = TempPath("qerno-syslog-library.log").c_str();
+        GetSysLog()->m_strLogFile = TempFilePath("qerno-syslog-library.log").c_str();
     }
     static void TearDownTestSuite() {
         DeleteFileA(GetSysLog()->GetLogFile());
         delete host_;
     }
     void SetUp() override {
-        path_ = TempPath(std::string("qerno-syslog-") +
+        path_ =
+            TempFilePath(std::string("qerno-syslog-") +
                          testing::UnitTest::GetInstance()->current_test_info()->name() + ".log");
         DeleteFileA(path_.c_str());
         log_ = new CSysLog;
@@ -139,23 +124,23 @@ protected:
 HostWindow* SysLog::host_ = nullptr;
 
 TEST_F(SysLog, RecordsNameTheirLevelAndCategory) {
-    ASSERT_FALSE(String(11601).empty());
+    ASSERT_FALSE(ResourceString(11601).empty());
     log_->SysLogError(kLogCateFrame, "code %d", 5);
     log_->SysLogStringInfo(0x80000, "wave");
     log_->SysLogStringWarning(0x100000, "host");
     log_->SysLogString(3, 0x800, "a\nb");
-    EXPECT_EQ(Record(String(11601), String(11616), "code 5") +
-                  Record(String(11603), String(11621), "wave") +
-                  Record(String(11602), String(11619), "host") +
+    EXPECT_EQ(Record(ResourceString(11601), ResourceString(11616), "code 5") +
+                  Record(ResourceString(11603), ResourceString(11621), "wave") +
+                  Record(ResourceString(11602), ResourceString(11619), "host") +
                   Record("00000003", "00000800", "a b"),
-              ReadAll(path_));
+              ReadFileBytes(path_));
 }
 
 TEST_F(SysLog, LongRecordsAreCutToOneLine) {
     const std::string longText(5000, 'x');
     EXPECT_EQ(0, log_->SysLogFatal(1, "%s", longText.c_str()));
-    const std::string prefix = String(11600) + " -- " + String(11632) + " -- ";
-    EXPECT_EQ(prefix + longText.substr(0, 2045 - prefix.size()) + "\r\n", ReadAll(path_));
+    const std::string prefix = ResourceString(11600) + " -- " + ResourceString(11632) + " -- ";
+    EXPECT_EQ(prefix + longText.substr(0, 2045 - prefix.size()) + "\r\n", ReadFileBytes(path_));
 }
 
 TEST_F(SysLog, SystemErrorsAppendTheSystemText) {
@@ -164,27 +149,28 @@ TEST_F(SysLog, SystemErrorsAppendTheSystemText) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     log_->SysLogSystemMessage(kLogWarning, kLogCateMedia, ERROR_ACCESS_DENIED, "write");
     ASSERT_FALSE(SystemText(ERROR_ACCESS_DENIED).empty());
-    EXPECT_EQ(
-        Record(String(11601), String(11618), "open a.avi -- " + SystemText(ERROR_FILE_NOT_FOUND)) +
-            Record(String(11602), String(11618), "write -- " + SystemText(ERROR_ACCESS_DENIED)),
-        ReadAll(path_));
+    EXPECT_EQ(Record(ResourceString(11601), ResourceString(11618),
+                     "open a.avi -- " + SystemText(ERROR_FILE_NOT_FOUND)) +
+                  Record(ResourceString(11602), ResourceString(11618),
+                         "write -- " + SystemText(ERROR_ACCESS_DENIED)),
+              ReadFileBytes(path_));
 }
 
 TEST_F(SysLog, AFileOverTheLimitStartsAnew) {
     log_->m_dwLogFileSize = 100;
     WriteAll(path_, std::string(100, 'x'));
     log_->SysLogStringInfo(1, "kept");
-    const std::string record = Record(String(11603), String(11632), "kept");
-    EXPECT_EQ(std::string(100, 'x') + record, ReadAll(path_));
+    const std::string record = Record(ResourceString(11603), ResourceString(11632), "kept");
+    EXPECT_EQ(std::string(100, 'x') + record, ReadFileBytes(path_));
 
     log_->SysLogStringInfo(1, "fresh");
-    const std::string restarted = ReadAll(path_);
+    const std::string restarted = ReadFileBytes(path_);
     SYSTEMTIME now;
     GetLocalTime(&now);
     ASSERT_EQ(sizeof kSizeMarker - 1 + 26, restarted.find("\r\n") + 2);
     EXPECT_EQ(kSizeMarker, restarted.substr(0, sizeof kSizeMarker - 1));
     EXPECT_EQ(std::to_string(now.wYear), restarted.substr(sizeof kSizeMarker - 1 + 20, 4));
-    EXPECT_EQ(Record(String(11603), String(11632), "fresh"), restarted.substr(72));
+    EXPECT_EQ(Record(ResourceString(11603), ResourceString(11632), "fresh"), restarted.substr(72));
 }
 
 TEST_F(SysLog, OptionsSetTheMaskedBitsAndFilterOnlyTheWindow) {
@@ -199,14 +185,16 @@ TEST_F(SysLog, OptionsSetTheMaskedBitsAndFilterOnlyTheWindow) {
     log_->SysLogStringError(0x20000, "both");
     EXPECT_EQ(3u, log_->SetOptionOutput(0, 1));
     log_->SysLogStringError(0x20000, "window only");
-    const std::string both = Record(String(11601), String(11617), "both");
-    EXPECT_EQ(Record(String(11603), String(11617), "file only") + both, ReadAll(path_));
-    EXPECT_EQ(both + Record(String(11601), String(11617), "window only"), WindowRecords());
+    const std::string both = Record(ResourceString(11601), ResourceString(11617), "both");
+    EXPECT_EQ(Record(ResourceString(11603), ResourceString(11617), "file only") + both,
+              ReadFileBytes(path_));
+    EXPECT_EQ(both + Record(ResourceString(11601), ResourceString(11617), "window only"),
+              WindowRecords());
 }
 
 TEST_F(SysLog, RecordsWithoutAUsableFileAreLost) {
-    const std::string missingFolder = TempPath("qerno-missing-folder\\a.log");
-    for (const std::string& unusable : {std::string(), TempPath(""), missingFolder}) {
+    const std::string missingFolder = TempFilePath("qerno-missing-folder\\a.log");
+    for (const std::string& unusable : {std::string(), TempFilePath(""), missingFolder}) {
         log_->m_strLogFile = unusable.c_str();
         EXPECT_EQ(0, log_->SysLogStringError(1, "lost"));
         EXPECT_EQ(3u, log_->GetOptionOutput());
@@ -216,10 +204,10 @@ TEST_F(SysLog, RecordsWithoutAUsableFileAreLost) {
 
 TEST_F(SysLog, SettersStoreTheFileNameAndTheLimit) {
     SavedConfig config;
-    const std::string next = TempPath("qerno-syslog-next.log");
+    const std::string next = TempFilePath("qerno-syslog-next.log");
     WriteAll(next, "next\r\n");
     log_->SysLogStringInfo(1, "current");
-    const std::string current = ReadAll(path_);
+    const std::string current = ReadFileBytes(path_);
 
     CharUpperA(&path_[0]);
     log_->SetLogFile(path_.c_str());
@@ -227,12 +215,13 @@ TEST_F(SysLog, SettersStoreTheFileNameAndTheLimit) {
     EXPECT_STRCASEEQ(path_.c_str(), log_->GetLogFile());
     const std::string failure = "Error change logfile from: " + next + " to " + log_->GetLogFile() +
                                 "  -- " + SystemText(ERROR_FILE_EXISTS);
-    EXPECT_EQ(current + Record(String(11601), String(11616), failure), ReadAll(path_));
+    EXPECT_EQ(current + Record(ResourceString(11601), ResourceString(11616), failure),
+              ReadFileBytes(path_));
 
     DeleteFileA(path_.c_str());
     log_->SetLogFile(next.c_str());
     EXPECT_EQ(next, log_->GetLogFile());
-    EXPECT_EQ("next\r\n", ReadAll(path_));
+    EXPECT_EQ("next\r\n", ReadFileBytes(path_));
     char storedName[MAX_PATH + 1] = {}; // a file name and its terminator
     DWORD size = sizeof storedName;
     RegGetValueA(config.key, nullptr, "LogFile", RRF_RT_REG_SZ, nullptr, storedName, &size);
@@ -257,7 +246,7 @@ TEST_F(SysLog, ConstructionReadsTheStoredSettings) {
     for (const char* name : {"LogFile", "LogFileSize", "SLLevel", "SLCategory"})
         RegDeleteValueA(config.key, name);
     CSysLog defaults;
-    EXPECT_EQ(TempPath("qxel21.log"), defaults.GetLogFile());
+    EXPECT_EQ(TempFilePath("qxel21.log"), defaults.GetLogFile());
     EXPECT_EQ(0xFFFFFFFFu, defaults.GetLogFileSize());
     EXPECT_EQ(15u, defaults.GetOptionLevel());
     EXPECT_EQ(0x7D0003u, defaults.GetOptionCate());

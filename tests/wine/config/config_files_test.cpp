@@ -2,6 +2,7 @@
 // read back as plain text where what reached the disk matters.
 #include "Qerno.h"
 #include "support/BoxCloser.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +13,6 @@
 #include <string>
 
 namespace {
-
-std::string String(unsigned int id) {
-    char text[512] = ""; // longer than any string of the resource module
-    LoadStringA(GetRCDllInstance(), id, text, sizeof text);
-    return text;
-}
-
-std::string Content(const std::string& file) {
-    std::ostringstream content;
-    content << std::ifstream(file, std::ios::binary).rdbuf();
-    return content.str();
-}
 
 void Touch(const std::string& file) {
     std::ofstream(file, std::ios::binary) << "x";
@@ -39,13 +28,11 @@ protected:
 
     void SetUp() override {
         ASSERT_NE(nullptr, GetSysLog());
-        char temp[MAX_PATH];
-        ASSERT_NE(0u, GetTempPathA(sizeof temp, temp));
-        dir_ = std::string(temp) + "qerno-config-" + std::to_string(GetCurrentProcessId());
+        dir_ = TempFilePath("qerno-config-" + std::to_string(GetCurrentProcessId()));
         ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
         document_ = dir_ + "\\talk.v2.lmo";
-        cfg_ = dir_ + "\\talk.v2" + String(11005);
-        database_ = dir_ + "\\talk.v2" + String(11012);
+        cfg_ = dir_ + "\\talk.v2" + ResourceString(11005);
+        database_ = dir_ + "\\talk.v2" + ResourceString(11012);
     }
 
     void TearDown() override {
@@ -94,7 +81,7 @@ TEST_F(ConfigFiles, PathsReachTheDiskOnFlushUnlessTheyWouldReadBackCut) {
     // A null key would otherwise remove the whole section.
     EXPECT_EQ(0, SetCfgPath(nullptr, cfg_.c_str(), nullptr, dir_.c_str()));
     FlushCfgFile(cfg_.c_str());
-    const std::string text = Content(cfg_);
+    const std::string text = ReadFileBytes(cfg_);
     EXPECT_NE(std::string::npos, text.find("[PATHINFO]")) << text;
     EXPECT_NE(std::string::npos, text.find("Media=" + dir_)) << text;
     EXPECT_NE(std::string::npos, text.find("Longest=" + longest)) << text;
@@ -112,7 +99,7 @@ TEST_F(ConfigFiles, MissingPathsShowOneErrorBoxWithFileKeyAndPath) {
     ASSERT_NE(0, SetCfgPath(nullptr, cfg_.c_str(), "Sound", gone.c_str()));
     for (const auto& [key, expected] :
          {std::pair<const char*, std::string>{"Sound", gone}, {"Video", ""}}) {
-        const std::size_t logged = Content(GetSysLog()->GetLogFile()).size();
+        const std::size_t logged = ReadFileBytes(GetSysLog()->GetLogFile()).size();
         BoxCloser closer;
         char path[256] = "old";
         EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), key, path));
@@ -120,11 +107,11 @@ TEST_F(ConfigFiles, MissingPathsShowOneErrorBoxWithFileKeyAndPath) {
         EXPECT_EQ(1u, closer.titles().size()) << key;
 
         char text[1024]; // the format and three names of at most 259 characters
-        std::snprintf(text, sizeof text, String(12058).c_str(), cfg_.c_str(), key,
+        std::snprintf(text, sizeof text, ResourceString(12058).c_str(), cfg_.c_str(), key,
                       expected.c_str());
         std::string record = text;
         std::replace(record.begin(), record.end(), '\n', ' ');
-        EXPECT_NE(std::string::npos, Content(GetSysLog()->GetLogFile()).find(record, logged))
+        EXPECT_NE(std::string::npos, ReadFileBytes(GetSysLog()->GetLogFile()).find(record, logged))
             << record;
     }
 }

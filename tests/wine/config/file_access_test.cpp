@@ -2,6 +2,7 @@
 // folder. Prompt texts cannot be read off the boxes, so they are looked for in the log.
 #include "Qerno.h"
 #include "support/BoxCloser.h"
+#include "support/TestFiles.h"
 #include "support/HostWindow.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +15,6 @@
 
 namespace {
 
-std::string String(unsigned int id) {
-    char text[512] = ""; // longer than any string of the resource module
-    LoadStringA(GetRCDllInstance(), id, text, sizeof text);
-    return text;
-}
-
 class FileAccess : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -29,9 +24,7 @@ protected:
 
     void SetUp() override {
         ASSERT_NE(nullptr, GetSysLog());
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        dir_ = std::string(temp) + "qerno_files_" + std::to_string(GetCurrentProcessId());
+        dir_ = TempFilePath("qerno_files_" + std::to_string(GetCurrentProcessId()));
         ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
         file_ = dir_ + "\\A.DAT";
         std::ofstream(file_, std::ios::binary) << "0123456789";
@@ -50,12 +43,7 @@ protected:
             *boxes = closer.titles().size();
         return LogContent().substr(before);
     }
-    static std::string LogContent() {
-        std::ifstream file(GetSysLog()->GetLogFile(), std::ios::binary);
-        std::ostringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
+    static std::string LogContent() { return ReadFileBytes(GetSysLog()->GetLogFile()); }
 
     HWND host() const { return host_.handle(); }
 
@@ -81,7 +69,7 @@ TEST_F(FileAccess, NamesAgreeWithTheRunTimeSplitter) {
 }
 
 TEST_F(FileAccess, ExtensionReplacesTheTextAfterTheLastDot) {
-    const std::string cfg = String(11005);
+    const std::string cfg = ResourceString(11005);
     char name[MAX_PATH] = "C:\\DATA\\A.DAT";
     EXPECT_EQ(1, ChangeFileExtName(name, 11005));
     EXPECT_EQ("C:\\DATA\\A" + cfg, name);
@@ -120,8 +108,8 @@ TEST_F(FileAccess, ANameWithAFolderIsNamedInThePrompt) {
         },
         &boxes);
     EXPECT_EQ(2u, boxes);
-    EXPECT_NE(std::string::npos, logged.find("SUB\\A.DAT : " + String(12125)));
-    EXPECT_NE(std::string::npos, logged.find("C:A.DAT : " + String(12125)));
+    EXPECT_NE(std::string::npos, logged.find("SUB\\A.DAT : " + ResourceString(12125)));
+    EXPECT_NE(std::string::npos, logged.find("C:A.DAT : " + ResourceString(12125)));
 }
 
 TEST_F(FileAccess, ReadsWritesAndSeeksWithoutPrompts) {
@@ -165,7 +153,7 @@ TEST_F(FileAccess, EachFailurePromptsTheCallersTextOrItsOwn) {
     ASSERT_TRUE(MySeekPos(file, 10, host(), nullptr));
     for (const auto& c : cases) {
         std::size_t boxes = 0;
-        EXPECT_NE(std::string::npos, Logged(c.fail, &boxes).find(String(c.id))) << c.id;
+        EXPECT_NE(std::string::npos, Logged(c.fail, &boxes).find(ResourceString(c.id))) << c.id;
         EXPECT_EQ(1u, boxes) << c.id;
     }
 
@@ -174,7 +162,7 @@ TEST_F(FileAccess, EachFailurePromptsTheCallersTextOrItsOwn) {
     const std::string logged =
         Logged([&] { EXPECT_FALSE(MyHRead(file, buffer, sizeof buffer, host(), "Header cut")); });
     EXPECT_NE(std::string::npos, logged.find("Header cut"));
-    EXPECT_EQ(std::string::npos, logged.find(String(12027)));
+    EXPECT_EQ(std::string::npos, logged.find(ResourceString(12027)));
     EXPECT_EQ("6789", std::string(buffer, 4));
     EXPECT_TRUE(MyClose(file, host(), nullptr));
 }

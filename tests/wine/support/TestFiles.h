@@ -1,0 +1,27 @@
+// Files and texts the Wine tests compare against: a path in the temporary folder, a file's bytes,
+// a string of the resource module the library uses.
+#pragma once
+
+#include "QernoFrame.h"
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+inline std::string TempFilePath(const std::string& name) {
+    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
+    GetTempPathA(sizeof folder, folder);
+    return folder + name;
+}
+
+// Empty when the file is missing.
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline std::string ResourceString(unsigned int id) {
+    char text[512] = ""; // longer than any string of the resource module
+    GetIDStringB(id, text, sizeof text);
+    return text;
+}
