@@ -1,22 +1,12 @@
 #include "LogTour.h"
 
+#include "HostLoop.h"
 #include "Qerno.h"
 #include "Screenshot.h"
 
 #include <cstdio>
 
 namespace {
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!FilterQernoDllMsg(&message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    ProcessQernoDllIdle();
-}
 
 void WriteSampleRecords(CSysLog& log) {
     const unsigned int categories[] = {0x1,     0x2,      0x10000,  0x20000, 0x40000,

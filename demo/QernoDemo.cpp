@@ -4,7 +4,9 @@
 //
 //   QernoDemo.exe [--out DIRECTORY] [--stay]
 #include "DemoWindow.h"
+#include "HostLoop.h"
 #include "LogTour.h"
+#include "MediaTour.h"
 #include "MessageBoxTour.h"
 #include "Qerno.h"
 #include "Screenshot.h"
@@ -33,22 +35,6 @@ Options ParseOptions(int argc, char** argv) {
             options.stay = true;
     }
     return options;
-}
-
-// One turn of the host's loop: every queued message through the library's filter, then its
-// idle time. Returns false once the application quits.
-bool PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            return false;
-        if (FilterQernoDllMsg(&message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    ProcessQernoDllIdle();
-    return true;
 }
 
 int RunUntilQuit() {
@@ -95,6 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::printf("%s %s\n", saved ? "saved" : "FAILED to save", path.c_str());
         failures += saved ? 0 : 1;
     }
+    failures += TourMedia(window, options.outDirectory) ? 0 : 1;
     TourMessageBoxes(window, options.outDirectory);
     failures += TourLog(window, options.outDirectory, logStart) ? 0 : 1;
     std::fflush(stdout);

@@ -33,6 +33,19 @@ void HostWindow::PumpMessages() {
     ProcessQernoDllIdle();
 }
 
+bool HostWindow::WaitForMciNotification(DWORD timeoutMs) {
+    const std::size_t before = mciNotifications_.size();
+    const DWORD start = GetTickCount();
+    while (mciNotifications_.size() == before) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+        PumpMessages();
+    }
+    return true;
+}
+
 LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -42,5 +55,7 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (host && message >= WM_USER)
         host->userMessages_.push_back(message);
+    if (host && message == MM_MCINOTIFY)
+        host->mciNotifications_.push_back({window, message, wParam, lParam, 0, {}});
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -21,9 +21,15 @@ public:
     // The messages the host window's procedure received (below WM_USER are left out).
     const std::vector<UINT>& userMessages() const { return userMessages_; }
 
+    // MCI's completion notifications, wParam (MCI_NOTIFY_*) and lParam (the device) kept.
+    const std::vector<MSG>& mciNotifications() const { return mciNotifications_; }
+    // Runs the loop until an MCI notification comes or timeoutMs pass; false on timeout.
+    bool WaitForMciNotification(DWORD timeoutMs);
+
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_ = nullptr;
     std::vector<UINT> userMessages_;
+    std::vector<MSG> mciNotifications_;
 };

@@ -1,0 +1,78 @@
+#include "Rle8Encoder.h"
+
+#include <cstddef>
+#include <stdexcept>
+
+namespace testmedia {
+namespace {
+
+constexpr std::size_t kMaxCount = 255; // both counts are one byte
+// Absolute mode needs 3 pixels at least (its counts 0 to 2 are escapes); a run of 3 or more
+// costs 2 bytes against at least 3 bytes inside an absolute stretch.
+constexpr std::size_t kShortest = 3;
+
+constexpr std::uint8_t kEscape = 0;
+constexpr std::uint8_t kEndOfLine = 0;
+constexpr std::uint8_t kEndOfBitmap = 1;
+
+std::size_t RunLength(const std::uint8_t* row, std::size_t from, std::size_t width) {
+    std::size_t end = from + 1;
+    while (end < width && end - from < kMaxCount && row[end] == row[from])
+        ++end;
+    return end - from;
+}
+
+void EncodeRuns(const std::uint8_t* row, std::size_t from, std::size_t to,
+                std::vector<std::uint8_t>& out) {
+    while (from < to) {
+        const std::size_t run = RunLength(row, from, to);
+        out.push_back(static_cast<std::uint8_t>(run));
+        out.push_back(row[from]);
+        from += run;
+    }
+}
+
+void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint8_t>& out) {
+    std::size_t x = 0;
+    while (x < width) {
+        const std::size_t run = RunLength(row, x, width);
+        if (run >= kShortest) {
+            out.push_back(static_cast<std::uint8_t>(run));
+            out.push_back(row[x]);
+            x += run;
+            continue;
+        }
+        std::size_t end = x;
+        while (end < width && end - x < kMaxCount && RunLength(row, end, width) < kShortest)
+            ++end;
+        const std::size_t count = end - x;
+        if (count < kShortest) {
+            EncodeRuns(row, x, end, out);
+        } else {
+            out.push_back(kEscape);
+            out.push_back(static_cast<std::uint8_t>(count));
+            out.insert(out.end(), row + x, row + end);
+            if (count % 2) // absolute stretches end on a 16-bit boundary
+                out.push_back(0);
+        }
+        x = end;
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeRle8(const std::vector<std::uint8_t>& indices, int width,
+                                     int height) {
+    if (width <= 0 || height <= 0 ||
+        indices.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+        throw std::invalid_argument("EncodeRle8: the indices do not fill width * height");
+    std::vector<std::uint8_t> out;
+    for (int y = height - 1; y >= 0; --y) {
+        EncodeRow(indices.data() + static_cast<std::size_t>(y) * width, width, out);
+        out.push_back(kEscape);
+        out.push_back(y > 0 ? kEndOfLine : kEndOfBitmap);
+    }
+    return out;
+}
+
+} // namespace testmedia

@@ -1,0 +1,26 @@
+// The project's own test media: the files qerno_mediagen writes, what they hold, and the
+// picture both videos show, for the tests that play them and check what was drawn.
+#pragma once
+
+// Other tests are written against these declarations; their layout stays as it is.
+// clang-format off
+namespace testmedia {
+struct Wave { const char* file; int channels; int bitsPerSample; int samplesPerSecond; int milliseconds; };
+inline constexpr Wave kWaves[3] = {
+    {"tone-8bit-mono-11025.wav", 1, 8, 11025, 1000},
+    {"tone-16bit-stereo-22050.wav", 2, 16, 22050, 2000},
+    {"tone-16bit-mono-44100.wav", 1, 16, 44100, 500}};
+// A RIFF/WAVE file cut inside its format chunk.
+inline constexpr char kTruncatedWave[] = "truncated.wav";
+struct Video { const char* file; bool rle8; };
+inline constexpr Video kVideos[2] = {{"bars-rgb24.avi", false}, {"bars-rle8.avi", true}};
+// An AVI file cut inside its header list.
+inline constexpr char kTruncatedVideo[] = "truncated.avi";
+inline constexpr int kVideoWidth = 160;
+inline constexpr int kVideoHeight = 120;
+inline constexpr int kVideoFramesPerSecond = 10;
+inline constexpr int kVideoFrames = 20;
+// Colour 0x00BBGGRR (a COLORREF) of pixel (x, y), counted from the top-left, of frame n.
+unsigned long FramePixel(int frame, int x, int y);
+}
+// clang-format on

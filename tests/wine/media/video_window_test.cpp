@@ -1,0 +1,136 @@
+// Video windows on Wine's real AVI driver: a display window inside the host, the frame drawn
+// into a memory DC or a bitmap, play with a notification, and the log of every failure.
+#include "media/MediaTestSupport.h"
+
+namespace {
+
+using namespace testmedia;
+
+class VideoWindow : public MediaTest {};
+
+TEST_F(VideoWindow, OpensInAChildWindowThatItPlacesAndShows) {
+    for (const Video& video : kVideos) {
+        OpenChildVideo(video.file);
+        const HWND stage = GetVideoStageWnd(id_);
+        EXPECT_EQ(host(), GetParent(stage)) << video.file;
+        RECT frame = {};
+        EXPECT_EQ(1, GetVideoFrame(id_, &frame, 0));
+        EXPECT_EQ((RECT{0, 0, kVideoWidth, kVideoHeight}), frame);
+        RECT area = {10, 20, 90, 80};
+        EXPECT_EQ(1, SetVideoArea(id_, &area));
+        EXPECT_EQ(1, GetVideoFrame(id_, &frame, 1));
+        EXPECT_EQ((RECT{10, 20, 80, 60}), frame) << "MCI's left, top, width and height";
+
+        RECT position = {5, 6, 100, 70}; // x, y, width, height
+        EXPECT_EQ(1, SetVideoWndPos(id_, &position));
+        RECT placed = {};
+        GetWindowRect(stage, &placed);
+        MapWindowPoints(nullptr, host(), reinterpret_cast<POINT*>(&placed), 2);
+        EXPECT_EQ((RECT{5, 6, 105, 76}), placed);
+        EXPECT_EQ(1, ShowVideoWindow(id_, SW_SHOW));
+        EXPECT_TRUE(GetWindowLongA(stage, GWL_STYLE) & WS_VISIBLE);
+        EXPECT_EQ(1, CloseVideo(id_));
+        id_ = 0;
+    }
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(VideoWindow, DrawsTheFrameItWasPositionedOn) {
+    for (const Video& video : kVideos) {
+        SCOPED_TRACE(video.file);
+        OpenChildVideo(video.file);
+        CanvasDC canvas(kVideoWidth, kVideoHeight);
+        RECT whole = {0, 0, kVideoWidth, kVideoHeight};
+        for (int frame : {0, 7, kVideoFrames - 1}) {
+            ASSERT_EQ(1, SetVideoPosition(id_, frame));
+            EXPECT_EQ(1, UpdateVideo(id_, canvas.get(), nullptr));
+            EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "frame " << frame;
+
+            canvas.Clear();
+            HBITMAP bitmap = GetVideoBitmap(id_, canvas.get());
+            PaintBitmap(canvas.get(), bitmap, &whole);
+            EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "bitmap of frame " << frame;
+            DeleteObject(bitmap);
+        }
+        EXPECT_EQ(1, CloseVideo(id_));
+        id_ = 0;
+    }
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(VideoWindow, PlaysBetweenItsBoundsAndNotifiesTheHost) {
+    OpenChildVideo(kDrawnVideo.file);
+    ASSERT_EQ(1, PlayVideo(id_, 2, 6, host()));
+    EXPECT_EQ(static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
+    EXPECT_EQ(6UL, GetMediaPosition(id_));
+
+    // -1 leaves both bounds out: from frame 12 to the end, at least six frame times away.
+    ASSERT_EQ(1, SetVideoPosition(id_, 12));
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(1, PlayVideo(id_, -1, -1, host()));
+    EXPECT_EQ(static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
+    EXPECT_GE(GetTickCount() - start, 6 * 1000UL / kVideoFramesPerSecond - 50);
+    EXPECT_GE(GetMediaPosition(id_), kVideoFrames - 1UL) << "Wine ends on the last frame";
+    EXPECT_EQ(1, StopVideo(id_));
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(VideoWindow, ReportsRatesAndTakesSpeedAndSound) {
+    OpenChildVideo(kDrawnVideo.file);
+    // Rates in thousandths of a frame per second, speed in thousandths of normal.
+    EXPECT_EQ(kVideoFramesPerSecond * 1000UL, GetVideoFrameRate(id_));
+    EXPECT_EQ(kVideoFramesPerSecond * 1000UL, GetVideoNominalRate(id_));
+    EXPECT_EQ(1000UL, GetVideoSpeed(id_));
+    // Wine's driver takes a speed without using it: only the answer can be checked.
+    EXPECT_EQ(1, SetVideoSpeed(id_, 500));
+    EXPECT_EQ(1, SetVideoAudioOn(id_, 0));
+    // The open leaves the driver's own time format.
+    EXPECT_EQ(ULONG(MCI_FORMAT_FRAMES), GetVideoStatus(id_, MCI_STATUS_TIME_FORMAT));
+    EXPECT_EQ(0UL, GetVideoStatus(id_, 0x7FFF));
+    EXPECT_EQ(1, log_.Count("-- Video-Status -- "));
+}
+
+TEST_F(VideoWindow, WithoutADeviceEveryCallIsLoggedAndGivesNothing) {
+    RECT rect = {1, 2, 3, 4};
+    CanvasDC canvas(8, 8);
+    const int results = SetVideoWindow(0, host()) + GetVideoFrame(0, &rect, 0) +
+                        SetVideoWndPos(0, &rect) + SetVideoArea(0, &rect) + SetVideoPosition(0, 3) +
+                        UpdateVideo(0, canvas.get(), nullptr) + PlayVideo(0, -1, -1, nullptr) +
+                        ShowVideoWindow(0, SW_SHOW) + CloseVideo(0) + SetVideoAudioOn(0, 1) +
+                        SetVideoSpeed(0, 1000);
+    const unsigned long values = GetVideoStatus(0, MCI_STATUS_MODE) + GetVideoSpeed(0) +
+                                 GetVideoFrameRate(0) + GetVideoNominalRate(0);
+    PaintVideo(canvas.get(), 0, nullptr);
+    EXPECT_EQ(0, results + values);
+    EXPECT_EQ(nullptr, GetVideoStageWnd(0));
+    EXPECT_EQ(nullptr, GetVideoBitmap(0, canvas.get()));
+    EXPECT_EQ((RECT{1, 2, 3, 4}), rect);
+    EXPECT_EQ(18, log_.Count("of VideoInvalid Media-ID \r\n"));
+    EXPECT_EQ(18, log_.Count("\r\n")) << "nothing else";
+
+    // Stopping has no check of its own: MCI refuses the device.
+    EXPECT_EQ(0, StopVideo(0));
+    EXPECT_EQ(1, log_.Count(MciRecord("-- STOP -- ", MCIERR_INVALID_DEVICE_ID)));
+}
+
+TEST_F(VideoWindow, FailuresOfTheDeviceAreLoggedWithMcisText) {
+    for (const char* file : {"missing.avi", kTruncatedVideo})
+        EXPECT_EQ(0, OpenVideo("AVIVideo", MediaPath(file).c_str(), nullptr, host(), nullptr, 0));
+    EXPECT_EQ(1, log_.Count(MciRecord("-- OPEN -- ", MCIERR_FILE_NOT_FOUND)));
+    EXPECT_EQ(1, log_.Count(MciRecord("-- OPEN -- ", MCIERR_INVALID_FILE)));
+
+    OpenChildVideo(kDrawnVideo.file);
+    EXPECT_EQ(0, UpdateVideo(id_, nullptr, nullptr));
+    EXPECT_EQ(1, log_.Count("MCI-ERROR: invalid hDC in UpdateVideo()\r\n"));
+    const unsigned short closed = id_;
+    ASSERT_EQ(1, CloseVideo(closed));
+    id_ = 0;
+    RECT frame = {1, 2, 3, 4};
+    EXPECT_EQ(0, GetVideoFrame(closed, &frame, 0));
+    EXPECT_EQ((RECT{0, 0, 0, 0}), frame) << "the block's values, even on failure";
+    EXPECT_EQ(0, SetVideoSpeed(closed, 1000));
+    for (const char* label : {"-- Get-Video-Frame -- ", "-- Set-Video-Audio-OnOff -- "})
+        EXPECT_EQ(1, log_.Count(MciRecord(label, MCIERR_INVALID_DEVICE_ID))) << label;
+}
+
+} // namespace
