@@ -41,6 +41,8 @@ TEST_F(MciDevice, OpensAWaveInMillisecondsAndQueriesIt) {
     EXPECT_EQ(1UL, IsMediaReady(id_));
     EXPECT_EQ(1UL, GetMediaCurrentTrack(id_));
     EXPECT_EQ(0UL, GetMediaStartPosition(id_));
+    EXPECT_EQ(static_cast<unsigned long>(kTone.milliseconds), GetMediaTrackLength(id_, 1));
+    EXPECT_EQ(0UL, GetMediaTrackStartPosition(id_, 1));
     EXPECT_EQ("", log_.Text());
 
     EXPECT_EQ(1, SetMediaTimeFormat(id_, MCI_FORMAT_BYTES));
@@ -91,6 +93,13 @@ TEST_F(MciDevice, AnOpenWithAnAliasAnswersToIt) {
     EXPECT_EQ(id_, mciGetDeviceIDA("qernotone"));
 }
 
+TEST_F(MciDevice, TheFilesExtensionChoosesTheDeviceNotTheTypeName) {
+    id_ = OpenMedia("nosuchdevice", MediaPath(kTone.file).c_str(), nullptr, nullptr);
+    ASSERT_NE(0, id_);
+    EXPECT_EQ(static_cast<unsigned long>(kTone.milliseconds), GetMediaLength(id_));
+    EXPECT_EQ("", log_.Text());
+}
+
 TEST_F(MciDevice, CommandsTheDeviceCannotDoAreLoggedWithMcisText) {
     OpenTone();
     const int video = SetVideoOnOff(id_, 1);
@@ -127,7 +136,7 @@ TEST_F(MciDevice, BadIdsMissingFilesAndUnknownDevicesFailInTheLog) {
     EXPECT_EQ(0, OpenMedia("waveaudio", MediaPath("missing.wav").c_str(), nullptr, nullptr));
     EXPECT_EQ(
         0, OpenMedia("waveaudio", MediaPath(testmedia::kTruncatedWave).c_str(), nullptr, nullptr));
-    EXPECT_EQ(0, OpenMedia("nosuchdevice", "C:\\no-such-file.qqq", nullptr, nullptr));
+    EXPECT_EQ(0, OpenMedia("waveaudio", "C:\\no-such-file.qqq", nullptr, nullptr));
     EXPECT_EQ(3, log_.Count("-- OPEN -- "));
 }
 
