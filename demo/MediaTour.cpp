@@ -123,7 +123,8 @@ bool TourMedia(HWND host, const std::string& outDirectory) {
     PauseMedia(sound);
     ReadSound(sound);
     PumpMessagesFor(1000 - kSoundPlayed);
-    StopVideo(video);
+    // Paused, not stopped: Wine's video driver reports an error for a stop during play.
+    PauseMedia(video);
     TakeVideoFrame(host, video);
     ShowScene(host, kMediaScene);
     PumpMessages();
