@@ -52,6 +52,29 @@ void DrawProgress(HDC dc, int x, int y, int width, unsigned long done, unsigned 
     DeleteObject(navy);
 }
 
+// The host's time fields packed into the values it stores, and unpacked again.
+void PaintTimeValues(HDC dc, int x, int y) {
+    DrawSceneHeading(dc, x, y, "Time values");
+    char line[96]; // one line of the table
+    int row = 1;
+    for (unsigned long value :
+         {GetTimeBy3Parts(1, 30, 50, 0), state.soundLength, GetTimeBy3Parts(7, 7, 7, 1)}) {
+        int minutes = 0, seconds = 0, hundredths = 0, endless = 0;
+        GetTime3Parts(value, minutes, seconds, hundredths, endless);
+        std::snprintf(line, sizeof line, "%lu ms  =  %d:%02d.%02d%s", value, minutes, seconds,
+                      hundredths, endless ? "  (endless)" : "");
+        DrawSceneText(dc, x, y + row++ * kLineHeight, line);
+    }
+    for (int minutes : {8, 600}) {
+        int shownMinutes = 0, shownSeconds = 0;
+        const unsigned short value = GetTimeSecBy3Parts(minutes, 20);
+        GetTimeSec3Parts(value, shownMinutes, shownSeconds);
+        std::snprintf(line, sizeof line, "%d:20 as seconds  =  %u  =  %d:%02d", minutes, value,
+                      shownMinutes, shownSeconds);
+        DrawSceneText(dc, x, y + row++ * kLineHeight, line);
+    }
+}
+
 void PaintMedia(HDC dc, const RECT&) {
     SetBkMode(dc, TRANSPARENT);
     DrawSceneHeading(dc, kMargin, kMargin, "A video playing in the host's window (AVIVideo)");
@@ -78,6 +101,7 @@ void PaintMedia(HDC dc, const RECT&) {
                       std::to_string(state.soundLength) + " ms");
     DrawProgress(dc, kMargin, kSoundTop + 3 * kLineHeight + 4, 320, state.soundPosition,
                  state.soundLength);
+    PaintTimeValues(dc, kMargin, kSoundTop + 5 * kLineHeight);
 }
 
 const Scene kMediaScene = {"11-media", "Video and sound by MCI", PaintMedia};
