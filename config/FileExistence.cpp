@@ -35,6 +35,8 @@ BOOL QERNO_CALL CheckIfFileExists(const char* name) {
 
 // A composed path too long for its buffer is refused as missing, for the same reason.
 BOOL QERNO_CALL CheckIfPathFileExists(const char* dir, const char* name) {
+    if (!dir || !name)
+        return FALSE;
     char path[kPathSize];
     const std::size_t dirLength = std::strlen(dir);
     if (dirLength + 1 + std::strlen(name) >= sizeof path)

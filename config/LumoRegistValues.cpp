@@ -144,11 +144,20 @@ int QERNO_CALL CLumoRegist::GetValueDataByName(const char* name, unsigned long* 
     return ReadFoundValue(*this, name, index, reinterpret_cast<unsigned char*>(data), dataSize);
 }
 
+// Texts are stored without their terminator and Windows hands them back as stored, so the
+// terminator is added here: after the text when there is room, else in place of its last byte.
 int QERNO_CALL CLumoRegist::GetStringByName(const char* name, char* buffer, unsigned long* size) {
     unsigned long index = 0, type = REG_NONE;
     if (!GetIndexByName(name, &index, &type) || !IsStringType(type))
         return 0;
-    return ReadFoundValue(*this, name, index, reinterpret_cast<unsigned char*>(buffer), size);
+    const unsigned long room = *size;
+    if (!ReadFoundValue(*this, name, index, reinterpret_cast<unsigned char*>(buffer), size))
+        return 0;
+    if (*size < room)
+        buffer[*size] = '\0';
+    else if (room > 0)
+        buffer[room - 1] = '\0';
+    return 1;
 }
 
 int QERNO_CALL CLumoRegist::GetBinaryByName(const char* name, unsigned char* data,

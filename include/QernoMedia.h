@@ -62,7 +62,8 @@ QERNO_API unsigned short QERNO_CALL OpenMovie(const char* deviceType, const char
                                               const char* alias, HWND parent, HWND notify,
                                               unsigned long style);
 QERNO_API int QERNO_CALL SetMovieWindow(unsigned short id, HWND window);
-// The picture's left, top, width and height; written even when the device fails.
+// The picture's left, top, width and height; written even when the device fails. The setters
+// below refuse a null rect (0); the frame queries then just answer.
 QERNO_API int QERNO_CALL GetMovieFrame(unsigned short id, RECT* rect, int destination);
 // rect holds x, y, width, height.
 QERNO_API int QERNO_CALL SetMovieWndPos(unsigned short id, RECT* rect);

@@ -56,19 +56,20 @@ int QERNO_CALL GetMovieFrame(unsigned short id, RECT* rect, int destination) {
     MCI_ANIM_RECT_PARMS block = {};
     const DWORD part = destination ? MCI_ANIM_WHERE_DESTINATION : MCI_ANIM_WHERE_SOURCE;
     const MCIERROR error = SendMciCommand(id, MCI_WHERE, MCI_ANIM_RECT | part, &block);
-    *rect = block.rc;
+    if (rect)
+        *rect = block.rc;
     return ShowMciErrorStr(error, kLabelWhere);
 }
 
 int QERNO_CALL SetMovieWndPos(unsigned short id, RECT* rect) {
-    if (!HasMovie(id))
+    if (!HasMovie(id) || !rect)
         return 0;
     MoveWindow(GetMovieStageWnd(id), rect->left, rect->top, rect->right, rect->bottom, TRUE);
     return 1;
 }
 
 int QERNO_CALL SetMovieArea(unsigned short id, RECT* rect) {
-    if (!HasMovie(id))
+    if (!HasMovie(id) || !rect)
         return 0;
     MCI_ANIM_RECT_PARMS block = {};
     block.rc = {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top};

@@ -3,7 +3,7 @@
 #include "QernoMedia.h"
 
 void QERNO_CALL PaintBitmap(HDC dc, HBITMAP bitmap, RECT* rect) {
-    if (!bitmap)
+    if (!bitmap || !rect)
         return;
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, bitmap);

@@ -66,19 +66,20 @@ int QERNO_CALL GetVideoFrame(unsigned short id, RECT* rect, int destination) {
     MCI_DGV_WHERE_PARMS block = {};
     const DWORD part = destination ? MCI_DGV_WHERE_DESTINATION : MCI_DGV_WHERE_SOURCE;
     const MCIERROR error = SendMciCommand(id, MCI_WHERE, MCI_DGV_RECT | part, &block);
-    *rect = block.rc;
+    if (rect)
+        *rect = block.rc;
     return ShowMciErrorStr(error, kLabelFrame);
 }
 
 int QERNO_CALL SetVideoWndPos(unsigned short id, RECT* rect) {
-    if (!HasVideo(id))
+    if (!HasVideo(id) || !rect)
         return 0;
     MoveWindow(GetVideoStageWnd(id), rect->left, rect->top, rect->right, rect->bottom, TRUE);
     return 1;
 }
 
 int QERNO_CALL SetVideoArea(unsigned short id, RECT* rect) {
-    if (!HasVideo(id))
+    if (!HasVideo(id) || !rect)
         return 0;
     MCI_DGV_PUT_PARMS block = {};
     block.rc = {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top};

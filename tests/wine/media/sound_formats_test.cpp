@@ -54,14 +54,4 @@ TEST_F(SoundFormats, MissingIdsFilesAndDevicesAreLoggedFailures) {
     EXPECT_EQ(4, log_.Count("-- OPEN -- "));
 }
 
-TEST_F(SoundFormats, CdAudioOpensByTypeNumberWhereADriveExists) {
-    const unsigned short id = OpenSound("cdaudio", nullptr, nullptr, nullptr);
-    if (id == 0) {
-        EXPECT_EQ(1, log_.Count("-- OPEN -- "));
-        return;
-    }
-    EXPECT_EQ(static_cast<unsigned long>(MCI_FORMAT_TMSF), GetMediaTimeFormat(id));
-    CloseMedia(id);
-}
-
 } // namespace
