@@ -22,40 +22,30 @@ std::size_t RunLength(const std::uint8_t* row, std::size_t from, std::size_t wid
     return end - from;
 }
 
-void EncodeRuns(const std::uint8_t* row, std::size_t from, std::size_t to,
-                std::vector<std::uint8_t>& out) {
-    while (from < to) {
-        const std::size_t run = RunLength(row, from, to);
-        out.push_back(static_cast<std::uint8_t>(run));
-        out.push_back(row[from]);
-        from += run;
-    }
-}
-
 void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint8_t>& out) {
     std::size_t x = 0;
     while (x < width) {
-        const std::size_t run = RunLength(row, x, width);
-        if (run >= kShortest) {
-            out.push_back(static_cast<std::uint8_t>(run));
-            out.push_back(row[x]);
-            x += run;
-            continue;
-        }
+        // The pixels before the next run worth a code of its own, as many as one count holds.
         std::size_t end = x;
         while (end < width && end - x < kMaxCount && RunLength(row, end, width) < kShortest)
             ++end;
-        const std::size_t count = end - x;
-        if (count < kShortest) {
-            EncodeRuns(row, x, end, out);
-        } else {
+        if (end - x >= kShortest) {
             out.push_back(kEscape);
-            out.push_back(static_cast<std::uint8_t>(count));
+            out.push_back(static_cast<std::uint8_t>(end - x));
             out.insert(out.end(), row + x, row + end);
-            if (count % 2) // absolute stretches end on a 16-bit boundary
+            if ((end - x) % 2) // absolute stretches end on a 16-bit boundary
                 out.push_back(0);
+            x = end;
+            continue;
         }
-        x = end;
+        // A run, or pixels too few for absolute mode: each of their runs gets its own code.
+        const std::size_t to = end == x ? x + RunLength(row, x, width) : end;
+        while (x < to) {
+            const std::size_t run = RunLength(row, x, to);
+            out.push_back(static_cast<std::uint8_t>(run));
+            out.push_back(row[x]);
+            x += run;
+        }
     }
 }
 

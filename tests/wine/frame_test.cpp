@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr UINT kHostMessage = WM_USER + 7;
-
 // The whole process shares one started library, as a host has it.
 class StartedLibrary : public testing::Test {
 protected:
@@ -23,14 +21,9 @@ protected:
 HostWindow* StartedLibrary::host_ = nullptr;
 int StartedLibrary::startResult_ = 0;
 
-TEST_F(StartedLibrary, StartsWithACompleteResourceModule) {
+// The shimmer tiles are one 1-bit bitmap and its transpose.
+TEST_F(StartedLibrary, StartsWithTheResourceModulesShimmerTiles) {
     EXPECT_EQ(1, startResult_);
-    EXPECT_NE(nullptr, GetRCDllInstance());
-    EXPECT_EQ(OBJ_BITMAP, GetObjectType(GetVertShimmerBmp()));
-    EXPECT_EQ(OBJ_BITMAP, GetObjectType(GetHoriShimmerBmp()));
-}
-
-TEST_F(StartedLibrary, ShimmerTilesAreTheVerticalAndHorizontalBitmaps) {
     BITMAP vertical = {}, horizontal = {};
     ASSERT_TRUE(GetObjectA(GetVertShimmerBmp(), sizeof vertical, &vertical));
     ASSERT_TRUE(GetObjectA(GetHoriShimmerBmp(), sizeof horizontal, &horizontal));
@@ -40,6 +33,7 @@ TEST_F(StartedLibrary, ShimmerTilesAreTheVerticalAndHorizontalBitmaps) {
 }
 
 TEST_F(StartedLibrary, HostMessagesPassTheFilterToTheHost) {
+    constexpr UINT kHostMessage = WM_USER + 7;
     PostMessageA(host_->handle(), kHostMessage, 1, 2);
     MSG peeked;
     ASSERT_TRUE(PeekMessageA(&peeked, host_->handle(), kHostMessage, kHostMessage, PM_NOREMOVE));
@@ -48,23 +42,6 @@ TEST_F(StartedLibrary, HostMessagesPassTheFilterToTheHost) {
     host_->PumpMessages();
     ASSERT_EQ(1u, host_->userMessages().size());
     EXPECT_EQ(kHostMessage, host_->userMessages().front());
-}
-
-TEST_F(StartedLibrary, IdleTimeReturnsWithNothingToDo) {
-    ProcessQernoDllIdle();
-    ProcessQernoDllIdle();
-}
-
-TEST_F(StartedLibrary, VersionsThroughTheExports) {
-    EXPECT_EQ(2, GetLumoVer(4));
-    EXPECT_EQ(1, GetLumoVer(5));
-    EXPECT_EQ(0xFFFF, GetLumoVer(6));
-
-    const tagLumoFileVer saved = {{9, 8, 7, 6}};
-    SaveCurLumoFileVer(&saved);
-    EXPECT_EQ(9, GetCurLumoFileVer(0));
-    EXPECT_EQ(6, GetCurLumoFileVer(3));
-    EXPECT_EQ(0xFFFF, GetCurLumoFileVer(4));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // cannot be read back, so texts are checked in the records the prompts write to the log.
 #include "Qerno.h"
 #include "support/HostWindow.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,7 @@
 #include <dlgs.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,19 +32,16 @@ Answer Click(int button) {
 }
 const Answer kCloseBox = [](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); };
 
-struct ButtonSeen {
-    std::string label;
-    bool visible = false;
-    RECT rect = {}; // in the box's client coordinates
-};
-
 // The box as it came up; handle stays null when none did.
 struct BoxSeen {
     HWND handle = nullptr;
     std::string title;
     RECT window = {};
-    ButtonSeen buttons[3];
-    int focused = -1;
+    struct {
+        std::string label;
+        bool visible = false;
+        RECT rect = {}; // in the box's client coordinates
+    } buttons[3];
     int ticksAfterAnswer = 0;
     bool stuck = false; // the answer did not close it
 };
@@ -59,18 +55,10 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    char className[16]; // "#32770" and room to spare
-    if (!IsWindowVisible(window) || !GetClassNameA(window, className, sizeof className) ||
-        lstrcmpA(className, "#32770"))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&box));
+    HWND box = FindWindowA("#32770", nullptr); // the process's only dialog
+    if (box && !IsWindowVisible(box))
+        box = nullptr;
     if (box && seen->handle && ++seen->ticksAfterAnswer > 100) {
         seen->stuck = true;
         PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
@@ -82,12 +70,11 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     GetWindowRect(box, &seen->window);
     for (int i = 0; i < 3; ++i) {
         HWND button = GetDlgItem(box, kFirstButton + i);
-        ButtonSeen& b = seen->buttons[i];
+        auto& b = seen->buttons[i];
         b.label = WindowText(button);
         b.visible = IsWindowVisible(button);
         GetWindowRect(button, &b.rect);
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&b.rect), 2);
-        seen->focused = button && GetFocus() == button ? i : seen->focused;
     }
     (*answer)(box);
 }
@@ -103,25 +90,10 @@ BoxSeen ShowAndAnswer(const Answer& how, const std::function<void()>& show) {
     return box;
 }
 
-// As the box measures: in the font a window's DC comes with.
-SIZE Extent(const std::string& line) {
-    HDC dc = GetDC(nullptr);
-    SIZE extent = {};
-    GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
-    ReleaseDC(nullptr, dc);
-    return extent;
-}
-
-std::string String(unsigned int id) {
-    char text[512] = ""; // longer than any string of the resource module
-    LoadStringA(GetRCDllInstance(), id, text, sizeof text);
-    return text;
-}
-
 // A log record: one line whatever the text holds.
 std::string Record(unsigned int levelId, unsigned int cateId, std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
-    return String(levelId) + " -- " + String(cateId) + " -- " + text + "\r\n";
+    return ResourceString(levelId) + " -- " + ResourceString(cateId) + " -- " + text + "\r\n";
 }
 std::string Info(const std::string& text) {
     return Record(11603, 11616, text);
@@ -133,11 +105,11 @@ std::string BadAddress(const char* address) {
     return Record(11601, 11617, std::string("Invalid string address: ") + address + " -- ignored");
 }
 
-std::string LogContent() {
-    std::ifstream file(GetSysLog()->GetLogFile(), std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+std::string SystemText(DWORD code) {
+    char text[1024] = ""; // longer than any system message
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
+    return text;
 }
 
 class Prompts : public testing::Test {
@@ -154,157 +126,121 @@ protected:
     static HWND host() { return host_->handle(); }
     // What show logs, answering its box (if any) with Enter.
     static std::string Logged(const std::function<void()>& show, BoxSeen* box = nullptr) {
-        const std::size_t before = LogContent().size();
+        LogCapture log("qerno-prompt-test.log");
         const BoxSeen shown = ShowAndAnswer(Key(VK_RETURN), show);
         if (box)
             *box = shown;
-        return LogContent().substr(before);
+        return log.Text();
     }
 
     static HostWindow* host_;
 };
 HostWindow* Prompts::host_ = nullptr;
 
-TEST_F(Prompts, EachButtonSetHasItsLabelsAndResults) {
+// The sets and the default button are tested natively; here, that labels, hiding, the focus and
+// the results reach the box. Escape and the close box cancel, even a box without Cancel.
+TEST_F(Prompts, ButtonsShowTheirLabelsAndGiveTheirResults) {
+    const std::vector<UINT> abortRetryIgnore = {12006, 12004, 12005}, yesNo = {12000, 12001};
     const struct {
         UINT flags;
+        Answer answer;
+        int result;
         std::vector<UINT> labels;
-        std::vector<int> results;
-    } sets[] = {
-        {MB_OK, {12003}, {IDOK}},
-        {MB_OKCANCEL, {12007, 12002}, {IDOK, IDCANCEL}},
-        {MB_ABORTRETRYIGNORE, {12006, 12004, 12005}, {IDABORT, IDRETRY, IDIGNORE}},
-        {MB_YESNOCANCEL, {12000, 12001, 12002}, {IDYES, IDNO, IDCANCEL}},
-        {MB_YESNO, {12000, 12001}, {IDYES, IDNO}},
-        {MB_RETRYCANCEL, {12004, 12002}, {IDRETRY, IDCANCEL}},
-        {0x0F, {12003}, {IDOK}}, // a set the system does not define
+    } cases[] = {
+        {MB_ABORTRETRYIGNORE, Click(0), IDABORT, abortRetryIgnore},
+        {MB_ABORTRETRYIGNORE, Click(1), IDRETRY, abortRetryIgnore},
+        {MB_ABORTRETRYIGNORE, Click(2), IDIGNORE, abortRetryIgnore},
+        {MB_YESNO, Click(1), IDNO, yesNo},
+        {MB_OK, Click(0), IDOK, {12003}},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, Key(VK_RETURN), IDNO, {12000, 12001, 12002}},
+        {MB_YESNO | MB_DEFBUTTON3, Key(VK_RETURN), IDYES, yesNo}, // no third button
+        {MB_OK, Key(VK_ESCAPE), IDCANCEL, {12003}},
+        {MB_YESNO, kCloseBox, IDCANCEL, yesNo},
     };
-    for (const auto& set : sets) {
-        for (size_t pressed = 0; pressed < set.results.size(); ++pressed) {
-            SCOPED_TRACE(testing::Message() << "flags " << set.flags << ", button " << pressed);
-            int result = 0;
-            const BoxSeen box = ShowAndAnswer(Click(static_cast<int>(pressed)), [&] {
-                result = KvtMessageBox(host(), "Which one?", "Buttons", set.flags);
-            });
-            EXPECT_EQ("Buttons", box.title);
-            EXPECT_EQ(set.results[pressed], result);
-            for (size_t i = 0; i < 3; ++i) {
-                EXPECT_EQ(i < set.labels.size(), box.buttons[i].visible);
-                if (i < set.labels.size()) {
-                    EXPECT_EQ(String(set.labels[i]), box.buttons[i].label);
-                }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        int result = 0;
+        const BoxSeen box = ShowAndAnswer(
+            c.answer, [&] { result = KvtMessageBox(host(), "Which one?", "Buttons", c.flags); });
+        EXPECT_EQ("Buttons", box.title);
+        EXPECT_EQ(c.result, result);
+        for (size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(i < c.labels.size(), box.buttons[i].visible) << i;
+            if (i < c.labels.size()) {
+                EXPECT_EQ(ResourceString(c.labels[i]), box.buttons[i].label) << i;
             }
         }
     }
 }
 
-TEST_F(Prompts, EnterPressesTheDefaultButtonAndEscapeOrTheCloseBoxCancel) {
-    const struct {
-        UINT flags;
-        Answer answer;
-        int focused;
-        int result;
-    } cases[] = {
-        {MB_YESNOCANCEL, Key(VK_RETURN), 0, IDYES},
-        {MB_YESNOCANCEL | MB_DEFBUTTON2, Key(VK_RETURN), 1, IDNO},
-        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, Key(VK_RETURN), 2, IDIGNORE},
-        {MB_YESNO | MB_DEFBUTTON3, Key(VK_RETURN), 0, IDYES}, // no third button
-        {MB_OK, Key(VK_ESCAPE), 0, IDCANCEL},
-        {MB_YESNO, kCloseBox, 0, IDCANCEL},
-    };
-    for (const auto& c : cases) {
-        int result = 0;
-        const BoxSeen box = ShowAndAnswer(
-            c.answer, [&] { result = KvtMessageBox(host(), "Sure?", "Keys", c.flags); });
-        EXPECT_EQ(c.focused, box.focused) << "flags " << c.flags;
-        EXPECT_EQ(c.result, result) << "flags " << c.flags;
-    }
-}
-
-// The window fits the text block, the icon or the button row, whichever is larger, and is
-// centred on its owner; the buttons keep the template's size in a centred row under the text.
-void ExpectLayout(const std::vector<std::string>& shownLines, UINT flags, int buttonCount,
-                  HWND owner) {
+// The arithmetic is tested natively; this checks what the box feeds it and does with it: lines
+// measured in the font a window's DC comes with (not the dialog's), the first 16 only, the
+// system's icon and frame sizes, the window centred on its owner, the buttons of the template's
+// size in a centred row under the text.
+TEST_F(Prompts, TheBoxIsLaidOutAroundItsTextIconAndButtons) {
+    std::vector<std::string> lines;
     std::string text;
-    for (const std::string& line : shownLines)
-        text += line + "\n";
-    const BoxSeen box =
-        ShowAndAnswer(Key(VK_ESCAPE), [&] { KvtMessageBox(owner, text.c_str(), "Layout", flags); });
+    for (int i = 1; i <= 20; ++i) {
+        lines.push_back("Line " + std::to_string(i) + " of a message long enough to set the width");
+        text += lines.back() + "\n";
+    }
+    const BoxSeen box = ShowAndAnswer(Key(VK_ESCAPE), [&] {
+        KvtMessageBox(host(), text.c_str(), "Layout", MB_ABORTRETRYIGNORE | MB_ICONHAND);
+    });
 
+    HDC dc = GetDC(nullptr);
+    int widest = 0, textHeight = 16 + 15 * 4; // the padding, and the gaps between 16 lines
+    for (int i = 0; i < 16; ++i) {
+        SIZE extent = {};
+        GetTextExtentPoint32A(dc, lines[i].c_str(), static_cast<int>(lines[i].size()), &extent);
+        widest = std::max<int>(widest, extent.cx);
+        textHeight += extent.cy;
+    }
+    ReleaseDC(nullptr, dc);
     const RECT& first = box.buttons[0].rect;
     const int bw = first.right - first.left, bh = first.bottom - first.top;
-    const int lineCount = std::min<int>(shownLines.size(), 16);
-    int widest = 0, textHeight = 16 + 4 * (lineCount - 1);
-    for (int i = 0; i < lineCount; ++i) {
-        widest = std::max<int>(widest, Extent(shownLines[i]).cx);
-        textHeight += Extent(shownLines[i]).cy;
-    }
-    const bool icon = flags & MB_ICONMASK;
-    const int row = buttonCount * bw + (buttonCount - 1) * 12;
-    const int rectWidth =
-        std::max(widest + 16 + (icon ? GetSystemMetrics(SM_CXICON) + 24 : 0), row + 48);
-    const int rectHeight = std::max(textHeight, icon ? 2 * GetSystemMetrics(SM_CYICON) : 36);
+    const int row = 3 * bw + 2 * 12;
+    const int rectWidth = widest + 16 + GetSystemMetrics(SM_CXICON) + 24;
+    ASSERT_GT(rectWidth, row + 48) << "the text, not the buttons, must set the width";
+    ASSERT_GT(textHeight, 2 * GetSystemMetrics(SM_CYICON)) << "and the height";
     const int width = rectWidth + 2 * GetSystemMetrics(SM_CXDLGFRAME) + 24;
     EXPECT_EQ(width, box.window.right - box.window.left);
-    EXPECT_EQ(rectHeight + bh + 36 + GetSystemMetrics(SM_CYCAPTION) +
+    EXPECT_EQ(textHeight + bh + 36 + GetSystemMetrics(SM_CYCAPTION) +
                   2 * GetSystemMetrics(SM_CYDLGFRAME),
               box.window.bottom - box.window.top);
 
-    RECT around;
-    GetWindowRect(owner, &around);
-    EXPECT_NEAR(around.left + around.right, box.window.left + box.window.right, 1);
-    EXPECT_NEAR(around.top + around.bottom, box.window.top + box.window.bottom, 1);
-    for (int i = 0; i < buttonCount; ++i) {
-        EXPECT_EQ((width - row) / 2 + i * (bw + 12), box.buttons[i].rect.left) << i;
-        EXPECT_EQ(rectHeight + 24, box.buttons[i].rect.top) << i;
-        EXPECT_EQ(bw, box.buttons[i].rect.right - box.buttons[i].rect.left) << i;
+    RECT owner;
+    GetWindowRect(host(), &owner);
+    EXPECT_NEAR(owner.left + owner.right, box.window.left + box.window.right, 1);
+    EXPECT_NEAR(owner.top + owner.bottom, box.window.top + box.window.bottom, 1);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const RECT& button = box.buttons[i].rect;
+        EXPECT_EQ((width - row) / 2 + i * (bw + 12), button.left);
+        EXPECT_EQ(textHeight + 24, button.top);
+        EXPECT_EQ(bw, button.right - button.left);
+        EXPECT_EQ(bh, button.bottom - button.top);
     }
 }
 
-TEST_F(Prompts, TheBoxIsLaidOutAroundItsTextIconAndButtons) {
-    ExpectLayout({"A first line of a message that is long enough", "and a second"}, MB_OKCANCEL, 2,
-                 host());
-    ExpectLayout({"Short"}, MB_ABORTRETRYIGNORE | MB_ICONHAND, 3, host());
-    std::vector<std::string> twenty;
-    for (int i = 1; i <= 20; ++i)
-        twenty.push_back("Line " + std::to_string(i));
-    ExpectLayout(twenty, MB_OK, 1, host()); // shows the first 16
-}
-
-int ShowList(HWND owner, unsigned int firstId, const char* firstText, ...) {
-    va_list rest;
-    va_start(rest, firstText);
-    const int result =
-        PromptSTMsgIDsArg(owner, "List", MB_OK, firstId, const_cast<char*>(firstText), rest);
-    va_end(rest);
-    return result;
-}
-
-std::string SystemText(DWORD code) {
-    char text[1024] = ""; // longer than any system message
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
-    return text;
-}
-
+// Lists are (id, string) pairs until the end mark; a string that cannot be read stops the list.
 TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
-    const std::string loaded = String(12037), bytes = String(12204), mine = String(11266);
-    const std::string error = String(12009);
+    const std::string mine = ResourceString(11266), error = ResourceString(12009);
+    const std::string bytes = ResourceString(12204);
     char* start = const_cast<char*>("Start ");
+    char* kUnmapped = reinterpret_cast<char*>(0x10);
     const struct {
         std::function<void()> show;
         std::string title;
         std::string logged;
     } cases[] = {
         {[] { PromptSTMsg(host(), "Given", "Given text", MB_YESNO); }, "Given", Info("Given text")},
-        {[] { PromptITMsgID(host(), 11266, 12037, MB_YESNO); }, mine, Info(loaded)},
+        {[] { PromptITMsgID(host(), 11266, 12037, MB_YESNO); }, mine, Info(ResourceString(12037))},
         {[&] { PromptITMsgIDs(host(), 11266, MB_OK, 0, start, 12204, "7", kEnd); }, mine,
          Info("Start " + bytes + "7")},
-        {[] { ShowList(host(), 0, "Start ", 12204, "7", kEnd); }, "List",
-         Info("Start " + bytes + "7")},
-        {[] { ShowList(host(), 0, "Start ", 12204, reinterpret_cast<char*>(0x10), kEnd); }, "List",
+        {[&] { PromptSTMsgIDs(host(), "List", MB_OK, 0, start, 12204, kUnmapped, kEnd); }, "List",
          BadAddress("00000010") + Info("Start " + bytes)},
-        {[] { ShowList(host(), 0, "Start ", 0, nullptr, kEnd); }, "List",
+        {[&] { PromptSTMsgIDs(host(), "List", MB_OK, 0, start, 0, nullptr, kEnd); }, "List",
          BadAddress("00000000") + Info("Start ")},
         // Every id takes a string: the end mark is read as the string of 12204.
         {[&] { PromptSTMsgIDs(host(), "List", MB_OK, 0, start, 12204, kEnd); }, "List",
@@ -317,7 +253,7 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
         {[] { PromptErrorIDFmt(host(), 12204, const_cast<char*>("%ld"), 1200L); }, error,
          Error(bytes + "1200")},
         {[] { PromptDiskSpaceLess('C', 1200, host()); }, error,
-         Error("C:" + String(12203) + "\n" + bytes + "1200")},
+         Error("C:" + ResourceString(12203) + "\n" + bytes + "1200")},
         {[] {
              SetLastError(ERROR_FILE_NOT_FOUND);
              PromptSysError(host());
@@ -330,9 +266,10 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
          error, Error("Last -- " + SystemText(ERROR_FILE_NOT_FOUND))},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged);
         BoxSeen box;
         EXPECT_EQ(c.logged, Logged(c.show, &box));
-        EXPECT_EQ(c.title, box.title) << c.logged;
+        EXPECT_EQ(c.title, box.title);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "Qerno.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -27,17 +27,12 @@ protected:
         FreeLibrary(complete_);
     }
 
-    static std::string String(unsigned int id) {
-        char text[256] = {};
-        GetIDStringB(id, text, sizeof text);
-        return text;
-    }
-
     HINSTANCE previous_ = nullptr;
     HINSTANCE complete_ = nullptr;
     HINSTANCE withoutFancy_ = nullptr;
 };
 
+// Without a module the system would search the host's own file instead.
 TEST_F(ResourceAccess, WithoutAModuleNothingIsFound) {
     SetRCDllInstance(nullptr);
     unsigned long size = 123;
@@ -47,30 +42,18 @@ TEST_F(ResourceAccess, WithoutAModuleNothingIsFound) {
     EXPECT_EQ(0, GetIDStringB(kLogWindowTitle, text, sizeof text));
 }
 
-TEST_F(ResourceAccess, StringsLoadAndCutAtTheBufferSize) {
-    const std::string title = String(kLogWindowTitle);
+TEST_F(ResourceAccess, StringsAreCutAtTheBufferAndCatCountsTheRoomLeft) {
+    const std::string title = ResourceString(kLogWindowTitle);
     ASSERT_GT(title.size(), 4u);
-
-    char cut[5];
-    std::memset(cut, 'x', sizeof cut);
+    char cut[5] = "xxxx";
     EXPECT_EQ(1, GetIDStringB(kLogWindowTitle, cut, sizeof cut));
-    EXPECT_EQ(title.substr(0, 4), std::string(cut));
-
-    char text[16];
-    EXPECT_EQ(0, GetIDStringB(kMissingString, text, sizeof text));
-    EXPECT_EQ(0, GetIDStringB(kLogWindowTitle, text, 0));
-}
-
-TEST_F(ResourceAccess, CatAppendsAtTheTerminatorWithinTheRoomLeft) {
-    const std::string title = String(kLogWindowTitle);
-    char text[64] = "C:";
-    EXPECT_EQ(1, CatIDStringB(text, kLogWindowTitle, sizeof text - 2));
-    EXPECT_EQ("C:" + title, std::string(text));
+    EXPECT_EQ(title.substr(0, 4), cut);
+    EXPECT_EQ(0, GetIDStringB(kMissingString, cut, sizeof cut));
+    EXPECT_EQ(0, GetIDStringB(kLogWindowTitle, cut, 0));
 
     char tight[8] = "C:";
     EXPECT_EQ(1, CatIDStringB(tight, kLogWindowTitle, 3));
-    EXPECT_EQ("C:" + title.substr(0, 2), std::string(tight));
-
+    EXPECT_EQ("C:" + title.substr(0, 2), tight);
     char missing[8] = "C:";
     EXPECT_EQ(0, CatIDStringB(missing, kMissingString, 6));
     EXPECT_STREQ("C:", missing);
@@ -84,9 +67,9 @@ TEST_F(ResourceAccess, DataIsFoundByTheLowSixteenBitsOfItsId) {
     EXPECT_EQ(table, LoadResourceData(0x70000u + 5803, sizeHigh));
     EXPECT_EQ(size, sizeHigh);
 
-    unsigned long missingSize = 99;
-    EXPECT_EQ(nullptr, LoadResourceData(4242, missingSize));
-    EXPECT_EQ(0u, missingSize);
+    size = 99;
+    EXPECT_EQ(nullptr, LoadResourceData(4242, size));
+    EXPECT_EQ(0u, size);
 }
 
 TEST_F(ResourceAccess, SwitchingTheModuleSwitchesStringsAndData) {
@@ -94,14 +77,13 @@ TEST_F(ResourceAccess, SwitchingTheModuleSwitchesStringsAndData) {
     EXPECT_NE(nullptr, LoadResourceData(5804, size));
 
     SetRCDllInstance(withoutFancy_);
-    EXPECT_EQ(withoutFancy_, GetRCDllInstance());
     EXPECT_EQ(nullptr, LoadResourceData(5804, size));
     const char* table = LoadResourceData(5803, size);
     ASSERT_NE(nullptr, table);
     MEMORY_BASIC_INFORMATION where = {};
     ASSERT_TRUE(VirtualQuery(table, &where, sizeof where));
     EXPECT_EQ(reinterpret_cast<HMODULE>(withoutFancy_), where.AllocationBase);
-    EXPECT_FALSE(String(kLogWindowTitle).empty());
+    EXPECT_FALSE(ResourceString(kLogWindowTitle).empty());
 }
 
 } // namespace

@@ -1,13 +1,10 @@
-// Checks the texts of QernoRes.dll, the resource module that the library reads
-// every string from. The library loads each
-// text into a fixed buffer and cuts it there, and parses several of them
-// (extensions, filters, formats), so a text that is too long or badly shaped
-// shows up only as a wrong label or a file the pickers cannot find.
-
+// The texts of QernoRes.dll, which the library reads every string from. It loads each text into
+// a fixed buffer and cuts it there, and parses several of them (extensions, filters, formats), so
+// a text too long or badly shaped shows up only as a wrong label or a file the pickers miss.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cctype>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -45,14 +42,11 @@ const IdRange kRequired[] = {
     {14280, 14287, 79},  {14300, 14303, 79},  {14400, 14404, 79}, // predefined actions
 };
 
-const UINT kCdAudioName = 11360;
-
 // Each media filter and the extensions the classifier accepts for its type.
-struct MediaFilter {
+const struct {
     UINT filter;
     std::vector<UINT> extensions;
-};
-const MediaFilter kFilters[] = {
+} kFilters[] = {
     {11309, {11350, 11351, 11352, 11353, 11354, 11355, 11356, 11357, 11377, 11378}},
     {11312, {11358, 11359}},
     {11315, {11364, 11372, 11373, 11374}},
@@ -63,170 +57,97 @@ const MediaFilter kFilters[] = {
     {11533, {11367}},
 };
 
-std::vector<std::string> Split(const std::string& text, char sep) {
+std::string Load(UINT id) {
+    static const HMODULE module = LoadLibraryA("QernoRes.dll");
+    char buffer[1024]; // longer than any text of the module
+    const int length = LoadStringA(module, id, buffer, sizeof buffer);
+    return std::string(buffer, length > 0 ? length : 0);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     size_t start = 0;
-    for (size_t end; (end = text.find(sep, start)) != std::string::npos; start = end + 1)
+    for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
         parts.push_back(text.substr(start, end - start));
     parts.push_back(text.substr(start));
     return parts;
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-bool HasBlank(const std::string& s) {
-    for (char c : s)
-        if (std::isspace(static_cast<unsigned char>(c)))
-            return true;
-    return false;
+std::string Lower(std::string text) {
+    CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
 }
 
 // A ';'-separated list of wildcard patterns, as the directory list expects.
 bool IsPatternList(const std::string& field) {
-    for (const std::string& p : Split(field, ';'))
-        if (p.empty() || HasBlank(p) || p.find_first_of("*?") == std::string::npos)
+    for (const std::string& pattern : Split(field, ';'))
+        if (!std::regex_match(pattern, std::regex(R"([^\s]*[*?][^\s]*)")))
             return false;
     return true;
 }
 
-// The conversions of a printf format ("%%" excluded), each as its size prefix
-// and type letter; a '%' that ends the text gives an empty entry.
-std::vector<std::string> Conversions(const std::string& format) {
-    std::vector<std::string> found;
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] != '%')
-            continue;
-        size_t j = i + 1;
-        if (j < format.size() && format[j] == '%') {
-            i = j;
-            continue;
-        }
-        while (j < format.size() &&
-               std::string("-+ #0123456789.*").find(format[j]) != std::string::npos)
-            ++j;
-        std::string conversion;
-        while (j < format.size() && std::string("hlLI").find(format[j]) != std::string::npos)
-            conversion += format[j++];
-        found.push_back(j < format.size() ? conversion + format[j] : std::string());
-        i = j;
-    }
-    return found;
-}
-
-class ResourceStrings : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { module_ = LoadLibraryA("QernoRes.dll"); }
-    static void TearDownTestSuite() {
-        if (module_)
-            FreeLibrary(module_);
-        module_ = nullptr;
-    }
-    void SetUp() override { ASSERT_NE(module_, nullptr) << "QernoRes.dll not beside the test"; }
-
-    static std::string Load(UINT id) {
-        char buffer[1024];
-        int length = LoadStringA(module_, id, buffer, sizeof buffer);
-        return std::string(buffer, length > 0 ? length : 0);
-    }
-
-    static std::vector<UINT> ExtensionIds() {
-        std::vector<UINT> ids = {11004, 11005, 11012};
-        for (UINT id = 11350; id <= 11378; ++id)
-            if (id != kCdAudioName)
-                ids.push_back(id);
-        return ids;
-    }
-
-    static HMODULE module_;
-};
-
-HMODULE ResourceStrings::module_ = nullptr;
-
-TEST_F(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
+TEST(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
+    ASSERT_NE(nullptr, LoadLibraryA("QernoRes.dll")) << "QernoRes.dll not beside the test";
     for (const IdRange& range : kRequired) {
         for (UINT id = range.first; id <= range.last; ++id) {
-            std::string text = Load(id);
+            const std::string text = Load(id);
             EXPECT_FALSE(text.empty()) << "string " << id << " is missing";
             EXPECT_LE(text.size(), range.room) << "string " << id << " is cut: " << text;
         }
     }
 }
 
-TEST_F(ResourceStrings, ExtensionsAreOneLeadingDotAndDistinct) {
+// Names are compared from their last dot, so a second dot never matches.
+TEST(ResourceStrings, ExtensionsAreOneLeadingDotAndDistinct) {
+    std::vector<UINT> ids = {11004, 11005, 11012};
+    for (UINT id = 11350; id <= 11378; ++id)
+        if (id != 11360) // the CD audio device, known by its whole name
+            ids.push_back(id);
     std::set<std::string> seen;
-    for (UINT id : ExtensionIds()) {
-        std::string ext = Load(id);
-        ASSERT_GE(ext.size(), 2u) << id;
-        // Names are compared from their last dot, so a second dot never matches.
-        EXPECT_EQ(ext.rfind('.'), 0u) << id << ": " << ext;
-        EXPECT_FALSE(HasBlank(ext)) << id << ": " << ext;
-        EXPECT_TRUE(seen.insert(Lower(ext)).second) << id << " repeats " << ext;
+    for (UINT id : ids) {
+        const std::string ext = Load(id);
+        SCOPED_TRACE(testing::Message() << id << ": " << ext);
+        EXPECT_TRUE(std::regex_match(ext, std::regex(R"(\.[^.\s]+)")));
+        EXPECT_TRUE(seen.insert(Lower(ext)).second) << "repeated";
     }
 }
 
-TEST_F(ResourceStrings, CdAudioIsTheWholeDeviceName) {
-    // Compared with the whole file name before any dot is looked for; the
-    // stage window titles a file by that name as the device itself.
-    EXPECT_EQ(Lower(Load(kCdAudioName)), "cdaudio");
-}
-
-TEST_F(ResourceStrings, FiltersAreDescriptionAndPatternPairs) {
-    for (const MediaFilter& media : kFilters) {
-        std::string filter = Load(media.filter);
-        ASSERT_FALSE(filter.empty()) << media.filter;
-        EXPECT_LE(filter.size(), 499u) << media.filter;
-        ASSERT_EQ(filter.back(), '|') << media.filter << ": the last field is not closed";
-        std::vector<std::string> fields = Split(filter.substr(0, filter.size() - 1), '|');
-        EXPECT_EQ(fields.size() % 2, 0u) << media.filter << ": a description lacks patterns";
+// Description and pattern fields alternate and the last is closed; the patterns are exactly the
+// extensions the classifier gives the filter's type, besides "*.*".
+TEST(ResourceStrings, FiltersPairDescriptionsWithTheExtensionsOfTheirType) {
+    for (const auto& media : kFilters) {
+        const std::string filter = Load(media.filter);
+        SCOPED_TRACE(testing::Message() << media.filter << ": " << filter);
+        ASSERT_FALSE(filter.empty());
+        ASSERT_EQ('|', filter.back());
+        const std::vector<std::string> fields = Split(filter.substr(0, filter.size() - 1), '|');
+        EXPECT_EQ(0u, fields.size() % 2);
+        std::set<std::string> patterns, expected;
         for (size_t k = 0; k < fields.size(); ++k) {
-            EXPECT_FALSE(fields[k].empty()) << media.filter << " field " << k;
-            EXPECT_EQ(IsPatternList(fields[k]), k % 2 == 1)
-                << media.filter << " field " << k << ": " << fields[k];
+            EXPECT_FALSE(fields[k].empty()) << "field " << k;
+            EXPECT_EQ(k % 2 == 1, IsPatternList(fields[k])) << "field " << k << ": " << fields[k];
+            for (const std::string& pattern : Split(fields[k], ';'))
+                if (k % 2 == 1 && pattern != "*.*")
+                    patterns.insert(Lower(pattern));
         }
-    }
-}
-
-TEST_F(ResourceStrings, EachFilterListsExactlyTheExtensionsOfItsType) {
-    for (const MediaFilter& media : kFilters) {
-        std::vector<std::string> fields = Split(Load(media.filter), '|');
-        std::set<std::string> patterns;
-        for (size_t k = 1; k < fields.size(); k += 2)
-            for (const std::string& p : Split(fields[k], ';'))
-                if (p != "*.*")
-                    patterns.insert(Lower(p));
-        std::set<std::string> expected;
         for (UINT id : media.extensions)
             expected.insert("*" + Lower(Load(id)));
-        EXPECT_EQ(patterns, expected) << "filter " << media.filter;
+        EXPECT_EQ(expected, patterns);
     }
 }
 
-TEST_F(ResourceStrings, FormatsTakeTheArgumentsTheirCallersPass) {
-    // Filled with the configuration file, the key and the folder.
-    EXPECT_EQ(Conversions(Load(12058)), (std::vector<std::string>{"s", "s", "s"}));
-    // The log window's line count, through wsprintf.
-    std::vector<std::string> lineCount = Conversions(Load(12059));
-    ASSERT_EQ(lineCount.size(), 1u);
-    EXPECT_NE(std::string("d i u ld li lu").find(lineCount[0]), std::string::npos) << lineCount[0];
+// Exactly the conversions the callers pass: the configuration file, the key and the folder; the
+// log window's line count, through wsprintf.
+TEST(ResourceStrings, FormatsTakeTheArgumentsTheirCallersPass) {
+    EXPECT_TRUE(std::regex_match(Load(12058), std::regex("[^%]*(%s[^%]*){3}"))) << Load(12058);
+    EXPECT_TRUE(std::regex_match(Load(12059), std::regex("[^%]*%l?[diu][^%]*"))) << Load(12059);
 }
 
-TEST_F(ResourceStrings, VocabularyNamesAreDistinct) {
-    std::set<std::string> messages;
-    for (UINT id = 13000; id <= 13039; ++id) {
-        EXPECT_TRUE(messages.insert(Lower(Load(id))).second) << "message string " << id;
-    }
-    std::set<std::string> actions;
-    for (const IdRange& range : kRequired) {
-        if (range.first < 14100)
-            continue;
-        for (UINT id = range.first; id <= range.last; ++id) {
-            EXPECT_TRUE(actions.insert(Lower(Load(id))).second) << "action string " << id;
-        }
-    }
+// The predefined actions' names are checked with the vocabulary.
+TEST(ResourceStrings, PredefinedMessageNamesAreDistinct) {
+    std::set<std::string> names;
+    for (UINT id = 13000; id <= 13039; ++id)
+        EXPECT_TRUE(names.insert(Lower(Load(id))).second) << id;
 }
 
 } // namespace

@@ -59,34 +59,11 @@ TEST(MediaFilters, LegalNamesAndPaths) {
     for (const char* name : {"A.TXT", "C:\\DIR\\A.TXT", "C:\\My dir\\a b.wav",
                              "\\\\server\\share\\x", "a~!@$%^()-_=+{}.`"})
         EXPECT_TRUE(CheckFileNameLegal(name)) << name;
-    for (const char* name : {"",
-                             " ",
-                             " A.TXT",
-                             "A.TXT ",
-                             "AB:C",
-                             ":A",
-                             "C:\\DIR \\A.TXT",
-                             "C:\\ DIR\\A.TXT",
-                             "A/B",
-                             "A#B",
-                             "A&B",
-                             "A,B",
-                             "A;B",
-                             "A<B",
-                             "A>B",
-                             "A[B",
-                             "A]B",
-                             "A*B",
-                             "A?B",
-                             "A|B",
-                             "A\"B",
-                             "A'B",
-                             "A\tB",
-                             "A\nB",
-                             "A\x7f",
-                             "A\x80",
-                             "A\xe9.txt"})
+    for (const char* name : {"", " ", " A.TXT", "A.TXT ", "AB:C", ":A", "C:\\DIR \\A.TXT",
+                             "C:\\ DIR\\A.TXT", "A\xe9.txt"})
         EXPECT_FALSE(CheckFileNameLegal(name)) << name;
+    for (char c : std::string("/#&,;<>[]*?|\"'\t\n\x7f\x80"))
+        EXPECT_FALSE(CheckFileNameLegal((std::string("A") + c + "B").c_str())) << c;
     EXPECT_FALSE(CheckFileNameLegal(nullptr));
 }
 

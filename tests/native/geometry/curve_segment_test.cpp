@@ -62,12 +62,10 @@ TEST(CurveSegmentFlattening, TruncatesTheJointsAndRoundsBetween) {
     EXPECT_EQ(-1, negative.back().y);
 }
 
-// A straight segment from (160, 0) to (220, 0); the test is strictly below 2 pixels.
-TEST(CurveSegmentHit, IsWithinTwoPixelsOfAChord) {
+// A straight segment from (160, 0) to (220, 0). The two-pixel tolerance across it is checked in
+// every mapping mode under Wine; here, its ends.
+TEST(CurveSegmentHit, PastAnEndOnlyTheEndPointCounts) {
     POINT control[4] = {{100, 0}, {160, 0}, {220, 0}, {280, 0}};
-    EXPECT_TRUE(InOneCurve(control, {190, 1}));
-    EXPECT_TRUE(InOneCurve(control, {190, -1}));
-    EXPECT_FALSE(InOneCurve(control, {190, 2}));
     EXPECT_TRUE(InOneCurve(control, {159, 0})); // past an end only the end point counts
     EXPECT_FALSE(InOneCurve(control, {158, 0}));
     EXPECT_FALSE(InOneCurve(control, {222, 1}));

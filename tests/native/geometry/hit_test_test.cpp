@@ -43,13 +43,11 @@ TEST(LineHitTests, CrossingOfALineWithTheLineThroughTwoPoints) {
     ASSERT_TRUE(InsectTwoLinePoint(1, 1, 10, {3, 0}, {3, 50}, &out));
     EXPECT_TRUE(out.x == 3 && out.y == 7);
     // Parallel to x + y = 10: no crossing.
-    out = {-7, -7};
     EXPECT_FALSE(InsectTwoLinePoint(1, 1, 10, {0, 0}, {10, -10}, &out));
 
     // The vertical line 2x = 10.
     ASSERT_TRUE(InsectTwoLinePoint(2, 0, 10, {0, 0}, {10, 20}, &out));
     EXPECT_TRUE(out.x == 5 && out.y == 10);
-    out = {-7, -7};
     EXPECT_FALSE(InsectTwoLinePoint(2, 0, 10, {0, 0}, {0, 20}, &out));
 
     // The horizontal line y = 5; an edge lying on it gives its first point.

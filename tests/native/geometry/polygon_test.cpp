@@ -1,6 +1,7 @@
 #include "QernoGeometry.h"
 
 #include "geometry/OutlineOffset.h"
+#include "rect_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -34,10 +35,7 @@ TEST(PointLists, CopyReverseMoveAndBound) {
 
     RECT around = {};
     MakePolyAround(points.data(), 3, &around);
-    EXPECT_EQ(around.left, -3);
-    EXPECT_EQ(around.top, -2);
-    EXPECT_EQ(around.right, 8);
-    EXPECT_EQ(around.bottom, 10);
+    EXPECT_EQ((RectValue{-3, -2, 8, 10}), Value(around));
 }
 
 TEST(PointLists, InnerBoxMustStopShortOfTheOuterRightAndBottom) {

@@ -20,7 +20,6 @@ TEST(UnitToLine, RoundingOfFixedUnits) {
     EXPECT_EQ(567, UnitToLine(10.0f, 7, 0));
     EXPECT_EQ(57, UnitToLine(1000.0f, 2, 0));
     EXPECT_EQ(-3599, UnitToLine(-2.5f, 4, 0));
-    EXPECT_EQ(-1439, UnitToLine(-1.0f, 4, 0));
     EXPECT_EQ(1, UnitToLine(1.999f, 6, 0));
     EXPECT_EQ(1, UnitToLine(1.999f, 0xFFFF, 0));
 }

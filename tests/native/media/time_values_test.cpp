@@ -2,28 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
-TEST(MillisecondTimes, PackAndUnpackByParts) {
-    EXPECT_EQ(90500u, GetTimeBy3Parts(1, 30, 50, 0));
-    int minutes = -1, seconds = -1, hundredths = -1, endless = -1;
-    GetTime3Parts(90500, minutes, seconds, hundredths, endless);
-    EXPECT_EQ(1, minutes);
-    EXPECT_EQ(30, seconds);
-    EXPECT_EQ(50, hundredths);
-    EXPECT_EQ(0, endless);
+std::array<int, 4> Parts(unsigned long value) {
+    std::array<int, 4> parts = {-1, -1, -1, -1}; // minutes, seconds, hundredths, endless
+    GetTime3Parts(value, parts[0], parts[1], parts[2], parts[3]);
+    return parts;
+}
 
-    // Milliseconds below a hundredth are dropped.
-    GetTime3Parts(90509, minutes, seconds, hundredths, endless);
-    EXPECT_EQ(50, hundredths);
+TEST(MillisecondTimes, PackAndUnpackByPartsDroppingLessThanAHundredth) {
+    EXPECT_EQ(90500u, GetTimeBy3Parts(1, 30, 50, 0));
+    EXPECT_EQ((std::array<int, 4>{1, 30, 50, 0}), Parts(90509));
 }
 
 TEST(MillisecondTimes, EndlessWhateverTheParts) {
     EXPECT_EQ(0x7FFFFFFFu, GetTimeBy3Parts(5, 6, 7, 1));
-    int minutes = -1, seconds = -1, hundredths = -1, endless = -1;
-    GetTime3Parts(0x7FFFFFFF, minutes, seconds, hundredths, endless);
-    EXPECT_EQ(1, endless);
-    EXPECT_EQ(0, minutes + seconds + hundredths);
+    EXPECT_EQ((std::array<int, 4>{0, 0, 0, 1}), Parts(0x7FFFFFFF));
 }
 
 TEST(MillisecondTimes, WrapAsUnsigned32Bits) {
@@ -35,21 +31,16 @@ TEST(MillisecondTimes, WrapAsUnsigned32Bits) {
 TEST(SecondTimes, CapAtThirtyThousandComparedUnsigned) {
     EXPECT_EQ(30000, GetTimeSecBy3Parts(600, 0));
     EXPECT_EQ(29999, GetTimeSecBy3Parts(499, 59));
-    EXPECT_EQ(30000, GetTimeSecBy3Parts(-1, 0));
     EXPECT_EQ(30000, GetTimeSecBy3Parts(0, -5));
 
-    int minutes = -1, seconds = -1;
-    GetTimeSec3Parts(29999, minutes, seconds);
-    EXPECT_EQ(499, minutes);
-    EXPECT_EQ(59, seconds);
-    GetTimeSec3Parts(30000, minutes, seconds);
-    EXPECT_EQ(499, minutes);
-    EXPECT_EQ(59, seconds);
-    GetTimeSec3Parts(65535, minutes, seconds);
-    EXPECT_EQ(499, minutes);
-    GetTimeSec3Parts(125, minutes, seconds);
-    EXPECT_EQ(2, minutes);
-    EXPECT_EQ(5, seconds);
+    const auto parts = [](unsigned short value) {
+        std::array<int, 2> parts = {-1, -1};
+        GetTimeSec3Parts(value, parts[0], parts[1]);
+        return parts;
+    };
+    EXPECT_EQ((std::array<int, 2>{2, 5}), parts(125));
+    EXPECT_EQ((std::array<int, 2>{499, 59}), parts(30000));
+    EXPECT_EQ((std::array<int, 2>{499, 59}), parts(65535));
 }
 
 } // namespace

@@ -50,15 +50,14 @@ TEST(GetPredefMsgNameStrID, OffsetWrapsWithoutRangeCheck) {
     EXPECT_EQ(12998, GetPredefMsgNameStrID(0xFFFF));
 }
 
-TEST(CopyNameCut, CutsToTheBufferAndReturnsTheFullLength) {
-    char buffer[4] = {'x', 'x', 'x', 'x'};
+// Wine sees names cut to a larger buffer; these are the smallest rooms and none.
+TEST(CopyNameCut, NoRoomOrOnlyTheTerminatorStillGivesTheFullLength) {
+    char buffer[2] = {'x', 'x'};
     EXPECT_EQ(4, CopyNameCut("Stop", buffer, 0));
     EXPECT_EQ('x', buffer[0]);
     EXPECT_EQ(4, CopyNameCut("Stop", buffer, 1));
     EXPECT_STREQ("", buffer);
     EXPECT_EQ('x', buffer[1]);
-    EXPECT_EQ(10, CopyNameCut("Play sound", buffer, 4));
-    EXPECT_STREQ("Pla", buffer);
     EXPECT_EQ(10, CopyNameCut("Play sound", nullptr, 11));
 }
 

@@ -2,15 +2,15 @@
 // folder. Prompt texts cannot be read off the boxes, so they are looked for in the log.
 #include "Qerno.h"
 #include "support/BoxCloser.h"
-#include "support/TestFiles.h"
 #include "support/HostWindow.h"
+#include "support/LogCapture.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -23,7 +23,6 @@ protected:
     }
 
     void SetUp() override {
-        ASSERT_NE(nullptr, GetSysLog());
         dir_ = TempFilePath("qerno_files_" + std::to_string(GetCurrentProcessId()));
         ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
         file_ = dir_ + "\\A.DAT";
@@ -34,20 +33,10 @@ protected:
         RemoveDirectoryA(dir_.c_str());
     }
 
-    // What action logs; boxes receives how many boxes it showed.
-    static std::string Logged(const std::function<void()>& action, std::size_t* boxes = nullptr) {
-        const std::size_t before = LogContent().size();
-        BoxCloser closer;
-        action();
-        if (boxes)
-            *boxes = closer.titles().size();
-        return LogContent().substr(before);
-    }
-    static std::string LogContent() { return ReadFileBytes(GetSysLog()->GetLogFile()); }
-
     HWND host() const { return host_.handle(); }
 
     HostWindow host_;
+    LogCapture log_{"qerno-file-access.log"};
     std::string dir_, file_;
 };
 
@@ -78,61 +67,48 @@ TEST_F(FileAccess, ExtensionReplacesTheTextAfterTheLastDot) {
 }
 
 TEST_F(FileAccess, ExistenceTestsTellFilesFromFoldersAndNeverPrompt) {
-    std::size_t boxes = 0;
-    Logged(
-        [&] {
-            EXPECT_TRUE(CheckIfFileExists(file_.c_str()));
-            EXPECT_FALSE(CheckIfFileExists(dir_.c_str()));
-            EXPECT_FALSE(CheckIfFileExists(""));
-            EXPECT_TRUE(CheckPathExist(dir_.c_str()));
-            EXPECT_FALSE(CheckPathExist((dir_ + "\\B.DAT").c_str()));
-            EXPECT_TRUE(CheckIfPathFileExists(dir_.c_str(), "A.DAT"));
-            EXPECT_TRUE(CheckIfPathFileExists((dir_ + "\\").c_str(), "A.DAT"));
-            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), "B.DAT"));
-            // Too long for OpenFile's name field, and for the composed path.
-            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(150, 'n').c_str()));
-            EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(300, 'n').c_str()));
-            EXPECT_TRUE(CheckIfBaseFileInPath(host(), "A.DAT", dir_.c_str()));
-            EXPECT_FALSE(CheckIfBaseFileInPath(host(), "B.DAT", dir_.c_str()));
-        },
-        &boxes);
-    EXPECT_EQ(0u, boxes);
+    BoxCloser closer;
+    EXPECT_TRUE(CheckIfFileExists(file_.c_str()));
+    EXPECT_FALSE(CheckIfFileExists(dir_.c_str()));
+    EXPECT_FALSE(CheckIfFileExists(""));
+    EXPECT_TRUE(CheckPathExist(dir_.c_str()));
+    EXPECT_FALSE(CheckPathExist((dir_ + "\\B.DAT").c_str()));
+    EXPECT_TRUE(CheckIfPathFileExists(dir_.c_str(), "A.DAT"));
+    EXPECT_TRUE(CheckIfPathFileExists((dir_ + "\\").c_str(), "A.DAT"));
+    EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), "B.DAT"));
+    // Too long for OpenFile's name field, and for the composed path.
+    EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(150, 'n').c_str()));
+    EXPECT_FALSE(CheckIfPathFileExists(dir_.c_str(), std::string(300, 'n').c_str()));
+    EXPECT_TRUE(CheckIfBaseFileInPath(host(), "A.DAT", dir_.c_str()));
+    EXPECT_FALSE(CheckIfBaseFileInPath(host(), "B.DAT", dir_.c_str()));
+    EXPECT_TRUE(closer.titles().empty());
 }
 
 TEST_F(FileAccess, ANameWithAFolderIsNamedInThePrompt) {
-    std::size_t boxes = 0;
-    const std::string logged = Logged(
-        [&] {
-            EXPECT_FALSE(CheckIfBaseFile(host(), "SUB\\A.DAT"));
-            EXPECT_FALSE(CheckIfBaseFileInPath(host(), "C:A.DAT", dir_.c_str()));
-        },
-        &boxes);
-    EXPECT_EQ(2u, boxes);
-    EXPECT_NE(std::string::npos, logged.find("SUB\\A.DAT : " + ResourceString(12125)));
-    EXPECT_NE(std::string::npos, logged.find("C:A.DAT : " + ResourceString(12125)));
+    BoxCloser closer;
+    EXPECT_FALSE(CheckIfBaseFile(host(), "SUB\\A.DAT"));
+    EXPECT_FALSE(CheckIfBaseFileInPath(host(), "C:A.DAT", dir_.c_str()));
+    EXPECT_EQ(2u, closer.titles().size());
+    EXPECT_EQ(1, log_.Count("SUB\\A.DAT : " + ResourceString(12125)));
+    EXPECT_EQ(1, log_.Count("C:A.DAT : " + ResourceString(12125)));
 }
 
 TEST_F(FileAccess, ReadsWritesAndSeeksWithoutPrompts) {
-    std::size_t boxes = 0;
-    Logged(
-        [&] {
-            HANDLE file = MyOpenFile(file_.c_str(), 2, host());
-            ASSERT_NE(INVALID_HANDLE_VALUE, file);
-            char buffer[8] = {};
-            EXPECT_TRUE(MySeekPos(file, 4, host(), nullptr));
-            EXPECT_TRUE(MyHRead(file, buffer, 3, host(), nullptr));
-            EXPECT_EQ("456", std::string(buffer, 3));
-            EXPECT_EQ(9u, MySeek(file, 2, FILE_CURRENT, host(), nullptr));
-            EXPECT_TRUE(MyHWrite(file, "X", 1, host(), nullptr));
-            EXPECT_EQ(0u, MySeek(file, -10, FILE_END, host(), nullptr));
-            EXPECT_EQ(8u, _MyHRead(file, buffer, 8, host(), nullptr));
-            EXPECT_EQ("01234567", std::string(buffer, 8));
-            EXPECT_TRUE(MyClose(file, host(), nullptr));
-        },
-        &boxes);
-    EXPECT_EQ(0u, boxes);
-    std::ifstream written(file_, std::ios::binary);
-    EXPECT_EQ("012345678X", std::string(std::istreambuf_iterator<char>(written), {}));
+    BoxCloser closer;
+    HANDLE file = MyOpenFile(file_.c_str(), 2, host());
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    char buffer[8] = {};
+    EXPECT_TRUE(MySeekPos(file, 4, host(), nullptr));
+    EXPECT_TRUE(MyHRead(file, buffer, 3, host(), nullptr));
+    EXPECT_EQ("456", std::string(buffer, 3));
+    EXPECT_EQ(9u, MySeek(file, 2, FILE_CURRENT, host(), nullptr));
+    EXPECT_TRUE(MyHWrite(file, "X", 1, host(), nullptr));
+    EXPECT_EQ(0u, MySeek(file, -10, FILE_END, host(), nullptr));
+    EXPECT_EQ(8u, _MyHRead(file, buffer, 8, host(), nullptr));
+    EXPECT_EQ("01234567", std::string(buffer, 8));
+    EXPECT_TRUE(MyClose(file, host(), nullptr));
+    EXPECT_TRUE(closer.titles().empty());
+    EXPECT_EQ("012345678X", ReadFileBytes(file_));
 }
 
 TEST_F(FileAccess, EachFailurePromptsTheCallersTextOrItsOwn) {
@@ -152,33 +128,33 @@ TEST_F(FileAccess, EachFailurePromptsTheCallersTextOrItsOwn) {
     };
     ASSERT_TRUE(MySeekPos(file, 10, host(), nullptr));
     for (const auto& c : cases) {
-        std::size_t boxes = 0;
-        EXPECT_NE(std::string::npos, Logged(c.fail, &boxes).find(ResourceString(c.id))) << c.id;
-        EXPECT_EQ(1u, boxes) << c.id;
+        const int before = log_.Count(ResourceString(c.id));
+        BoxCloser closer;
+        c.fail();
+        EXPECT_EQ(1u, closer.titles().size()) << c.id;
+        EXPECT_EQ(before + 1, log_.Count(ResourceString(c.id))) << c.id;
     }
 
     // A file shorter than asked gives what it has, and the caller's text instead of the id's.
     MySeekPos(file, 6, host(), nullptr);
-    const std::string logged =
-        Logged([&] { EXPECT_FALSE(MyHRead(file, buffer, sizeof buffer, host(), "Header cut")); });
-    EXPECT_NE(std::string::npos, logged.find("Header cut"));
-    EXPECT_EQ(std::string::npos, logged.find(ResourceString(12027)));
+    const int before = log_.Count(ResourceString(12027));
+    BoxCloser closer;
+    EXPECT_FALSE(MyHRead(file, buffer, sizeof buffer, host(), "Header cut"));
+    EXPECT_EQ(1, log_.Count("Header cut"));
+    EXPECT_EQ(before, log_.Count(ResourceString(12027)));
     EXPECT_EQ("6789", std::string(buffer, 4));
     EXPECT_TRUE(MyClose(file, host(), nullptr));
 }
 
 TEST_F(FileAccess, AMissingFilePromptsOnlyWithAWindow) {
     const std::string missing = dir_ + "\\B.DAT";
-    std::size_t boxes = 0;
-    EXPECT_EQ(
-        "",
-        Logged([&] { EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 0, nullptr)); },
-               &boxes));
-    EXPECT_EQ(0u, boxes);
-    const std::string logged = Logged(
-        [&] { EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 2, host())); }, &boxes);
-    EXPECT_EQ(1u, boxes);
-    EXPECT_NE(std::string::npos, logged.find(missing));
+    BoxCloser closer;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 0, nullptr));
+    EXPECT_EQ("", log_.Text());
+    EXPECT_TRUE(closer.titles().empty());
+    EXPECT_EQ(INVALID_HANDLE_VALUE, MyOpenFile(missing.c_str(), 2, host()));
+    EXPECT_EQ(1u, closer.titles().size());
+    EXPECT_EQ(1, log_.Count(missing));
 }
 
 TEST_F(FileAccess, FreeSpaceIsClampedOrZeroWithARecord) {
@@ -190,11 +166,10 @@ TEST_F(FileAccess, FreeSpaceIsClampedOrZeroWithARecord) {
     else // the disk may fill or empty between the two calls
         EXPECT_GT(space, 0);
 
-    std::size_t boxes = 0;
-    const std::string logged =
-        Logged([] { EXPECT_EQ(0, GetFreeDiskSpace("no\\drive\\here")); }, &boxes);
-    EXPECT_EQ(0u, boxes);
-    EXPECT_NE(std::string::npos, logged.find("GetDiskFreeSpace():"));
+    BoxCloser closer;
+    EXPECT_EQ(0, GetFreeDiskSpace("no\\drive\\here"));
+    EXPECT_TRUE(closer.titles().empty());
+    EXPECT_EQ(1, log_.Count("GetDiskFreeSpace():"));
 }
 
 } // namespace

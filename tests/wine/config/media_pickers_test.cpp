@@ -1,5 +1,6 @@
 #include "Qerno.h"
 #include "support/HostWindow.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,7 @@ protected:
         list_ = Child("LISTBOX", LBS_SORT, kListId);
         combo_ = Child("COMBOBOX", CBS_DROPDOWNLIST, kComboId);
         label_ = Child("STATIC", 0, kLabelId);
-
-        char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-        GetTempPathA(sizeof folder, folder);
         // Blanks in the name give the folder a short form different from its long one.
-        folder_ = std::string(folder) + "qerno media picker test";
         CreateDirectoryA(folder_.c_str(), nullptr);
         for (const char* name : kFiles)
             CloseHandle(CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -54,8 +51,7 @@ protected:
 
     Texts ListItems() const {
         Texts items;
-        const int count = static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < SendMessageA(list_, LB_GETCOUNT, 0, 0); ++i) {
             char text[MAX_PATH]; // one file name
             SendMessageA(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
             items.push_back(text);
@@ -66,8 +62,7 @@ protected:
     // Each item's text with its data, the description's field number.
     Texts ComboItems() const {
         Texts items;
-        const int count = static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < SendMessageA(combo_, CB_GETCOUNT, 0, 0); ++i) {
             char text[500]; // one description of a filter string
             SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
             items.push_back(std::string(text) + "=" +
@@ -84,7 +79,7 @@ protected:
 
     HostWindow host_;
     HWND list_ = nullptr, combo_ = nullptr, label_ = nullptr;
-    std::string folder_;
+    const std::string folder_ = TempFilePath("qerno media picker test");
 };
 
 TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
@@ -113,7 +108,7 @@ TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
     EXPECT_EQ(6u, ListItems().size()); // files only, not the folder named like a picture
     LoadMediaDirList(list_, folder_.c_str(), "");
     EXPECT_EQ(Texts{}, ListItems());
-    // A folder without a short form leaves the list empty.
+    // A folder without a short form (a missing one) leaves the list empty.
     LoadMediaDirList(list_, folder_.c_str(), "*.*");
     LoadMediaDirList(list_, (folder_ + "\\missing").c_str(), "*.*");
     EXPECT_EQ(Texts{}, ListItems());

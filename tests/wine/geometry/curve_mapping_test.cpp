@@ -11,29 +11,34 @@ namespace {
 
 enum class Mapping { Text, Twips, Anisotropic };
 
-class MappedDC {
-public:
-    explicit MappedDC(Mapping mapping) : dc_(CreateCompatibleDC(nullptr)) {
-        switch (mapping) {
-        case Mapping::Text:
-            break;
-        case Mapping::Twips: // y grows upwards, some 15 units a pixel
+std::vector<POINT> Flattened(HDC dc, std::vector<POINT> placed) {
+    long count = -1;
+    HGLOBAL curve = QuickCurve(dc, placed.data(), static_cast<int>(placed.size()), &count);
+    if (!curve)
+        return {};
+    EXPECT_GE(GlobalSize(curve), static_cast<SIZE_T>(count) * sizeof(POINT));
+    const auto* locked = static_cast<const POINT*>(GlobalLock(curve));
+    std::vector<POINT> points(locked, locked + count);
+    GlobalUnlock(curve);
+    GlobalFree(curve);
+    return points;
+}
+
+class CurveMapping : public testing::TestWithParam<Mapping> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Mapping::Twips) { // y grows upwards, some 15 units a pixel
             SetMapMode(dc_, MM_TWIPS);
             SetViewportOrgEx(dc_, 0, 700, nullptr);
-            break;
-        case Mapping::Anisotropic: // x doubled, y tripled and upwards, the origin moved
+        } else if (GetParam() == Mapping::Anisotropic) { // x doubled, y tripled and upwards
             SetMapMode(dc_, MM_ANISOTROPIC);
             SetWindowExtEx(dc_, 1000, 1000, nullptr);
             SetViewportExtEx(dc_, 2000, -3000, nullptr);
             SetViewportOrgEx(dc_, 20, 700, nullptr);
-            break;
         }
     }
-    ~MappedDC() { DeleteDC(dc_); }
-    MappedDC(const MappedDC&) = delete;
-    MappedDC& operator=(const MappedDC&) = delete;
+    void TearDown() override { DeleteDC(dc_); }
 
-    HDC get() const { return dc_; }
     POINT ToDevice(POINT p) const {
         LPtoDP(dc_, &p, 1);
         return p;
@@ -43,43 +48,23 @@ public:
         return p;
     }
 
-private:
-    HDC dc_;
+    HDC dc_ = CreateCompatibleDC(nullptr);
 };
 
-std::vector<POINT> Flattened(HDC dc, std::vector<POINT> placed) {
-    long count = -1;
-    HGLOBAL curve = QuickCurve(dc, placed.data(), static_cast<int>(placed.size()), &count);
-    std::vector<POINT> points;
-    if (!curve) {
-        EXPECT_EQ(0, count);
-        return points;
-    }
-    EXPECT_GE(GlobalSize(curve), static_cast<SIZE_T>(count) * sizeof(POINT));
-    const auto* locked = static_cast<const POINT*>(GlobalLock(curve));
-    points.assign(locked, locked + count);
-    GlobalUnlock(curve);
-    GlobalFree(curve);
-    return points;
-}
-
-class CurveMapping : public ::testing::TestWithParam<Mapping> {};
-
 TEST_P(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
-    const MappedDC mapped(GetParam());
-    const MappedDC identity(Mapping::Text);
-    std::vector<POINT> logical;
-    std::vector<POINT> device;
+    std::vector<POINT> logical, device;
     for (POINT p : {POINT{40, 300}, POINT{160, 120}, POINT{300, 380}, POINT{420, 200}}) {
-        logical.push_back(mapped.ToLogical(p));
-        device.push_back(mapped.ToDevice(logical.back())); // after the round trip's rounding
+        logical.push_back(ToLogical(p));
+        device.push_back(ToDevice(logical.back())); // after the round trip's rounding
     }
-    const std::vector<POINT> expected = Flattened(identity.get(), device);
-    const std::vector<POINT> curve = Flattened(mapped.get(), logical);
+    HDC identity = CreateCompatibleDC(nullptr);
+    const std::vector<POINT> expected = Flattened(identity, device);
+    DeleteDC(identity);
+    const std::vector<POINT> curve = Flattened(dc_, logical);
     ASSERT_EQ(expected.size(), curve.size());
     ASSERT_FALSE(curve.empty());
     for (size_t i = 0; i < curve.size(); ++i) {
-        const POINT p = mapped.ToDevice(curve[i]);
+        const POINT p = ToDevice(curve[i]);
         EXPECT_LE(std::abs(p.x - expected[i].x), 1) << i;
         EXPECT_LE(std::abs(p.y - expected[i].y), 1) << i;
     }
@@ -89,41 +74,40 @@ TEST_P(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
 // moves nothing: a position is on it exactly when it is less than two device pixels above or
 // below, however many logical units that is.
 TEST_P(CurveMapping, HitsWithinTwoDevicePixels) {
-    const MappedDC mapped(GetParam());
     std::vector<POINT> placed;
     for (POINT p : {POINT{50, 0}, POINT{150, 0}, POINT{250, 0}})
-        placed.push_back(mapped.ToLogical(p));
-    const LONG row = mapped.ToDevice(placed[0]).y;
-    const POINT top = mapped.ToLogical({200, row - 8});
-    const POINT bottom = mapped.ToLogical({200, row + 8});
+        placed.push_back(ToLogical(p));
+    const LONG row = ToDevice(placed[0]).y;
+    const POINT top = ToLogical({200, row - 8});
+    const POINT bottom = ToLogical({200, row + 8});
     const LONG step = top.y < bottom.y ? 1 : -1;
     int hits = 0;
     for (POINT mouse = top; mouse.y != bottom.y + step; mouse.y += step) {
-        const LONG below = mapped.ToDevice(mouse).y - row;
+        const LONG below = ToDevice(mouse).y - row;
         const int expected = std::abs(below) < 2 ? 2 : 0;
-        ASSERT_EQ(expected, PtInPartCurve(placed.data(), 3, mouse, mapped.get())) << below;
-        EXPECT_EQ(expected != 0, PtInCurve(placed.data(), 3, mouse, mapped.get()) != 0);
+        ASSERT_EQ(expected, PtInPartCurve(placed.data(), 3, mouse, dc_)) << below;
+        EXPECT_EQ(expected != 0, PtInCurve(placed.data(), 3, mouse, dc_) != 0);
         hits += expected != 0;
     }
     EXPECT_GT(hits, 0);
-    EXPECT_EQ(1, PtInPartCurve(placed.data(), 3, mapped.ToLogical({100, row}), mapped.get()));
+    EXPECT_EQ(1, PtInPartCurve(placed.data(), 3, ToLogical({100, row}), dc_));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CurveMapping,
-                         ::testing::Values(Mapping::Text, Mapping::Twips, Mapping::Anisotropic));
+                         testing::Values(Mapping::Text, Mapping::Twips, Mapping::Anisotropic));
 
 TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
-    const MappedDC dc(Mapping::Text);
+    HDC dc = CreateCompatibleDC(nullptr);
     POINT same[3] = {{5, 5}, {5, 5}, {5, 5}};
     long count = -1;
-    EXPECT_EQ(nullptr, QuickCurve(dc.get(), same, 1, &count));
+    EXPECT_EQ(nullptr, QuickCurve(dc, same, 1, &count));
     EXPECT_EQ(0, count);
-    EXPECT_EQ(nullptr, QuickCurve(dc.get(), same, 3, &count)); // no extent, no points
-    EXPECT_EQ(0, PtInPartCurve(same, 1, same[0], dc.get()));
-    EXPECT_EQ(0, PtInCurve(same, 3, same[0], dc.get()));
+    EXPECT_EQ(nullptr, QuickCurve(dc, same, 3, &count)); // no extent, no points
+    EXPECT_EQ(0, PtInPartCurve(same, 1, same[0], dc));
+    EXPECT_EQ(0, PtInCurve(same, 3, same[0], dc));
 
     POINT placed[3] = {{0, 0}, {120, 0}, {240, 0}};
-    HGLOBAL curve = QuickCurve(dc.get(), placed, 3, &count);
+    HGLOBAL curve = QuickCurve(dc, placed, 3, &count);
     ASSERT_EQ(51, count);
     OffsetCurve(curve, count, 10, -5);
     const auto* points = static_cast<const POINT*>(GlobalLock(curve));
@@ -132,6 +116,7 @@ TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
     EXPECT_EQ(-5, points[count / 2].y);
     GlobalUnlock(curve);
     GlobalFree(curve);
+    DeleteDC(dc);
 }
 
 } // namespace

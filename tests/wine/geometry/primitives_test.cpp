@@ -68,8 +68,8 @@ TEST(DrawPrimitives, LinesKeepTheCurrentPositionAndCornersRound) {
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     RECT r = {10, 10, 90, 70};
     DrawRoundRect(dc, &r, 50); // a 30-pixel corner ellipse
-    EXPECT_FALSE(canvas.IsBlack(12, 12));
-    EXPECT_TRUE(canvas.IsBlack(50, 10));
+    EXPECT_NE(0u, canvas.At(12, 12));
+    EXPECT_EQ(0u, canvas.At(50, 10));
 }
 
 // 4 x 4 and monochrome, black (the DC's text colour) in its left half; rows are 16-bit.

@@ -17,7 +17,6 @@ TEST(LocalWorkBuffers, ZeroedLockedAndReleased) {
     FreeUnlockLcBuffer(&handle, &pointer);
     EXPECT_EQ(nullptr, handle);
     EXPECT_EQ(nullptr, pointer);
-    FreeUnlockLcBuffer(&handle, &pointer); // both null: nothing to do
 
     handle = reinterpret_cast<void*>(1);
     pointer = reinterpret_cast<char*>(1);
