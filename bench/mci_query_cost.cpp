@@ -1,0 +1,100 @@
+// What the library's MCI calls cost beside the bare mciSendCommand they wrap: a status query
+// on a wave, the frame of a video as a bitmap, and a failing query, whose log record is the
+// price of reporting it.
+#include "Qerno.h"
+#include "tests/media/TestMedia.h"
+
+#include <digitalv.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// One untimed call first, so neither side pays for the other's warming up.
+template <typename Call> double MicrosecondsPerCall(int calls, Call call) {
+    call();
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int index = 0; index < calls; ++index)
+        call();
+    QueryPerformanceCounter(&end);
+    return (end.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart / calls;
+}
+
+void Report(const char* what, double library, double bare) {
+    std::printf("%-34s library %9.2f us, bare %9.2f us, ratio %5.2f\n", what, library, bare,
+                library / bare);
+}
+
+unsigned long BarePosition(unsigned short id) {
+    MCI_STATUS_PARMS block = {};
+    block.dwItem = MCI_STATUS_POSITION;
+    mciSendCommandA(id, MCI_STATUS, MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&block));
+    return static_cast<unsigned long>(block.dwReturn);
+}
+
+// The frame-as-bitmap steps with the commands sent directly.
+HBITMAP BareFrame(unsigned short id, HDC dc) {
+    MCI_DGV_RECT_PARMS where = {};
+    mciSendCommandA(id, MCI_WHERE, MCI_DGV_RECT | MCI_DGV_WHERE_SOURCE,
+                    reinterpret_cast<DWORD_PTR>(&where));
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, where.rc.right, where.rc.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    MCI_DGV_UPDATE_PARMS update = {};
+    update.hDC = memory;
+    update.rc = where.rc;
+    mciSendCommandA(id, MCI_UPDATE, MCI_DGV_UPDATE_HDC | MCI_DGV_RECT,
+                    reinterpret_cast<DWORD_PTR>(&update));
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return bitmap;
+}
+
+} // namespace
+
+int main() {
+    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
+        std::fprintf(stderr, "mci_query_cost: the library did not start\n");
+        return 1;
+    }
+    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
+    GetTempPathA(sizeof folder, folder);
+    const std::string logFile = std::string(folder) + "qerno-mci-query-cost.log";
+    GetSysLog()->m_strLogFile = logFile.c_str();
+
+    const std::string media = "media\\";
+    const unsigned short wave =
+        OpenMedia("waveaudio", (media + testmedia::kWaves[1].file).c_str(), nullptr, nullptr);
+    const unsigned short video = OpenVideo("AVIVideo", (media + testmedia::kVideos[1].file).c_str(),
+                                           nullptr, nullptr, nullptr, 0);
+    if (!wave || !video) {
+        std::fprintf(stderr, "mci_query_cost: run it beside media\\ (the build's bin folder)\n");
+        return 1;
+    }
+
+    constexpr int kQueries = 5000;
+    Report("position of a wave", MicrosecondsPerCall(kQueries, [&] { GetMediaPosition(wave); }),
+           MicrosecondsPerCall(kQueries, [&] { BarePosition(wave); }));
+
+    constexpr int kFrames = 300;
+    HDC screen = GetDC(nullptr);
+    Report("frame of a video as a bitmap",
+           MicrosecondsPerCall(kFrames, [&] { DeleteObject(GetVideoBitmap(video, screen)); }),
+           MicrosecondsPerCall(kFrames, [&] { DeleteObject(BareFrame(video, screen)); }));
+    ReleaseDC(nullptr, screen);
+
+    // A host polling a device it already closed: every answer is a logged failure.
+    constexpr int kFailures = 1000;
+    Report("position of a closed device",
+           MicrosecondsPerCall(kFailures, [] { GetMediaPosition(0xFFF0); }),
+           MicrosecondsPerCall(kFailures, [] { BarePosition(0xFFF0); }));
+
+    CloseVideo(video);
+    CloseMedia(wave);
+    DeleteFileA(logFile.c_str());
+    return 0;
+}
