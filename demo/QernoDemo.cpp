@@ -4,6 +4,7 @@
 //
 //   QernoDemo.exe [--out DIRECTORY] [--stay]
 #include "DemoWindow.h"
+#include "EffectsTour.h"
 #include "HostLoop.h"
 #include "LogTour.h"
 #include "MediaTour.h"
@@ -19,7 +20,8 @@ namespace {
 
 const Scene* const kTour[] = {&kFoundationScene,  &kCurveScene,      &kPolygonScene,
                               &kSelectionScene,   &kVocabularyScene, &kRotationScene,
-                              &kMediaPickerScene, &kFileScene};
+                              &kMediaPickerScene, &kFileScene,       &kDibScene,
+                              &kFountainScene,    &kShadeScene,      &kCmykScene};
 
 struct Options {
     std::string outDirectory = ".";
@@ -82,6 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         failures += saved ? 0 : 1;
     }
     failures += TourMedia(window, options.outDirectory) ? 0 : 1;
+    failures += TourEffects(window, options.outDirectory) ? 0 : 1;
     TourMessageBoxes(window, options.outDirectory);
     failures += TourLog(window, options.outDirectory, logStart) ? 0 : 1;
     std::fflush(stdout);

@@ -18,3 +18,7 @@ extern const Scene kVocabularyScene;
 extern const Scene kRotationScene;
 extern const Scene kMediaPickerScene;
 extern const Scene kFileScene;
+extern const Scene kDibScene;
+extern const Scene kFountainScene;
+extern const Scene kShadeScene;
+extern const Scene kCmykScene;

@@ -1,0 +1,5 @@
+#include "EffectsTour.h"
+
+bool TourEffects(HWND, const std::string&) {
+    return true;
+}
