@@ -11,7 +11,8 @@
 class RenderTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (!GetSysLog())
+        if (!GetSysLog()) {
             ASSERT_NE(0, InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")));
+        }
     }
 };
