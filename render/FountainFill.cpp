@@ -1,0 +1,101 @@
+#include "QernoGeometry.h"
+#include "QernoRender.h"
+#include "render/FountainBands.h"
+
+namespace {
+
+constexpr COLORREF kRgbBits = 0xFFFFFF; // a COLORREF's top byte is not a colour
+
+RECT ToDevice(HDC dc, const RECT& logical) {
+    RECT device = logical;
+    LPtoDP(dc, reinterpret_cast<POINT*>(&device), 2);
+    SortRect(&device);
+    return device;
+}
+
+// Brushes start their pattern at the fill's top-left corner, whatever the fill's position.
+POINT BrushAlignment(const RECT& device) {
+    return {device.left % 8, device.top % 8};
+}
+
+// In pattern mode the caller's brush paints and shows the colour in its 0 bits; otherwise a
+// brush of the band's own colour does.
+void PaintBand(HDC dc, const RECT& band, COLORREF colour, bool patternMode, POINT alignment) {
+    if (patternMode) {
+        const COLORREF previousText = SetTextColor(dc, colour);
+        Rectangle(dc, band.left, band.top, band.right, band.bottom);
+        SetTextColor(dc, previousText);
+        return;
+    }
+    HBRUSH brush = CreateSolidBrush(colour);
+    UnrealizeObject(brush);
+    SetBrushOrgEx(dc, alignment.x, alignment.y, nullptr);
+    HGDIOBJ previousBrush = SelectObject(dc, brush);
+    Rectangle(dc, band.left, band.top, band.right, band.bottom);
+    SelectObject(dc, previousBrush);
+    DeleteObject(brush);
+}
+
+// Too short, or too few colour steps, for bands: one rectangle in device pixels as bands are.
+// The saved DC also takes back the brush origin the solid brush moved.
+void PaintSingleColour(HDC dc, const RECT& device, COLORREF colour, bool patternMode) {
+    const int saved = SaveDC(dc);
+    SetViewDC(dc);
+    PaintBand(dc, device, colour, patternMode, BrushAlignment(device));
+    RestoreDC(dc, saved);
+}
+
+} // namespace
+
+void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, int midpoint,
+                                 unsigned long firstColour, unsigned long secondColour,
+                                 int patternMode) {
+    if (!dc || !rect)
+        return;
+    const COLORREF first = static_cast<COLORREF>(firstColour) & kRgbBits;
+    const COLORREF second = static_cast<COLORREF>(secondColour) & kRgbBits;
+    const bool pattern = patternMode != 0;
+    const RECT device = ToDevice(dc, *rect);
+    const long long width = static_cast<long long>(device.right) - device.left;
+    const long long height = static_cast<long long>(device.bottom) - device.top;
+    const int steps = ColourSteps(first, second);
+    if (steps <= 1 || width <= 4 || height <= 4) {
+        PaintSingleColour(dc, device, first, pattern);
+        return;
+    }
+
+    // A given clip is in the caller's units, so it is converted before the DC goes to pixels.
+    RECT deviceClip = clip ? ToDevice(dc, *clip) : RECT{};
+    const int saved = SaveDC(dc);
+    SetViewDC(dc);
+    if (!clip)
+        GetClipBox(dc, &deviceClip);
+
+    // The caller's brush is realigned to the fill while it is not selected.
+    const POINT alignment = BrushAlignment(device);
+    HGDIOBJ callersBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    UnrealizeObject(callersBrush);
+    POINT keptOrigin = {};
+    SetBrushOrgEx(dc, alignment.x, alignment.y, &keptOrigin);
+    SelectObject(dc, callersBrush);
+
+    const bool topToBottom = direction == 90;
+    const BandLayout layout = LayOutBands(topToBottom ? height : width, steps);
+    const int lastBand = layout.count - 1;
+    const int peak = PeakBand(lastBand, midpoint);
+    BandWalk walk(device, deviceClip, topToBottom, layout.pitch);
+    int index = 0;
+    RECT band = {};
+    while (walk.Next(index, band)) {
+        if (!clip && !RectVisible(dc, &band))
+            continue;
+        const COLORREF colour = BandColour(index, peak, lastBand, first, second);
+        PaintBand(dc, band, pattern ? GetNearestColor(dc, colour) : colour, pattern, alignment);
+    }
+
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    UnrealizeObject(callersBrush);
+    SetBrushOrgEx(dc, keptOrigin.x, keptOrigin.y, nullptr);
+    SelectObject(dc, callersBrush);
+    RestoreDC(dc, saved);
+}

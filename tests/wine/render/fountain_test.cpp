@@ -1,0 +1,111 @@
+// Fountain fills read back pixel by pixel: bands along both axes under three mappings, a clip
+// rectangle and the DC's clip region, pattern mode over a shade brush, the DC left as found.
+#include "RenderTestSupport.h"
+
+#include <array>
+
+namespace {
+
+class FountainFill : public RenderTest {};
+
+// Black to red over these 100 pixels is 25 bands of 4, band i 255 * i / 24 red.
+const RECT kDeviceFill = {10, 10, 110, 110};
+
+// Exactly the pixels of area drawn, each in its band's colour (as 0xRRGGBB), or in green where
+// a hatch's 1 bits, column 3 from the fill's corner, lie.
+void ExpectBands(const CanvasDC& canvas, RECT area, bool down, bool hatched = false) {
+    RECT drawn;
+    canvas.CountDrawn(&drawn);
+    EXPECT_TRUE(EqualRect(&area, &drawn))
+        << drawn.left << " " << drawn.top << " " << drawn.right << " " << drawn.bottom;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const int along = (down ? y : x) - 10;
+            const DWORD band = static_cast<DWORD>(255 * (along / 4) / 24) << 16;
+            ASSERT_EQ(hatched && along % 8 == 3 ? 0x00FF00u : band, canvas.At(x, y))
+                << x << ", " << y;
+        }
+    }
+}
+
+// Two points through the mapping stand for its mode, origins and extents.
+std::array<LONG_PTR, 9> StateOf(HDC dc) {
+    POINT mapped[2] = {{0, 0}, {1000, 1000}}, brush;
+    LPtoDP(dc, mapped, 2);
+    GetBrushOrgEx(dc, &brush);
+    const LONG_PTR text = GetTextColor(dc);
+    const auto selectedBrush = reinterpret_cast<LONG_PTR>(GetCurrentObject(dc, OBJ_BRUSH));
+    const auto pen = reinterpret_cast<LONG_PTR>(GetCurrentObject(dc, OBJ_PEN));
+    return {mapped[0].x, mapped[0].y, mapped[1].x,   mapped[1].y, brush.x,
+            brush.y,     text,        selectedBrush, pen};
+}
+
+// The null pen so that bands tile, a stock brush, a brush origin and a window origin of its
+// own; the anisotropic mapping two units a pixel, y upwards and its viewport origin moved.
+struct FillCanvas : CanvasDC {
+    explicit FillCanvas(int mapMode = MM_TEXT) : CanvasDC(120, 120) {
+        SelectObject(get(), GetStockObject(NULL_PEN));
+        SelectObject(get(), GetStockObject(GRAY_BRUSH));
+        SetBrushOrgEx(get(), 3, 5, nullptr);
+        SetMapMode(get(), mapMode);
+        SetWindowExtEx(get(), 2, 2, nullptr);
+        SetViewportExtEx(get(), 1, -1, nullptr);
+        SetWindowOrgEx(get(), -20, 0, nullptr);
+        SetViewportOrgEx(get(), 0, mapMode == MM_ANISOTROPIC ? 120 : 0, nullptr);
+    }
+    // A device rectangle in the DC's units, corners the other way round.
+    RECT Logical(RECT device) const {
+        DPtoLP(get(), reinterpret_cast<POINT*>(&device), 2);
+        return {device.right, device.bottom, device.left, device.top};
+    }
+};
+
+// With the null pen the last band ends a pixel short of the far edge, and across the axis
+// the pixel the bands reach past it is taken back.
+TEST_F(FountainFill, BandsAlongEitherAxisInEveryMapping) {
+    for (int mapMode : {MM_TEXT, MM_TWIPS, MM_ANISOTROPIC}) {
+        for (int direction : {0, 45, 90}) {
+            FillCanvas canvas(mapMode);
+            RECT fill = canvas.Logical(kDeviceFill);
+            const auto before = StateOf(canvas.get());
+            DrawFountainRect(canvas.get(), &fill, nullptr, direction, 0, 0, RGB(255, 0, 0), 0);
+            EXPECT_EQ(before, StateOf(canvas.get()));
+            const bool down = direction == 90;
+            ExpectBands(canvas, {10, 10, down ? 110 : 109, down ? 109 : 110}, down);
+        }
+    }
+}
+
+TEST_F(FountainFill, ClipRectangleTakesWholeBandsTheClipRegionExactlyItsPixels) {
+    // Bands 7 (from column 38) to 15 (up to 73) reach columns 40 to 70, cut to rows 30 to 79.
+    const RECT deviceClip = {40, 30, 70, 80};
+    FillCanvas byRect(MM_ANISOTROPIC), byRegion(MM_ANISOTROPIC);
+    RECT fill = byRect.Logical(kDeviceFill), clip = byRect.Logical(deviceClip);
+    DrawFountainRect(byRect.get(), &fill, &clip, 0, 0, 0, RGB(255, 0, 0), 0);
+    ExpectBands(byRect, {38, 30, 74, 80}, false);
+
+    HRGN region = CreateRectRgnIndirect(&deviceClip);
+    SelectClipRgn(byRegion.get(), region);
+    DeleteObject(region);
+    DrawFountainRect(byRegion.get(), &fill, nullptr, 0, 0, 0, RGB(255, 0, 0), 0);
+    ExpectBands(byRegion, deviceClip, false);
+}
+
+TEST_F(FountainFill, PatternModeColoursTheShadeBrushsZeroBitsFromTheFillsCorner) {
+    FillCanvas canvas;
+    HDC dc = canvas.get();
+    HBRUSH hatch = CreateShadePatternBrush(dc, 1, 2, 0); // 1 bits in column 3 only
+    HGDIOBJ previous = SelectObject(dc, hatch);
+    SetBkColor(dc, RGB(0, 255, 0));
+    const auto before = StateOf(dc);
+    RECT fill = canvas.Logical(kDeviceFill);
+    DrawFountainRect(dc, &fill, nullptr, 0, 0, 0, RGB(255, 0, 0), 1);
+    EXPECT_EQ(before, StateOf(dc));
+    DrawFountainRect(dc, nullptr, nullptr, 0, 0, RGB(0, 0, 255), 0, 1); // both refused
+    DrawFountainRect(nullptr, &fill, nullptr, 0, 0, RGB(0, 0, 255), 0, 1);
+    ExpectBands(canvas, {10, 10, 109, 110}, false, true);
+    SelectObject(dc, previous);
+    DeleteObject(hatch);
+}
+
+} // namespace

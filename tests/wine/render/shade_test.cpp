@@ -1,0 +1,43 @@
+// Shade bitmaps from the library's own table read back, and the brushes of them painting their
+// 0 bits in the text colour and their 1 bits in the background colour.
+#include "RenderTestSupport.h"
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+class ShadeBitmaps : public RenderTest {};
+
+TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
+    // Shade 2 is the table's one pixel of lowest threshold; overlay 1 is row 3, 2 column 3,
+    // 3 the rising diagonal. Each row is a 16-bit scan line.
+    const std::tuple<int, int, int, std::string> shades[] = {
+        {1, 0, 0, std::string(16, '\0')},
+        {41, 1, 1, std::string("\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0", 16)},
+        {2, 1, 0, std::string("\x80\0\0\0\0\0\xFF\0\0\0\0\0\0\0\0\0", 16)},
+        {1, 2, 1, std::string("\0\0\0\0\0\0\0\0\xFF\0\0\0\0\0\0\0", 16)},
+        {1, 3, 1, std::string("\x80\0\x40\0\x20\0\x10\0\x08\0\x04\0\x02\0\x01\0", 16)}};
+    CanvasDC canvas(16, 16);
+    SetTextColor(canvas.get(), RGB(255, 0, 0));
+    SetBkColor(canvas.get(), RGB(0, 0, 255));
+    for (const auto& [shade, overlay, rotate, expected] : shades) {
+        HBITMAP bitmap = GetShadeBitmap(shade, overlay, rotate);
+        char bits[16] = {}; // 8 rows of 2 bytes
+        EXPECT_EQ(16, GetBitmapBits(bitmap, sizeof bits, bits));
+        DeleteObject(bitmap);
+        EXPECT_EQ(expected, std::string(bits, sizeof bits)) << shade << " + " << overlay;
+
+        HBRUSH brush = CreateShadePatternBrush(nullptr, shade, overlay, rotate);
+        const RECT all = {0, 0, 16, 16};
+        FillRect(canvas.get(), &all, brush);
+        DeleteObject(brush);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(bits[2 * (y % 8)] & (0x80 >> x % 8) ? 0x0000FFu : 0xFF0000u,
+                          canvas.At(x, y))
+                    << shade << " + " << overlay << " at " << x << ", " << y;
+    }
+}
+
+} // namespace
