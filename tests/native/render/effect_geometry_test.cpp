@@ -1,0 +1,92 @@
+#include "QernoRender.h"
+#include "render/EffectGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+// The size becomes a quarter of the shorter side when it does not fit twice into it; the arm
+// swings from the size down to 0 and back within each third of the cycle.
+TEST(Sparkle, SizeStepAndArmOverTheCycle) {
+    EXPECT_EQ(2, SparkleSize({0, 0, 10, 100}, 8));
+    EXPECT_EQ(0, SparkleSize({0, 0, 3, 3}, 50));
+    EXPECT_EQ(-10, SparkleSize({50, 0, 10, 100}, 4));
+    EXPECT_EQ(INT_MAX, SparkleSize({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, INT_MAX));
+    const struct {
+        DWORD time;
+        int size, step, arm;
+    } cases[] = {{0, 100, 0, 100},         {167, 499, 0, 0},
+                 {167, 600, 0, 1},         {334, 100, 1, 99},
+                 {500, 100, 1, 0},         {999, 100, 2, 99},
+                 {0xFFFFFFFF, 100, 0, 77}, {250, INT_MAX, 0, 1073741823}};
+    for (const auto& c : cases) {
+        const SparklePhase phase = SparklePhaseAt(c.time, c.size);
+        EXPECT_TRUE(phase.step == c.step && phase.arm == c.arm) << c.time << " size " << c.size;
+    }
+}
+
+// Places as two letters: L, C or R across, then T, M or B down, of the frame (10, 20)-(50, 80).
+std::string PlacesOf(const SparkleStars& stars) {
+    const char* const kLetters = "LCRTMB";
+    const LONG kEdges[] = {10, 30, 50, 20, 50, 80};
+    std::string places;
+    for (int i = 0; i < stars.count; ++i) {
+        places += i ? " ??" : "??";
+        for (int edge = 0; edge < 6; ++edge)
+            if ((edge < 3 ? stars.centre[i].x : stars.centre[i].y) == kEdges[edge])
+                places[places.size() - (edge < 3 ? 2 : 1)] = kLetters[edge];
+    }
+    return places;
+}
+
+// Rows for steps 0, 1 and 2, each on corners and then on edge middles; columns for types.
+TEST(Sparkle, StarsHopFromOneCornerOrMiddleToTheOpposite) {
+    const WORD types[] = {0, 1, 2, 3, 7};
+    const char* const places[6][5] = {
+        {"RT", "LT", "RB", "LB", ""},
+        {"RM", "CT", "CB", "LM", ""},
+        {"LT RB", "LB RT", "LB RT", "LT RB", "LB RT"},
+        {"LM RM", "CB CT", "CB CT", "LM RM", "CB CT"},
+        {"LB", "RB", "LT", "RT", ""},
+        {"LM", "CB", "CT", "RM", ""},
+    };
+    for (int row = 0; row < 6; ++row)
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(places[row][i],
+                      PlacesOf(SparkleStarsAt({10, 20, 50, 80}, types[i], row / 2, row % 2)))
+                << "row " << row << " type " << types[i];
+}
+
+// 16-pixel tiles, whole ones only: none when half a tile would stick out across the bar.
+TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsIt) {
+    const RECT box = {0, 0, 100, 50};
+    const struct {
+        WORD direction;
+        DWORD time;
+        RECT device;
+        long long count;
+        POINT last;
+    } cases[] = {
+        {0, 0, box, 0, {}},    {1, 920, box, 3, {0, 32}},
+        {0, 1075, box, 0, {}}, {2, 500, box, 6, {80, 17}},
+        {4, 500, box, 0, {}},  {2, 500, {INT_MIN, 0, INT_MAX, 16}, 268435455, {INT_MAX - 31, 0}},
+    };
+    for (const auto& c : cases) {
+        const TileRun run =
+            ShimmerTiles(ShimmerBarAt(c.direction, c.time, c.device), c.device, 16, 16);
+        ASSERT_EQ(c.count, run.count) << c.direction << " at " << c.time;
+        const POINT last = TileAt(run, run.count - 1);
+        EXPECT_TRUE(run.count == 0 || (last.x == c.last.x && last.y == c.last.y)) << c.direction;
+    }
+    EXPECT_EQ(0, ShimmerTiles(ShimmerBarAt(0, 500, box), box, 16, 0).count);
+}
+
+TEST(NeedClipEffect, OnlyCodesFiveToEight) {
+    for (unsigned effect = 0; effect <= 0xFFFF; ++effect)
+        ASSERT_EQ(effect >= 5 && effect <= 8, NeedClipEffect(static_cast<WORD>(effect))) << effect;
+}
+
+} // namespace
