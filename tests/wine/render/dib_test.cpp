@@ -1,0 +1,220 @@
+// DIBs on real bitmaps and a canvas: palettes from colour tables, trips between DIBs and bitmaps
+// with the pixels compared, blits with and without a DIB, bad blocks refused, the error box.
+#include "RenderTestSupport.h"
+#include "support/BoxCloser.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+class DibTest : public RenderTest {};
+
+// A movable block: a header of headerSize 40 or 12, the colour table in its kind of entries
+// (blue first), then the rows.
+HGLOBAL Dib(DWORD headerSize, LONG width, LONG height, WORD bits,
+            const std::vector<COLORREF>& colours, const std::vector<BYTE>& rows,
+            DWORD compression = BI_RGB, DWORD coloursUsed = 0) {
+    const BITMAPINFOHEADER info = {40, width, height,      1, bits, compression, DWORD(rows.size()),
+                                   0,  0,     coloursUsed, 0};
+    const BITMAPCOREHEADER core = {12, WORD(width), WORD(height), 1, bits};
+    std::vector<BYTE> bytes(headerSize);
+    std::memcpy(bytes.data(), headerSize == 40 ? static_cast<const void*>(&info) : &core,
+                headerSize);
+    for (COLORREF colour : colours) {
+        bytes.insert(bytes.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
+        if (headerSize == 40)
+            bytes.push_back(0);
+    }
+    bytes.insert(bytes.end(), rows.begin(), rows.end());
+    HGLOBAL block = GlobalAlloc(GHND, bytes.size());
+    std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    return block;
+}
+
+constexpr int kPictureWidth = 12;
+constexpr int kPictureHeight = 8;
+const BITMAPINFO kTopDown32 = {{40, kPictureWidth, -kPictureHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                               {}};
+
+// Every pixel of a picture-sized bitmap as 0xRRGGBB, top row first.
+std::vector<DWORD> Pixels(HBITMAP bitmap) {
+    std::vector<DWORD> pixels(kPictureWidth * kPictureHeight);
+    BITMAPINFO info = kTopDown32; // GetDIBits writes to it
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, kPictureHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (DWORD& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+// A screen bitmap of stripes hanging from the top, shorter to the right, on white, in colours
+// the default 16- and 256-colour tables hold exactly: a row turned over shows.
+HBITMAP Picture() {
+    const DWORD stripes[] = {0x000000, 0xFF0000, 0x0000FF, 0x00FF00};
+    std::vector<DWORD> pixels(kPictureWidth * kPictureHeight);
+    for (int y = 0; y < kPictureHeight; ++y)
+        for (int x = 0; x < kPictureWidth; ++x)
+            pixels[y * kPictureWidth + x] =
+                y < kPictureHeight - 2 * (x / 3) ? stripes[x / 3] : 0xFFFFFF;
+    HDC screen = GetDC(nullptr);
+    HBITMAP picture = CreateCompatibleBitmap(screen, kPictureWidth, kPictureHeight);
+    SetDIBits(screen, picture, 0, kPictureHeight, pixels.data(), &kTopDown32, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+TEST_F(DibTest, PalettesOfInfoAndCoreColourTablesByHandleOrPointer) {
+    std::vector<COLORREF> colours;
+    for (int i = 0; i < 16; ++i)
+        colours.push_back(RGB(0xF0 | i, 0x80, i));
+    BoxCloser closer;
+    for (DWORD kind : {40u, 12u}) {
+        HGLOBAL dib = Dib(kind, 1, 1, 4, colours, {0, 0, 0, 0});
+        for (HPALETTE palette : {CreateDIBPalette(static_cast<void*>(dib)),
+                                 CreateDIBPalette(static_cast<char*>(GlobalLock(dib)))}) {
+            PALETTEENTRY entries[16] = {};
+            ASSERT_EQ(16u, GetPaletteEntries(palette, 0, 16, entries)) << kind;
+            for (int i = 0; i < 16; ++i)
+                EXPECT_EQ(colours[i], RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue))
+                    << kind << ' ' << i;
+            DeleteObject(palette);
+        }
+        GlobalUnlock(dib);
+        EXPECT_EQ(0u, GlobalFlags(dib) & GMEM_LOCKCOUNT) << "the handle overload unlocks";
+        GlobalFree(dib);
+    }
+    HGLOBAL trueColour = Dib(40, 1, 1, 24, {}, {0, 0, 0, 0});
+    EXPECT_EQ(nullptr, CreateDIBPalette(static_cast<void*>(trueColour)));
+    GlobalFree(trueColour);
+    EXPECT_TRUE(closer.titles().empty()) << "no colour table is no error";
+}
+
+TEST_F(DibTest, BitmapsGoThroughDibsOfEachDepthAndBackUnchanged) {
+    HBITMAP picture = Picture();
+    const std::vector<DWORD> original = Pixels(picture);
+    for (unsigned short bits : {0, 24, 8, 4, 100}) { // 0: the picture's own depth; 100: BitmapToDIB
+        HGLOBAL dib = bits == 100 ? BitmapToDIB(picture, nullptr)
+                                  : DibFromBitmap(picture, BI_RGB, bits, nullptr, 0);
+        HPALETTE palette = CreateDIBPalette(static_cast<void*>(dib));
+        EXPECT_EQ(bits == 8 || bits == 4, palette != nullptr) << bits;
+        HBITMAP back = DIBToBitmap(dib, palette);
+        EXPECT_EQ(original, Pixels(back)) << bits;
+        DeleteObject(back);
+        DeleteObject(palette);
+        GlobalFree(dib);
+    }
+    // Header only: the header and colour table, and the rows' room left zeroed.
+    HGLOBAL dib = DibFromBitmap(picture, BI_RGB, 8, nullptr, 1);
+    char* block = static_cast<char*>(GlobalLock(dib));
+    EXPECT_EQ(12u * kPictureHeight, reinterpret_cast<BITMAPINFOHEADER*>(block)->biSizeImage);
+    EXPECT_EQ(40 + 1024 + 12u * kPictureHeight, GlobalSize(dib));
+    EXPECT_EQ(0xFFFFFFu, *reinterpret_cast<DWORD*>(block + 40 + 4 * 255)) << "the last colour";
+    EXPECT_EQ(std::string(12 * kPictureHeight, '\0'),
+              std::string(FindDIBBits(block), 12 * kPictureHeight));
+    GlobalUnlock(dib);
+    GlobalFree(dib);
+    DeleteObject(picture);
+}
+
+// Three columns, two rows: black, yellow, magenta over red, green, blue, as a bottom-up and a
+// top-down info header, a core header and an 8-bit colour table hold them.
+TEST_F(DibTest, BlitsTheRowsOfEachDibKindOrPatBltsWithoutOne) {
+    const std::vector<BYTE> bottom = {0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 0};
+    const std::vector<BYTE> top = {0, 0, 0, 0, 255, 255, 255, 0, 255, 0, 0, 0};
+    std::vector<BYTE> bottomUp = bottom, topDown = top;
+    bottomUp.insert(bottomUp.end(), top.begin(), top.end());
+    topDown.insert(topDown.end(), bottom.begin(), bottom.end());
+    const std::vector<COLORREF> table = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0x00FFFF, 0xFF00FF};
+    const HGLOBAL dibs[] = {Dib(40, 3, 2, 24, {}, bottomUp), Dib(40, 3, -2, 24, {}, topDown),
+                            Dib(12, 3, 2, 24, {}, bottomUp),
+                            Dib(40, 3, 2, 8, table, {0, 1, 2, 0, 3, 4, 5, 0}, BI_RGB, 6)};
+    const DWORD expected[2][3] = {{0x000000, 0xFFFF00, 0xFF00FF}, {0xFF0000, 0x00FF00, 0x0000FF}};
+    CanvasDC canvas(20, 60);
+    for (HGLOBAL dib : dibs) {
+        canvas.Clear();
+        EXPECT_EQ(1, DibBlt(canvas.get(), 5, 7, 3, 2, dib, 0, 0, SRCCOPY));
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x)
+                EXPECT_EQ(expected[y][x], canvas.At(5 + x, 7 + y)) << dib << ' ' << x << y;
+        canvas.Clear();
+        EXPECT_EQ(1, DibBlt(canvas.get(), 0, 0, 3, 50, dib, 0, 0, SRCCOPY)) << "rows past the DIB";
+        EXPECT_EQ(6, canvas.CountDrawn());
+        GlobalFree(dib);
+    }
+    canvas.Clear();
+    RECT bounds;
+    EXPECT_NE(0, DibBlt(canvas.get(), 2, 3, 4, 5, nullptr, 0, 0, BLACKNESS));
+    EXPECT_EQ(20, canvas.CountDrawn(&bounds));
+    EXPECT_EQ(2, bounds.left);
+    EXPECT_EQ(3, bounds.top);
+}
+
+TEST_F(DibTest, BadBlocksAndBitmapsAreRefusedSilently) {
+    const std::vector<BYTE> rows(16, 0x11);
+    const HGLOBAL bad[] = {
+        Dib(40, -4, 1, 24, {}, rows),
+        Dib(40, 0x7FFFFFFF, 1, 24, {}, rows),
+        Dib(40, 4, 1, 0, {}, rows),
+        Dib(40, 4, 1, 7, {}, rows),
+        Dib(40, 1, 1, 8, std::vector<COLORREF>(300), rows, BI_RGB, 300),
+        Dib(40, 4, 4, 8, {}, std::vector<BYTE>(1100), BI_RLE8), // 256 colours leave 76 bytes
+    };
+    BoxCloser closer;
+    CanvasDC canvas(10, 10);
+    for (HGLOBAL dib : bad) {
+        EXPECT_EQ(nullptr, CreateDIBPalette(static_cast<void*>(dib))) << dib;
+        EXPECT_EQ(nullptr, DIBToBitmap(dib, nullptr)) << dib;
+        EXPECT_EQ(0, DibBlt(canvas.get(), 0, 0, 4, 4, dib, 0, 0, SRCCOPY)) << dib;
+        EXPECT_EQ(0u, GlobalFlags(dib) & GMEM_LOCKCOUNT) << dib;
+        GlobalFree(dib);
+    }
+    EXPECT_EQ(0, canvas.CountDrawn());
+    HBITMAP picture = Picture();
+    HGDIOBJ brush = CreateSolidBrush(0);
+    for (HBITMAP bitmap : {HBITMAP{}, static_cast<HBITMAP>(brush)}) {
+        EXPECT_EQ(nullptr, DibFromBitmap(bitmap, BI_RGB, 0, nullptr, 0));
+        EXPECT_EQ(nullptr, BitmapToDIB(bitmap, nullptr));
+    }
+    EXPECT_EQ(nullptr, DibFromBitmap(picture, BI_BITFIELDS, 16, nullptr, 0));
+    EXPECT_EQ(nullptr, DibFromBitmap(picture, BI_RGB, 7, nullptr, 0));
+    DeleteObject(brush);
+    DeleteObject(picture);
+    EXPECT_TRUE(closer.titles().empty());
+}
+
+// The texts of the static controls of the boxes that become active on this thread.
+std::vector<std::string> g_boxTexts;
+
+LRESULT CALLBACK ReadActivatedBox(int code, WPARAM window, LPARAM parameter) {
+    for (HWND child = code == HCBT_ACTIVATE ? GetWindow(HWND(window), GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char text[128];    // the longest DIB error text and room to spare
+        char className[8]; // "Static" and the terminator
+        if (GetClassNameA(child, className, sizeof className) && !lstrcmpiA(className, "Static") &&
+            GetWindowTextA(child, text, sizeof text) > 0)
+            g_boxTexts.push_back(text);
+    }
+    return CallNextHookEx(nullptr, code, window, parameter);
+}
+
+TEST_F(DibTest, ABitmapTheScreenCannotHoldIsReportedInAStopBox) {
+    // 40000 x 40000 run-length pixels of one colour whose two bytes just end the bitmap.
+    HGLOBAL dib = Dib(40, 40000, 40000, 8, {0}, {0, 1}, BI_RLE8, 1);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, ReadActivatedBox, nullptr, GetCurrentThreadId());
+    BoxCloser closer;
+    HBITMAP bitmap = DIBToBitmap(dib, nullptr);
+    UnhookWindowsHookEx(hook);
+    GlobalFree(dib);
+    if (bitmap) {
+        DeleteObject(bitmap);
+        GTEST_SKIP() << "this system makes the bitmap";
+    }
+    EXPECT_EQ(std::vector<std::string>{"Error"}, closer.titles());
+    EXPECT_EQ(std::vector<std::string>{"Error creating Device Dependent Bitmap"}, g_boxTexts);
+}
+
+} // namespace
