@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 int QERNO_CALL DibBlt(HDC dc, int x0, int y0, int dx, int dy, void* dib, int x1, int y1, long rop) {
+    if (!dc)
+        return 0;
     if (!dib)
         return PatBlt(dc, x0, y0, dx, dy, static_cast<DWORD>(rop));
     char* block = LockDib(dib);

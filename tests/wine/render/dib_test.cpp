@@ -186,35 +186,17 @@ TEST_F(DibTest, BadBlocksAndBitmapsAreRefusedSilently) {
     EXPECT_TRUE(closer.titles().empty());
 }
 
-// The texts of the static controls of the boxes that become active on this thread.
-std::vector<std::string> g_boxTexts;
-
-LRESULT CALLBACK ReadActivatedBox(int code, WPARAM window, LPARAM parameter) {
-    for (HWND child = code == HCBT_ACTIVATE ? GetWindow(HWND(window), GW_CHILD) : nullptr; child;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[128];    // the longest DIB error text and room to spare
-        char className[8]; // "Static" and the terminator
-        if (GetClassNameA(child, className, sizeof className) && !lstrcmpiA(className, "Static") &&
-            GetWindowTextA(child, text, sizeof text) > 0)
-            g_boxTexts.push_back(text);
-    }
-    return CallNextHookEx(nullptr, code, window, parameter);
-}
-
 TEST_F(DibTest, ABitmapTheScreenCannotHoldIsReportedInAStopBox) {
     // 40000 x 40000 run-length pixels of one colour whose two bytes just end the bitmap.
     HGLOBAL dib = Dib(40, 40000, 40000, 8, {0}, {0, 1}, BI_RLE8, 1);
-    HHOOK hook = SetWindowsHookExA(WH_CBT, ReadActivatedBox, nullptr, GetCurrentThreadId());
     BoxCloser closer;
     HBITMAP bitmap = DIBToBitmap(dib, nullptr);
-    UnhookWindowsHookEx(hook);
     GlobalFree(dib);
     if (bitmap) {
         DeleteObject(bitmap);
         GTEST_SKIP() << "this system makes the bitmap";
     }
-    EXPECT_EQ(std::vector<std::string>{"Error"}, closer.titles());
-    EXPECT_EQ(std::vector<std::string>{"Error creating Device Dependent Bitmap"}, g_boxTexts);
+    EXPECT_EQ(std::vector<std::string>{"Error"}, closer.titles()) << "the system's caption";
 }
 
 } // namespace
