@@ -72,7 +72,8 @@ TEST(Lifecycle, UnloadReleasesTheResourceModuleAndTheBitmaps) {
 }
 
 TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxButKeepsTheModule) {
-    for (const char* incomplete : {"QernoResNoCorrection.dll", "QernoResNoFancy.dll"}) {
+    for (const char* incomplete :
+         {"QernoResNoCorrection.dll", "QernoResNoShade.dll", "QernoResNoFancy.dll"}) {
         SCOPED_TRACE(incomplete);
         Library library;
         {

@@ -1,6 +1,8 @@
 // Shade bitmaps from the library's own table read back, and the brushes of them painting their
 // 0 bits in the text colour and their 1 bits in the background colour.
 #include "RenderTestSupport.h"
+#include "support/BoxCloser.h"
+#include "support/TestFiles.h"
 
 #include <string>
 #include <tuple>
@@ -38,6 +40,36 @@ TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
                           canvas.At(x, y))
                     << shade << " + " << overlay << " at " << x << ", " << y;
     }
+}
+
+// How often the library's log file holds text; start-up makes a new log, so no capture outlives it.
+int LoggedCount(const std::string& text) {
+    const std::string logged = ReadFileBytes(std::string(GetSysLog()->GetLogFile()));
+    int count = 0;
+    for (auto at = logged.find(text); at != std::string::npos; at = logged.find(text, at + 1))
+        ++count;
+    return count;
+}
+
+// A start-up on a module without the table reports it and leaves no table: no bitmaps, hollow
+// brushes. The next start-up restores it.
+TEST_F(ShadeBitmaps, WithoutTheTableNoBitmapAndAHollowBrush) {
+    struct Restart {
+        ~Restart() { InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")); }
+    } restart;
+    const std::string missing = "ReadShadeTable -- Error in resource";
+    const int before = LoggedCount(missing);
+    {
+        BoxCloser closer;
+        ASSERT_EQ(0, InitQernoDll(nullptr, LoadLibraryA("QernoResNoShade.dll")));
+        EXPECT_EQ(1u, closer.titles().size());
+    }
+    EXPECT_EQ(before + 1, LoggedCount(missing));
+    EXPECT_EQ(nullptr, GetShadeBitmap(1, 0, 0));
+    HBRUSH brush = CreateShadePatternBrush(nullptr, 2, 0, 0);
+    LOGBRUSH described = {};
+    EXPECT_TRUE(GetObjectA(brush, sizeof described, &described) && described.lbStyle == BS_NULL);
+    DeleteObject(brush);
 }
 
 } // namespace
