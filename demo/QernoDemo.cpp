@@ -18,10 +18,10 @@
 
 namespace {
 
-const Scene* const kTour[] = {&kFoundationScene,  &kCurveScene,      &kPolygonScene,
-                              &kSelectionScene,   &kVocabularyScene, &kRotationScene,
-                              &kMediaPickerScene, &kFileScene,       &kDibScene,
-                              &kFountainScene,    &kShadeScene,      &kCmykScene};
+const Scene* const kTour[] = {
+    &kFoundationScene, &kCurveScene,       &kPolygonScene, &kSelectionScene, &kVocabularyScene,
+    &kRotationScene,   &kMediaPickerScene, &kFileScene,    &kDibScene,       &kFountainScene,
+    &kShadeScene,      &kCmykScene,        &kFancyScene,   &kBorderScene,    &kPlugInScene};
 
 struct Options {
     std::string outDirectory = ".";

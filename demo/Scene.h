@@ -22,3 +22,6 @@ extern const Scene kDibScene;
 extern const Scene kFountainScene;
 extern const Scene kShadeScene;
 extern const Scene kCmykScene;
+extern const Scene kFancyScene;
+extern const Scene kBorderScene;
+extern const Scene kPlugInScene;

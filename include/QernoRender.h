@@ -1,6 +1,7 @@
 // Rendering and effects.
 #pragma once
 
+#include "QernoAfx.h"
 #include "QernoTypes.h"
 
 // --- DIBs and palettes ---
@@ -125,6 +126,129 @@ QERNO_API void QERNO_CALL _CMYKtoRGB(COLOR_ITEM colour, unsigned char* red, unsi
 // cmyk holds black in bits 24-31, cyan 16-23, magenta 8-15 and yellow 0-7 as 8-bit amounts.
 QERNO_API void QERNO_CALL CMYKdwordtoRGB(unsigned long cmyk, unsigned char* red,
                                          unsigned char* green, unsigned char* blue);
+#endif
+
+// --- Fancy characters ---
+
+// Styles 0..101 of the fancy table, each an edge tile and a corner tile of 16 x 16 one-bit
+// pixels (rows of 2 bytes, bit 7 leftmost). A frame has eight parts: 0 top, 1 right, 2 bottom and
+// 3 left edge, then the corners 4 top-right, 5 bottom-right, 6 bottom-left and 7 top-left; part
+// p is the style's tile p / 4 turned (p mod 4) quarter turns.
+
+// The raster operation that does to a source what the binary raster mode does to a pen;
+// SRCCOPY for R2_COPYPEN and for any value outside 1..16.
+QERNO_API unsigned long QERNO_CALL GetRop3FromRop2(int rop2);
+
+#if defined(_WIN32)
+// The 32-byte tile of a style's part, turned; table null means the library's own table.
+QERNO_API void QERNO_CALL ReadFancyFromBuffer(int style, int part, char* tile, char* scratch,
+                                              char* table);
+// A style drawn as a sample filling cell, its number centred on it when showNumber is set.
+QERNO_API void QERNO_CALL PaintFancyChar(HDC dc, int style, RECT* cell, int unused, int showNumber);
+QERNO_API void QERNO_CALL PaintFancyChar1(HDC dc, int style, RECT* cell, char* table, char* tile,
+                                          char* scratch, int unused, int showNumber);
+// memory holds bitmap, a 16 x 16 one-bit bitmap the tiles are loaded into.
+QERNO_API void QERNO_CALL PaintFancyChar2(HDC dc, HDC memory, HBITMAP bitmap, int style, RECT* cell,
+                                          char* table, char* tile, char* scratch, int unused,
+                                          int showNumber);
+// A frame of whole tiles of tileWidth x tileHeight around frame, clockwise from the top-left.
+QERNO_API void QERNO_CALL PaintFancyChar3(HDC dc, HDC memory, int style, RECT* frame, int tileWidth,
+                                          int tileHeight);
+// The chooser: styles from firstStyle on in cells of cellWidth x cellHeight, row by row.
+QERNO_API void QERNO_CALL PaintAllFancyChars(HWND unused, HDC dc, int firstStyle, int cellWidth,
+                                             int cellHeight, RECT* area, int showNumber, int extra);
+// Stretches a one-bit source onto (x, y, width, height) as the DC's binary raster mode and
+// background mode say: opaque, the 0 bits in the text colour and the 1 bits in the background
+// colour; transparent, the 0 bits leave the picture as it was.
+QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int height, HDC source,
+                                         int sourceWidth, int sourceHeight);
+#endif
+
+// --- Fancy borders and arrow lines ---
+
+QERNO_API int QERNO_CALL dist_ptpt(POINT a, POINT b);
+// The point distance away from `from` towards `towards` (beyond it, or behind `from` when
+// negative); `from` itself when the two points coincide.
+QERNO_API void QERNO_CALL distline(POINT from, POINT towards, int distance, POINT* out);
+
+#if defined(_WIN32)
+// Tiles laid along p1-p2, each turned to the segment's direction and stretched to length along
+// it and thickness across: start tiles over the first length, end tiles over the last, middle
+// tiles between. Tiles are one-bit, tileWidth x tileHeight, rows of whole bytes.
+QERNO_API void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile,
+                                        char* middleTile, char* endTile, int tileWidth,
+                                        int tileHeight, int length, int thickness,
+                                        unsigned long unused);
+// A fancy style along a rectangle (two corners), a line (two points), a closed polygon (count
+// points, the last repeating the first) or an open polyline, width units wide.
+QERNO_API void QERNO_CALL PaintFcRect(HDC dc, POINT* corners, unsigned char width,
+                                      unsigned short style);
+QERNO_API void QERNO_CALL PaintFcLine(HDC dc, POINT* points, unsigned char width,
+                                      unsigned short style);
+QERNO_API void QERNO_CALL PaintFcPolygon(HDC dc, POINT* points, unsigned char width,
+                                         unsigned short style, int count);
+QERNO_API void QERNO_CALL PaintFcPolyline(HDC dc, POINT* points, unsigned char width,
+                                          unsigned short style, int count);
+#endif
+
+// --- Gradient-fill plug-ins ---
+
+// A block of size + alignment bytes to free with operator delete; *aligned, when given, the
+// first address in it on the alignment (2, 4 or 8; any other leaves the block's start).
+QERNO_API void* QERNO_CALL AllocAlignMemory(void** aligned, unsigned long size,
+                                            unsigned long alignment);
+QERNO_API void* QERNO_CALL GetAlignedAddress(void* address, unsigned long alignment);
+
+#if defined(_WIN32)
+// The known plug-ins: entry 0 is the built-in "null.dll", the others come from the registry.
+// Keys are 0..199; the combo boxes carry them as item data.
+class QERNO_API CPlugInManager {
+public:
+    static constexpr int kMaxEntries = 200;
+
+    CPlugInManager();
+    // Scans the current directory's DLLs into the host's profile, loads the registry's
+    // entries and fills the combo box comboBoxId of parent with them.
+    CPlugInManager(CWnd* parent, unsigned int comboBoxId);
+    ~CPlugInManager();
+    CPlugInManager(const CPlugInManager&) = delete;
+    CPlugInManager& operator=(const CPlugInManager&) = delete;
+
+    // Adds every entry's display name with its key and selects key; the number of entries.
+    int QERNO_CALL SetComboBox(CWnd* parent, unsigned int comboBoxId, unsigned int key);
+    // A key never loaded gives "null.dll"; a key of 200 or more is taken as key 1.
+    CString QERNO_CALL GetPlugInFileName(unsigned int key);
+    // Kept for the host; the library does not read it.
+    void QERNO_CALL SetBkgndFlag(int flag);
+    int QERNO_CALL GetBkgndFlag();
+
+    CString* m_pFileName[kMaxEntries];
+    CString* m_pDisplayName[kMaxEntries];
+    int m_nKey[kMaxEntries];
+    int m_nIndexOfKey[kMaxEntries]; // entry index per key
+    int m_nCount;
+    int m_nBkgndFlag;
+};
+
+// The library's manager, null before start-up.
+QERNO_API void QERNO_CALL GetPlugInManager(CPlugInManager*& manager);
+
+// The plug-in's gradient over rect, made once into the caller's cache slot and blitted from it;
+// the caller empties the slot when the colours, parameter or plug-in change, and deletes the
+// last bitmap. masked keeps the gradient only where the DC's brush shows white.
+QERNO_API void QERNO_CALL PlugInDrawFountainRect(HDC dc, RECT* rect, RECT* unusedClip,
+                                                 int unusedDirection, int midpoint,
+                                                 unsigned long firstColour,
+                                                 unsigned long secondColour, int masked,
+                                                 unsigned short parameter, CString plugInFile,
+                                                 HBITMAP* cache);
+// The same at exactly the device size, always blitted from a copy of the cache.
+QERNO_API void QERNO_CALL PlugInDrawFountainRect1(HDC dc, RECT* rect, RECT* unusedClip,
+                                                  int unusedDirection, int midpoint,
+                                                  unsigned long firstColour,
+                                                  unsigned long secondColour, int masked,
+                                                  unsigned short parameter, CString plugInFile,
+                                                  HBITMAP* cache);
 #endif
 
 #if defined(_WIN32)
