@@ -36,6 +36,7 @@ test: native win64 win32
 
 demo: win64
 	@mkdir -p out/demo
+	@scripts/register-sample-plugins.sh
 	cd $(BUILD)/win64/bin && $(CURDIR)/scripts/wine-session.sh \
 	    /usr/lib/wine/wine64 QernoDemo.exe --out 'Z:$(subst /,\,$(CURDIR)/out/demo)'
 	@cp $(BUILD)/win64/resources/generated/contact_sheet.png out/demo/resources-contact-sheet.png

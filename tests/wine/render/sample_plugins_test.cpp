@@ -1,0 +1,87 @@
+// The sample plug-ins called as the library calls them: loaded by their names relative to the
+// host's folder and given a DIB made the way the library makes one.
+#include "RenderTestSupport.h"
+
+#include "GradientShapes.h"
+#include "QernoPlugIn.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr COLORREF kFirst = RGB(200, 30, 60);
+constexpr COLORREF kSecond = RGB(10, 220, 140);
+
+const struct {
+    const char* file;
+    GradientShape shape;
+    const char* name;
+} kSamples[] = {
+    {"plugins\\QernoRadial.dll", GradientShape::Radial, "Radial gradient"},
+    {"plugins\\QernoConical.dll", GradientShape::Conical, "Conical gradient"},
+    {"plugins\\QernoDiamond.dll", GradientShape::Diamond, "Diamond gradient"},
+    {"plugins\\QernoRectangular.dll", GradientShape::Rectangular, "Rectangular gradient"},
+};
+
+class SamplePlugIns : public RenderTest {};
+
+// The header-only DIB of a new bitmap, its pixels a colour no gradient here has.
+HGLOBAL ContractDib(int width, int height, WORD bitsPerPixel = 24) {
+    HBITMAP bitmap = CreateBitmap(width, height, 1, bitsPerPixel, nullptr);
+    HGLOBAL dib = DibFromBitmap(bitmap, BI_RGB, bitsPerPixel, nullptr, 1);
+    DeleteObject(bitmap);
+    auto* header = static_cast<BITMAPINFOHEADER*>(GlobalLock(dib));
+    std::memset(header + 1, 0x5A, header->biSizeImage);
+    GlobalUnlock(dib);
+    return dib;
+}
+
+QernoGradientFillProc EntryOf(HMODULE module) {
+    return reinterpret_cast<QernoGradientFillProc>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, "GradientFill")));
+}
+
+// The strings a scan reads; every pixel in padded bottom-up rows (the radial centre moved up and
+// left, the cone turned by 3 degrees tell top from bottom); the parameter's high half ignored.
+// No handle, another depth, a block a byte short of its rows: refused, the block left alone.
+TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
+    constexpr int kWidth = 23, kHeight = 17;
+    for (const auto& sample : kSamples) {
+        HMODULE module = LoadLibraryA(sample.file);
+        char name[128] = {}, version[11] = {};
+        EXPECT_NE(0,
+                  LoadStringA(module, 1, name, sizeof name) * LoadStringA(module, 2, version, 11));
+        EXPECT_STREQ(sample.name, name);
+        const QernoGradientFillProc fill = EntryOf(module);
+        ASSERT_NE(nullptr, fill) << sample.file;
+        for (WORD parameter : {0x0000, 0x0003, 0x9C9C}) {
+            HGLOBAL dib = ContractDib(kWidth, kHeight);
+            EXPECT_NE(0, fill(dib, kFirst, kSecond, 0xABCD0000 | parameter));
+            const BYTE* bits = static_cast<BYTE*>(GlobalLock(dib)) + sizeof(BITMAPINFOHEADER);
+            const GradientPicture picture = {sample.shape, kWidth, kHeight,
+                                             parameter,    kFirst, kSecond};
+            for (int y = 0; y < kHeight; ++y) {
+                for (int x = 0; x < kWidth; ++x) {
+                    const BYTE* pixel = bits + (kHeight - 1 - y) * 72 + 3 * x; // rows of 69 + 3
+                    ASSERT_EQ(GradientColour(picture, x, y), RGB(pixel[2], pixel[1], pixel[0]))
+                        << sample.file << " parameter " << parameter << " at " << x << ", " << y;
+                }
+            }
+            GlobalUnlock(dib);
+            GlobalFree(dib);
+        }
+        EXPECT_EQ(0, fill(nullptr, kFirst, kSecond, 0));
+        HGLOBAL deep = ContractDib(8, 8, 32);
+        EXPECT_EQ(0, fill(deep, kFirst, kSecond, 0));
+        GlobalFree(deep);
+        HGLOBAL cut = GlobalReAlloc(ContractDib(8, 8), sizeof(BITMAPINFOHEADER) + 8 * 24 - 1, 0);
+        ASSERT_NE(nullptr, cut);
+        EXPECT_EQ(0, fill(cut, kFirst, kSecond, 0));
+        EXPECT_EQ(0x5A, static_cast<BYTE*>(GlobalLock(cut))[sizeof(BITMAPINFOHEADER)]);
+        GlobalUnlock(cut);
+        GlobalFree(cut);
+        FreeLibrary(module);
+    }
+}
+
+} // namespace
