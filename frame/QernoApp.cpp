@@ -3,6 +3,7 @@
 #include "QernoFrame.h"
 #include "frame/afx/ModuleState.h"
 #include "log/SysLogInstance.h"
+#include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
 
@@ -36,6 +37,7 @@ int CQernoApp::ExitInstance() {
     FancyTable().Unlock();
     FancyTable().Free();
     FreeResourceModule();
+    DeletePlugInManager();
     DeleteSysLog();
     return CWinApp::ExitInstance();
 }

@@ -4,6 +4,7 @@
 #include "frame/HookSequences.h"
 #include "frame/afx/ModuleState.h"
 #include "log/SysLogInstance.h"
+#include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
 
@@ -12,11 +13,14 @@ int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource) {
     AdoptResourceModule(hResource);
     CreateSysLog();
     LoadShimmerBitmaps(hResource);
-    return RunStartupSteps({
+    const int result = RunStartupSteps({
         [hWnd] { return ReadCorrectTable(hWnd); },
         [hWnd] { return ReadShadeTable(hWnd); },
         [hWnd] { return ReadFancyTable(hWnd); },
     });
+    // The host's plug-in list does not depend on the tables: it is made whatever they gave.
+    InitPlugInManager();
+    return result;
 }
 
 // No exception may reach the host: a failure means the message was not consumed.

@@ -38,8 +38,11 @@ LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return result;
 }
 
+CWnd::CWnd(HWND window) : m_hWnd(window), m_bOwnsWindow(false) {}
+
 CWnd::~CWnd() {
-    DestroyWindow();
+    if (m_bOwnsWindow)
+        DestroyWindow();
 }
 
 BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,

@@ -1,41 +1,9 @@
-// Window wrappers of the framework: a window object owns its window and receives its
-// messages through WindowProc; controls of the system's classes are only held.
+// Window wrappers of the framework (CWnd itself is in the public header): a window object owns
+// its window and receives its messages through WindowProc; controls of the system's classes are
+// only held.
 #pragma once
 
-#include <windows.h>
-
-class CWnd {
-public:
-    CWnd() = default;
-    virtual ~CWnd();
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
-
-    HWND GetSafeHwnd() const { return m_hWnd; }
-
-    // A window of a class registered by RegisterWndClass; its messages reach WindowProc.
-    BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
-                  int y, int width, int height, HWND parent, HMENU menuOrId);
-    BOOL DestroyWindow();
-
-    // The window object behind a window the framework created, or null.
-    static CWnd* FromHandlePermanent(HWND window);
-
-    HWND m_hWnd = nullptr;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The class's default handling of the message being processed.
-    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
-    // Called after the window is gone (WM_NCDESTROY); the object may then be deleted.
-    virtual void PostNcDestroy() {}
-
-private:
-    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend class CDialog;
-    void Attach(HWND window);
-    void Detach();
-};
+#include "QernoAfx.h"
 
 // A child control of a system class ("STATIC", "EDIT"): the object holds its handle.
 class CControl : public CWnd {
