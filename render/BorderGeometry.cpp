@@ -23,12 +23,6 @@ POINT Moved(POINT p, long long dx, long long dy) {
             static_cast<LONG>(static_cast<std::uint32_t>(p.y + dy))};
 }
 
-POINT PointAlong(POINT from, POINT towards, int distance) {
-    POINT at;
-    distline(from, towards, distance, &at);
-    return at;
-}
-
 } // namespace
 
 // The sum of squares wraps at 32 bits as in the 32-bit library; a wrapped negative sum has no
@@ -62,6 +56,12 @@ void QERNO_CALL distline(POINT from, POINT towards, int distance, POINT* out) {
         ox = oy * dx / dy;
     }
     *out = Moved(from, ox, oy);
+}
+
+POINT PointAlong(POINT from, POINT towards, int distance) {
+    POINT at;
+    distline(from, towards, distance, &at);
+    return at;
 }
 
 TileLaying LayTiles(POINT p1, POINT p2, int step, int thickness) {

@@ -7,6 +7,9 @@
 
 // --- Tiles along one segment ---
 
+// distline's point as a value.
+POINT PointAlong(POINT from, POINT towards, int distance);
+
 struct TileLaying {
     int count; // tiles; none for a segment shorter than one step
     int step;  // widened so that the tiles spread the remainder of the segment among them

@@ -25,6 +25,10 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
     ASSERT_NE(nullptr, trueColour);
     ASSERT_NE(nullptr, paletted);
     HBRUSH shade = CreateShadePatternBrush(dc, 12, 3, 0);
+    char tile[32] = {'\x0F', '\x0F'}; // 16 x 16
+    // One tile laying a segment: each creates and releases its own bitmap and memory DC.
+    POINT there[] = {{4, 4}, {28, 20}, {4, 4}};
+    POINT corners[] = {{4, 4}, {28, 28}};
     HGDIOBJ callersBrush = SelectObject(dc, shade);
 
     const DrawingCall calls[] = {
@@ -50,6 +54,14 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
              DrawShimmer(dc, 0, 500, RGB(0, 128, 0), &small, GetHoriShimmerBmp(),
                          GetVertShimmerBmp());
          }},
+        {"DrawArrowLine",
+         [&] {
+             DrawArrowLine(dc, {2, 3}, {30, 25}, nullptr, tile, nullptr, 16, 16, 30, 6, 0);
+         }},
+        {"PaintFcRect", [&] { PaintFcRect(dc, corners, 8, 7); }},
+        {"PaintFcLine", [&] { PaintFcLine(dc, there, 20, 7); }},
+        {"PaintFcPolygon", [&] { PaintFcPolygon(dc, there, 20, 7, 3); }},
+        {"PaintFcPolyline", [&] { PaintFcPolyline(dc, there, 20, 7, 2); }},
     };
     for (const DrawingCall& drawing : calls) {
         for (int i = 0; i < kCalls; ++i)
