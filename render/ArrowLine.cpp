@@ -1,0 +1,85 @@
+#include "QernoGeometry.h"
+#include "QernoRender.h"
+#include "render/BorderGeometry.h"
+
+#include <climits>
+
+namespace {
+
+bool SamePoint(POINT p, POINT q) {
+    return p.x == q.x && p.y == q.y;
+}
+
+// The tile is turned once for the whole segment, then stretched onto each box along it.
+void DrawTileLine(HDC dc, POINT p1, POINT p2, char* tile, int tileWidth, int tileHeight, int step,
+                  int thickness) {
+    const TileLaying laying = LayTiles(p1, p2, step, thickness);
+    if (laying.count == 0)
+        return;
+
+    long turnedWidth = 0;
+    long turnedHeight = 0;
+    rotwh(tileWidth, tileHeight, &turnedWidth, &turnedHeight, laying.angle);
+    if (turnedWidth <= 0 || turnedHeight <= 0)
+        return;
+    // rotate packs rows into whole bytes; CreateBitmap wants them 16-bit aligned.
+    const long packedRowBytes = (turnedWidth + 7) / 8;
+    const long alignedRowBytes = (turnedWidth + 15) / 16 * 2;
+    const long long blockBytes = static_cast<long long>(alignedRowBytes) * turnedHeight;
+    if (blockBytes > INT_MAX)
+        return;
+    void* blockHandle = nullptr;
+    char* block = nullptr;
+    if (!AllocLockLcBuffer(&blockHandle, &block, static_cast<int>(blockBytes)))
+        return;
+    rotate(reinterpret_cast<BYTE*>(tile), tileWidth, tileHeight, reinterpret_cast<BYTE*>(block),
+           &turnedWidth, &turnedHeight, laying.angle);
+    if (packedRowBytes != alignedRowBytes)
+        RelaxBits(packedRowBytes, 1, turnedHeight, block);
+
+    HBITMAP bitmap = CreateBitmap(turnedWidth, turnedHeight, 1, 1, block);
+    HDC memory = bitmap ? CreateCompatibleDC(dc) : nullptr;
+    if (memory) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        for (int i = 0; i < laying.count; ++i) {
+            const POINT corner = TileCorner(p1, p2, laying, i);
+            DrawCharBitmap(dc, corner.x, corner.y, laying.width, laying.height, memory, turnedWidth,
+                           turnedHeight);
+        }
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    FreeUnlockLcBuffer(&blockHandle, &block);
+}
+
+} // namespace
+
+void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile, char* middleTile,
+                              char* endTile, int tileWidth, int tileHeight, int length,
+                              int thickness, unsigned long) {
+    if (!dc || tileWidth <= 0 || tileHeight <= 0 || tileWidth > kMaxRotatedSide ||
+        tileHeight > kMaxRotatedSide)
+        return;
+    POINT from = p1;
+    POINT to = p2;
+    if (startTile) {
+        const POINT startEnd = PointAlong(p1, p2, length);
+        DrawTileLine(dc, p1, startEnd, startTile, tileWidth, tileHeight, length, thickness);
+        from = startEnd;
+    }
+    if (endTile) {
+        POINT endStart = PointAlong(p2, from, length);
+        if (SamePoint(endStart, p2))
+            endStart = from; // nothing left between: the end tiles take the whole rest
+        DrawTileLine(dc, endStart, p2, endTile, tileWidth, tileHeight, length, thickness);
+        to = endStart;
+    }
+    if (middleTile) {
+        // A rest shorter than one tile is stretched to one, so that the line never goes bare.
+        if (dist_ptpt(from, to) < length)
+            to = PointAlong(from, to, length);
+        DrawTileLine(dc, from, to, middleTile, tileWidth, tileHeight, length, thickness);
+    }
+}

@@ -1,0 +1,110 @@
+#include "QernoRender.h"
+#include "render/BorderGeometry.h"
+
+namespace {
+
+constexpr int kStyleCount = 102;
+constexpr int kTileSide = 16;
+constexpr int kTileBytes = kTileSide * kTileSide / 8;
+// Handed on to DrawArrowLine, which takes its raster operation from the DC instead.
+constexpr unsigned long kTileRop = 0x00220326;
+
+// The frame parts whose tiles a border lays: the top edge, and the corners a right turn and a
+// left turn take once the line has turned them to its direction.
+constexpr int kEdgePart = 0;
+constexpr int kRightTurnPart = 4;
+constexpr int kLeftTurnPart = 5;
+
+// A zeroed 32-byte tile in local memory, freed with the object; null when none could be had.
+class TileBuffer {
+public:
+    TileBuffer() { AllocLockLcBuffer(&handle_, &bits_, kTileBytes); }
+    ~TileBuffer() { FreeUnlockLcBuffer(&handle_, &bits_); }
+    TileBuffer(const TileBuffer&) = delete;
+    TileBuffer& operator=(const TileBuffer&) = delete;
+
+    char* bits() const { return bits_; }
+
+private:
+    void* handle_ = nullptr;
+    char* bits_ = nullptr;
+};
+
+bool DrawableBorder(HDC dc, const POINT* points, unsigned char width, unsigned short style) {
+    return dc && points && width > 0 && style < kStyleCount;
+}
+
+// False, with nothing read, when a buffer is missing; the scratch buffer lives only for the
+// reading.
+bool ReadTile(int style, int part, const TileBuffer& tile) {
+    TileBuffer scratch;
+    if (!tile.bits() || !scratch.bits())
+        return false;
+    ReadFancyFromBuffer(style, part, tile.bits(), scratch.bits(), nullptr);
+    return true;
+}
+
+struct StyleTiles {
+    TileBuffer edge;
+    TileBuffer rightTurn;
+    TileBuffer leftTurn;
+
+    bool Read(int style) {
+        return ReadTile(style, kEdgePart, edge) && ReadTile(style, kRightTurnPart, rightTurn) &&
+               ReadTile(style, kLeftTurnPart, leftTurn);
+    }
+    char* Corner(CornerKind kind) const {
+        return kind == kRightTurn  ? rightTurn.bits()
+               : kind == kLeftTurn ? leftTurn.bits()
+                                   : nullptr;
+    }
+};
+
+void PaintFcPath(HDC dc, POINT* points, unsigned char width, unsigned short style, int count,
+                 BorderPath path) {
+    if (!DrawableBorder(dc, points, width, style) || !DrawablePath(count, path))
+        return;
+    StyleTiles tiles;
+    if (!tiles.Read(style))
+        return;
+    CornerKind previous = FirstCorner(points, count, path);
+    for (int i = 0; i + 1 < count; ++i) {
+        const BorderSegment segment = PlanSegment(points, count, path, i, previous, width);
+        previous = segment.corner;
+        DrawArrowLine(dc, segment.from, segment.to, nullptr, tiles.edge.bits(),
+                      tiles.Corner(segment.endTile), kTileSide, kTileSide, width, width, kTileRop);
+    }
+}
+
+} // namespace
+
+void QERNO_CALL PaintFcRect(HDC dc, POINT* corners, unsigned char width, unsigned short style) {
+    if (!DrawableBorder(dc, corners, width, style))
+        return;
+    RECT frame = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory)
+        return;
+    PaintFancyChar3(dc, memory, style, &frame, width, width);
+    DeleteDC(memory);
+}
+
+void QERNO_CALL PaintFcLine(HDC dc, POINT* points, unsigned char width, unsigned short style) {
+    if (!DrawableBorder(dc, points, width, style))
+        return;
+    TileBuffer edge;
+    if (!ReadTile(style, kEdgePart, edge))
+        return;
+    DrawArrowLine(dc, points[0], points[1], nullptr, edge.bits(), nullptr, kTileSide, kTileSide,
+                  width, width, kTileRop);
+}
+
+void QERNO_CALL PaintFcPolygon(HDC dc, POINT* points, unsigned char width, unsigned short style,
+                               int count) {
+    PaintFcPath(dc, points, width, style, count, BorderPath::Closed);
+}
+
+void QERNO_CALL PaintFcPolyline(HDC dc, POINT* points, unsigned char width, unsigned short style,
+                                int count) {
+    PaintFcPath(dc, points, width, style, count, BorderPath::Open);
+}

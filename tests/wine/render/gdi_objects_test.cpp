@@ -25,7 +25,15 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
     ASSERT_NE(nullptr, trueColour);
     ASSERT_NE(nullptr, paletted);
     HBRUSH shade = CreateShadePatternBrush(dc, 12, 3, 0);
+    char arrowTile[32] = {'\x0F', '\x0F'}; // 16 x 16
+    // One tile laying a segment: each creates and releases its own bitmap and memory DC.
+    POINT there[] = {{4, 4}, {28, 20}, {4, 4}};
+    POINT corners[] = {{4, 4}, {28, 28}};
     HGDIOBJ callersBrush = SelectObject(dc, shade);
+    HDC tiles = CreateCompatibleDC(dc);
+    HBITMAP tile = CreateBitmap(16, 16, 1, 1, nullptr);
+    HGDIOBJ tilesBitmap = SelectObject(tiles, tile);
+    RECT oneCell = {0, 0, 16, 16};
 
     const DrawingCall calls[] = {
         {"DrawFountainRect",
@@ -50,6 +58,28 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
              DrawShimmer(dc, 0, 500, RGB(0, 128, 0), &small, GetHoriShimmerBmp(),
                          GetVertShimmerBmp());
          }},
+        {"PaintFancyChar", [&] { PaintFancyChar(dc, 7, &oneCell, 0, 0); }},
+        {"PaintFancyChar3", [&] { PaintFancyChar3(dc, tiles, 7, &oneCell, 8, 8); }},
+        {"PaintAllFancyChars", [&] { PaintAllFancyChars(nullptr, dc, 0, 16, 16, &oneCell, 1, 0); }},
+        {"DrawCharBitmap, transparent",
+         [&] {
+             SetBkMode(dc, TRANSPARENT);
+             DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
+         }},
+        {"DrawCharBitmap, transparent in another mode",
+         [&] {
+             SetROP2(dc, R2_XORPEN);
+             DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
+             SetROP2(dc, R2_COPYPEN);
+         }},
+        {"DrawArrowLine",
+         [&] {
+             DrawArrowLine(dc, {2, 3}, {30, 25}, nullptr, arrowTile, nullptr, 16, 16, 30, 6, 0);
+         }},
+        {"PaintFcRect", [&] { PaintFcRect(dc, corners, 8, 7); }},
+        {"PaintFcLine", [&] { PaintFcLine(dc, there, 20, 7); }},
+        {"PaintFcPolygon", [&] { PaintFcPolygon(dc, there, 20, 7, 3); }},
+        {"PaintFcPolyline", [&] { PaintFcPolyline(dc, there, 20, 7, 2); }},
     };
     for (const DrawingCall& drawing : calls) {
         for (int i = 0; i < kCalls; ++i)
@@ -61,6 +91,9 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         DeleteObject(probe);
     }
 
+    SelectObject(tiles, tilesBitmap);
+    DeleteObject(tile);
+    DeleteDC(tiles);
     SelectObject(dc, callersBrush);
     DeleteObject(shade);
     GlobalFree(paletted);
