@@ -53,7 +53,8 @@ namespace {
 
 constexpr DWORD kBrushWhereSourceIsSet = 0x00E20746; // the brush where the source is 1, else D
 
-// Converts the source's 1 bits to white and its 0 bits to black for the call.
+// A monochrome source's 1 bits become the target's background colour and its 0 bits its text
+// colour; these are set for one blit and restored after it.
 class MonochromeColours {
 public:
     MonochromeColours(HDC dc, COLORREF background, COLORREF text)
@@ -87,8 +88,8 @@ void StretchSetBitsInBackground(HDC dc, int x, int y, int width, int height, HDC
     DeleteObject(brush);
 }
 
-// No raster operation keeps the picture under the 1 bits while combining the 0 bits in any
-// mode, so it takes three passes in device pixels: D ^ R, masked to the 0 bits, then ^ R again.
+// One blit cannot both keep the picture under the 1 bits and combine the text colour with it
+// under the 0 bits, so it takes three in device pixels: D ^ R, masked to the 0 bits, ^ R again.
 void StretchClearBitsInMode(HDC dc, int x, int y, int width, int height, HDC source,
                             int sourceWidth, int sourceHeight, DWORD rop) {
     const long long right = static_cast<long long>(x) + width;
