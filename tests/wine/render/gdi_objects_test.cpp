@@ -26,6 +26,11 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
     ASSERT_NE(nullptr, paletted);
     HBRUSH shade = CreateShadePatternBrush(dc, 12, 3, 0);
     HGDIOBJ callersBrush = SelectObject(dc, shade);
+    HBITMAP warm = nullptr, warmExact = nullptr;
+    const auto plugInFill = [&](auto fill, int masked, HBITMAP* cache) {
+        fill(dc, &small, nullptr, 0, 0, RGB(0, 0, 0), RGB(0, 0, 255), masked, 1,
+             "QernoTestPlugIn.dll", cache);
+    };
 
     const DrawingCall calls[] = {
         {"DrawFountainRect",
@@ -50,6 +55,10 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
              DrawShimmer(dc, 0, 500, RGB(0, 128, 0), &small, GetHoriShimmerBmp(),
                          GetVertShimmerBmp());
          }},
+        // Warm slots: one emptied each call costs a plug-in call each time, too slow this often.
+        {"PlugInDrawFountainRect, warm", [&] { plugInFill(PlugInDrawFountainRect, 0, &warm); }},
+        {"PlugInDrawFountainRect1, warm and masked",
+         [&] { plugInFill(PlugInDrawFountainRect1, 1, &warmExact); }},
     };
     for (const DrawingCall& drawing : calls) {
         for (int i = 0; i < kCalls; ++i)
@@ -61,6 +70,8 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         DeleteObject(probe);
     }
 
+    DeleteObject(warm);
+    DeleteObject(warmExact);
     SelectObject(dc, callersBrush);
     DeleteObject(shade);
     GlobalFree(paletted);
