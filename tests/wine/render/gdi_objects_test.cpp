@@ -1,12 +1,43 @@
-// Every drawing export called more times than Wine's handle table has room for: one GDI object
-// left behind per call would fill the table, and the brush made afterwards would fail.
+// Every drawing export called with the process's GDI handle table all but full: an export that
+// leaves one object behind per call fills the rest of it, and the brush made afterwards fails.
+// Holding the table this full lets a few thousand calls find what would otherwise take more
+// calls than the table has handles (65,536 under Wine).
 #include "render/RenderTestSupport.h"
 
 #include <functional>
+#include <vector>
 
 namespace {
 
-constexpr int kCalls = 70000;
+constexpr int kFreeHandles = 1000;
+constexpr int kCalls = 2 * kFreeHandles;
+
+// Holds brushes until no more can be made, then gives kFreeHandles back.
+class NearlyFullHandleTable {
+public:
+    NearlyFullHandleTable() {
+        constexpr int kMostHeld = 1 << 20; // a table that never fills is no table to test on
+        for (HBRUSH brush; held_.size() < kMostHeld && (brush = CreateSolidBrush(0));)
+            held_.push_back(brush);
+        filled_ = held_.size() < kMostHeld && held_.size() > kFreeHandles;
+        for (int i = 0; i < kFreeHandles && !held_.empty(); ++i) {
+            DeleteObject(held_.back());
+            held_.pop_back();
+        }
+    }
+    ~NearlyFullHandleTable() {
+        for (HBRUSH brush : held_)
+            DeleteObject(brush);
+    }
+    NearlyFullHandleTable(const NearlyFullHandleTable&) = delete;
+    NearlyFullHandleTable& operator=(const NearlyFullHandleTable&) = delete;
+
+    bool filled() const { return filled_; }
+
+private:
+    std::vector<HBRUSH> held_;
+    bool filled_ = false;
+};
 
 struct DrawingCall {
     const char* name;
@@ -25,15 +56,19 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
     ASSERT_NE(nullptr, trueColour);
     ASSERT_NE(nullptr, paletted);
     HBRUSH shade = CreateShadePatternBrush(dc, 12, 3, 0);
-    char arrowTile[32] = {'\x0F', '\x0F'}; // 16 x 16
-    // One tile laying a segment: each creates and releases its own bitmap and memory DC.
-    POINT there[] = {{4, 4}, {28, 20}, {4, 4}};
-    POINT corners[] = {{4, 4}, {28, 28}};
     HGDIOBJ callersBrush = SelectObject(dc, shade);
     HDC tiles = CreateCompatibleDC(dc);
     HBITMAP tile = CreateBitmap(16, 16, 1, 1, nullptr);
     HGDIOBJ tilesBitmap = SelectObject(tiles, tile);
     RECT oneCell = {0, 0, 16, 16};
+    char arrowTile[32] = {'\x0F', '\x0F'}; // 16 x 16
+    POINT there[] = {{4, 4}, {28, 20}, {4, 4}};
+    POINT corners[] = {{4, 4}, {28, 28}};
+    HBITMAP warm = nullptr, warmExact = nullptr;
+    const auto plugInFill = [&](auto fill, int masked, HBITMAP* cache) {
+        fill(dc, &small, nullptr, 0, 0, RGB(0, 0, 0), RGB(0, 0, 255), masked, 1,
+             "QernoTestPlugIn.dll", cache);
+    };
 
     const DrawingCall calls[] = {
         {"DrawFountainRect",
@@ -80,17 +115,33 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         {"PaintFcLine", [&] { PaintFcLine(dc, there, 20, 7); }},
         {"PaintFcPolygon", [&] { PaintFcPolygon(dc, there, 20, 7, 3); }},
         {"PaintFcPolyline", [&] { PaintFcPolyline(dc, there, 20, 7, 2); }},
+        {"PlugInDrawFountainRect", [&] { plugInFill(PlugInDrawFountainRect, 0, &warm); }},
+        {"PlugInDrawFountainRect, the slot emptied",
+         [&] {
+             DeleteObject(warm);
+             warm = nullptr;
+             plugInFill(PlugInDrawFountainRect, 0, &warm);
+         }},
+        {"PlugInDrawFountainRect1, masked",
+         [&] { plugInFill(PlugInDrawFountainRect1, 1, &warmExact); }},
     };
-    for (const DrawingCall& drawing : calls) {
-        for (int i = 0; i < kCalls; ++i)
-            drawing.call();
-        HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-        EXPECT_NE(nullptr, probe) << drawing.name << " fills the handle table";
-        if (!probe)
-            break; // every later call would only repeat the failure
-        DeleteObject(probe);
+    {
+        NearlyFullHandleTable table;
+        if (!table.filled())
+            GTEST_SKIP() << "the handle table did not fill";
+        for (const DrawingCall& drawing : calls) {
+            for (int i = 0; i < kCalls; ++i)
+                drawing.call();
+            HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+            EXPECT_NE(nullptr, probe) << drawing.name << " leaves GDI objects behind";
+            if (!probe)
+                break; // every later call would only repeat the failure
+            DeleteObject(probe);
+        }
     }
 
+    DeleteObject(warm);
+    DeleteObject(warmExact);
     SelectObject(tiles, tilesBitmap);
     DeleteObject(tile);
     DeleteDC(tiles);

@@ -1,0 +1,148 @@
+// Plug-in fills read back pixel by pixel, with the record the painting test plug-in keeps.
+#include "RenderTestSupport.h"
+#include "plugins/TestPlugIn.h"
+#include "support/TestFiles.h"
+
+#include <array>
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+typedef void(QERNO_CALL* PlugInFill)(HDC, RECT*, RECT*, int, int, unsigned long, unsigned long, int,
+                                     unsigned short, CString, HBITMAP*);
+// The second makes its bitmap at the device size and reuses only a cache of that size.
+const PlugInFill kExports[] = {PlugInDrawFountainRect, PlugInDrawFountainRect1};
+// Colours that read back from the canvas as they are written.
+constexpr COLORREF kFirst = 0x800080, kSecond = 0x00FF00, kGround = 0x808080;
+
+// Held for good, so that the record outlives the library's load and free around each call.
+const TestPlugInRecord& Record() {
+    static const TestPlugInRecord* record =
+        reinterpret_cast<QueryTestPlugInFunction>(reinterpret_cast<void (*)()>(
+            GetProcAddress(LoadLibraryA("QernoTestPlugIn.dll"), "QueryTestPlugIn")))();
+    return *record;
+}
+
+void Fill(int exact, HDC dc, RECT rect, HBITMAP* cache, int masked = 0,
+          const char* file = "QernoTestPlugIn.dll", COLORREF first = kFirst) {
+    kExports[exact](dc, &rect, nullptr, 0, 64, first, kSecond, masked, 0xBEEF, file, cache);
+}
+
+// The halves over device rectangle r (the two columns at a stretched middle left out), white
+// elsewhere.
+void ExpectHalves(const CanvasDC& canvas, RECT r, DWORD first, DWORD second) {
+    const int middle = (r.left + r.right) / 2;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const bool inside = PtInRect(&r, POINT{x, y});
+            if (inside && (x == middle - 1 || x == middle))
+                continue;
+            ASSERT_EQ(!inside      ? 0xFFFFFF
+                      : x < middle ? first
+                                   : second,
+                      canvas.At(x, y))
+                << x << ", " << y;
+        }
+    }
+}
+
+using PlugInDrawing = RenderTest;
+
+// Two units a pixel across and thirty down: the screen's 15 units a pixel ask the first export
+// for more rows than the device shows.
+TEST_F(PlugInDrawing, PaintsOnceIntoTheSlotAndReusesItAsEachExportRules) {
+    for (int exact : {0, 1}) {
+        CanvasDC canvas(120, 100);
+        SetMapMode(canvas.get(), MM_ANISOTROPIC);
+        SetWindowExtEx(canvas.get(), 2, 30, nullptr);
+        HBITMAP cache = nullptr;
+        const int calls = Record().calls;
+        Fill(exact, canvas.get(), {20, 300, 220, 1500}, &cache, 0, "QernoTestPlugIn.dll",
+             0x01000000 | kFirst);
+        const LONG rows = exact ? 40 : 80; // device 100 x 40, screen 13 x 80
+        const BITMAPINFOHEADER header = {40, 100, rows, 1, 24, BI_RGB, 300u * rows, 0, 0, 0, 0};
+        EXPECT_EQ(0, std::memcmp(&header, &Record().header, sizeof header));
+        EXPECT_EQ(40 + header.biSizeImage, Record().blockSize);
+        EXPECT_EQ((std::array<DWORD, 3>{0x01000000 | kFirst, kSecond, 0xBEEF}),
+                  (std::array<DWORD, 3>{Record().first, Record().second, Record().parameter}));
+
+        Fill(exact, canvas.get(), {20, 300, 220, 1500}, &cache, 0, "QernoMissing.dll", kGround);
+        EXPECT_EQ(calls + 1, Record().calls) << "warm whatever the plug-in and colours";
+        ExpectHalves(canvas, {10, 10, 110, 50}, kFirst, kSecond);
+        canvas.Clear();
+        Fill(exact, canvas.get(), {40, 1800, 140, 2400}, &cache); // 50 x 20, screen 6 x 40
+        EXPECT_EQ(calls + 1 + exact, Record().calls);
+        ExpectHalves(canvas, {20, 60, 70, 80}, kFirst, kSecond);
+        canvas.Clear();
+        SetROP2(canvas.get(), R2_NOTCOPYPEN);
+        Fill(exact, canvas.get(), {40, 1800, 140, 2400}, &cache);
+        ExpectHalves(canvas, {20, 60, 70, 80}, ~kFirst & 0xFFFFFF, ~kSecond & 0xFFFFFF);
+        DeleteObject(cache);
+    }
+}
+
+// The shade's 1 bits lie in column 3 of each 8 from the fill's corner: there the background
+// colour replaces the halves, inside the rectangle the masking covers: all but the last two rows
+// and columns with the null pen, all but the last one with the outlining pen, which leaves its
+// edges black.
+TEST_F(PlugInDrawing, MaskedModeKeepsTheHalvesUnderTheBrushsZeroBits) {
+    for (int exact : {0, 1}) {
+        CanvasDC canvas(120, 100);
+        HDC dc = canvas.get();
+        SetWindowOrgEx(dc, -5, -5, nullptr);
+        HBRUSH hatch = CreateShadePatternBrush(dc, 1, 2, 0);
+        HGDIOBJ previous = SelectObject(dc, hatch);
+        SetBkColor(dc, kGround);
+        HBITMAP cache = nullptr;
+        Fill(exact, dc, {5, 5, 105, 45}, &cache, 1);
+        POINT origin = {};
+        LPtoDP(dc, &origin, 1);
+        EXPECT_TRUE(origin.x == 5 && GetCurrentObject(dc, OBJ_BRUSH) == hatch) << "as found";
+        const int right = exact ? 98 : 97, bottom = exact ? 38 : 37;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                const bool masked = x <= right && y <= bottom;
+                const bool edge = masked && (x == 0 || y == 0 || x == right || y == bottom);
+                ASSERT_EQ(exact && edge          ? 0
+                          : masked && x % 8 == 3 ? kGround
+                          : x < 50               ? kFirst
+                                                 : kSecond,
+                          canvas.At(10 + x, 10 + y))
+                    << exact << ": " << x << ", " << y;
+            }
+        }
+        SelectObject(dc, previous);
+        DeleteObject(hatch);
+        DeleteObject(cache);
+    }
+}
+
+TEST_F(PlugInDrawing, FailingPlugInsAndRefusedArgumentsDrawNothing) {
+    const std::string text = TempFilePath("QernoNotADll.dll");
+    std::ofstream(text) << "not a library\n";
+    for (int exact : {0, 1}) {
+        CanvasDC canvas(120, 100);
+        HBITMAP warm = nullptr, cache = nullptr;
+        Fill(exact, canvas.get(), {10, 10, 110, 50}, &warm);
+        canvas.Clear();
+        for (const char* file : {"QernoTestPlugInFails.dll", "QernoTestPlugInNoEntry.dll",
+                                 "QernoMissing.dll", text.c_str()}) {
+            HBITMAP stale = CreateBitmap(4, 4, 1, 24, nullptr); // too small: replaced
+            Fill(exact, canvas.get(), {10, 10, 110, 50}, &stale, 0, file);
+            EXPECT_EQ(nullptr, stale) << file;
+        }
+        Fill(exact, canvas.get(), {30, 30, 30, 80}, &warm); // empty
+        Fill(exact, canvas.get(), {10, 10, 110, 50}, nullptr);
+        Fill(exact, nullptr, {10, 10, 110, 50}, &cache);
+        kExports[exact](canvas.get(), nullptr, nullptr, 0, 0, 0, 0, 0, 0, "QernoTestPlugIn.dll",
+                        &cache);
+        EXPECT_EQ(nullptr, cache);
+        EXPECT_EQ(OBJ_BITMAP, GetObjectType(warm)) << "kept through a refusal";
+        EXPECT_EQ(0, canvas.CountDrawn());
+        DeleteObject(warm);
+    }
+    DeleteFileA(text.c_str());
+}
+
+} // namespace
