@@ -1,6 +1,7 @@
 // DrawFountainRect beside the system's own gradient of the same rectangle and colours and beside
 // a plain fill of the same pixels (the floor), and a full-HD bitmap through DibFromBitmap and
 // DIBToBitmap beside bare GetDIBits and SetDIBits, all on one memory DC in the same run.
+#include "GdiTiming.h"
 #include "Qerno.h"
 
 #include <cstdio>
@@ -15,22 +16,6 @@ constexpr int kRounds = 40;
 constexpr COLORREF kFirst = RGB(0, 0, 0);
 constexpr COLORREF kSecond = RGB(255, 255, 255);
 
-template <typename Call> double MillisecondsPerCall(Call call) {
-    call(); // the first call pays for caches and lazy set-up
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int round = 0; round < kRounds; ++round)
-        call();
-    GdiFlush();
-    QueryPerformanceCounter(&end);
-    return (end.QuadPart - start.QuadPart) * 1e3 / frequency.QuadPart / kRounds;
-}
-
-void Report(const char* what, double milliseconds, double baseline) {
-    std::printf("%-58s %8.3f ms  %6.2fx\n", what, milliseconds, milliseconds / baseline);
-}
-
 // A top-down 32-bit section: the canvas an off-screen renderer draws on.
 HBITMAP CanvasSection(DWORD** pixels) {
     BITMAPINFO info = {};
@@ -44,35 +29,37 @@ HBITMAP CanvasSection(DWORD** pixels) {
 void CompareFills(HDC dc, DWORD* pixels) {
     RECT whole = {0, 0, kWidth, kHeight};
     const double patBlt =
-        MillisecondsPerCall([&] { PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS); });
+        MillisecondsPerCall(kRounds, [&] { PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS); });
     // GDI is flushed before the section's bits are written, as a renderer must; the opaque
     // call also keeps the compiler from folding the repeated stores into one.
-    const double memset = MillisecondsPerCall([&] {
+    const double memset = MillisecondsPerCall(kRounds, [&] {
         GdiFlush();
         std::memset(pixels, 0xFF, sizeof(DWORD) * kWidth * kHeight);
     });
     std::printf("Fills of %d x %d, black to white (ratios to PatBlt)\n", kWidth, kHeight);
-    Report("PatBlt WHITENESS (the floor)", patBlt, patBlt);
-    Report("memset of the pixels", memset, patBlt);
+    ReportTime("PatBlt WHITENESS (the floor)", patBlt, patBlt);
+    ReportTime("memset of the pixels", memset, patBlt);
     for (int direction : {0, 90}) {
         const bool down = direction == 90;
         TRIVERTEX ends[2] = {{0, 0, 0, 0, 0, 0}, {kWidth, kHeight, 0xFF00, 0xFF00, 0xFF00, 0}};
         GRADIENT_RECT pair = {0, 1};
-        const double gradient = MillisecondsPerCall([&] {
+        const double gradient = MillisecondsPerCall(kRounds, [&] {
             GradientFill(dc, ends, 2, &pair, 1, down ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
         });
-        const double fountain = MillisecondsPerCall(
-            [&] { DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 0); });
+        const double fountain = MillisecondsPerCall(kRounds, [&] {
+            DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 0);
+        });
         HBRUSH shade = CreateShadePatternBrush(dc, 20, 0, 0);
         HGDIOBJ oldBrush = SelectObject(dc, shade);
-        const double pattern = MillisecondsPerCall(
-            [&] { DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 1); });
+        const double pattern = MillisecondsPerCall(kRounds, [&] {
+            DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 1);
+        });
         SelectObject(dc, oldBrush);
         DeleteObject(shade);
         std::printf("%s\n", down ? "top to bottom" : "left to right");
-        Report("  GradientFill", gradient, patBlt);
-        Report("  DrawFountainRect, a solid brush per band", fountain, patBlt);
-        Report("  DrawFountainRect, a shade brush in pattern mode", pattern, patBlt);
+        ReportTime("  GradientFill", gradient, patBlt);
+        ReportTime("  DrawFountainRect, a solid brush per band", fountain, patBlt);
+        ReportTime("  DrawFountainRect, a shade brush in pattern mode", pattern, patBlt);
         std::printf("  %-56s %8.2f\n", "ratio DrawFountainRect / GradientFill",
                     fountain / gradient);
     }
@@ -88,14 +75,14 @@ void CompareDibTrips(HDC dc) {
     DrawFountainRect(dc, &whole, nullptr, 0, 64, RGB(200, 30, 10), RGB(10, 40, 220), 0);
     SelectObject(dc, old);
 
-    const double library = MillisecondsPerCall([&] {
+    const double library = MillisecondsPerCall(kRounds, [&] {
         void* dib = DibFromBitmap(picture, BI_RGB, 24, nullptr, 0);
         HBITMAP back = DIBToBitmap(dib, nullptr);
         DeleteObject(back);
         GlobalFree(dib);
     });
 
-    const double bare = MillisecondsPerCall([&] {
+    const double bare = MillisecondsPerCall(kRounds, [&] {
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof info.bmiHeader, kWidth, kHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
         const SIZE_T rowBytes = (kWidth * 24 + 31) / 32 * 4;
@@ -113,8 +100,8 @@ void CompareDibTrips(HDC dc) {
     DeleteObject(picture);
 
     std::printf("A %d x %d bitmap to a 24-bit DIB and back\n", kWidth, kHeight);
-    Report("  GetDIBits, then SetDIBits into a new bitmap", bare, bare);
-    Report("  DibFromBitmap, then DIBToBitmap", library, bare);
+    ReportTime("  GetDIBits, then SetDIBits into a new bitmap", bare, bare);
+    ReportTime("  DibFromBitmap, then DIBToBitmap", library, bare);
 }
 
 } // namespace

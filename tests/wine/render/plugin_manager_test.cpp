@@ -1,5 +1,6 @@
 // The plug-in manager on the test prefix's registry and the library's profile.
 #include "RenderTestSupport.h"
+#include "support/MediaFiles.h"
 #include "support/TestFiles.h"
 
 #include <algorithm>
@@ -92,7 +93,8 @@ TEST_F(PlugInManagerTest, ScanRecordsTheDllsThatNameThemselvesThenFillsTheComboB
                            "x.dll"};
     CreateDirectoryA(folder.c_str(), nullptr);
     for (const char* file : files)
-        CopyFileA(file[0] == 'x' ? "media\\truncated.wav" : file, (folder + file).c_str(), FALSE);
+        CopyFileA((file[0] == 'x' ? MediaPath("truncated.wav") : ExecutableFolder() + file).c_str(),
+                  (folder + file).c_str(), FALSE);
     for (const char* stale : {"PlugIn0", "PlugIn1", "PlugIn2", "PlugIn4"})
         WritePrivateProfileStringA(kScan, stale, "stale", "Qerno.INI");
     StartWithList({{"5", "Five", "five.dll"}});

@@ -6,10 +6,16 @@
 
 #include <string>
 
-inline std::string MediaPath(const char* file) {
+// The running executable's folder, with its trailing separator: the build puts the DLLs the
+// tests load beside it, whatever the current directory.
+inline std::string ExecutableFolder() {
     char module[MAX_PATH + 1]; // the running executable's path and its terminator
     const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
     std::string path(module, length);
     path.erase(path.find_last_of("\\/") + 1);
-    return path + "media\\" + file;
+    return path;
+}
+
+inline std::string MediaPath(const char* file) {
+    return ExecutableFolder() + "media\\" + file;
 }
