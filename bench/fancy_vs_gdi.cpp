@@ -1,7 +1,7 @@
 // Fancy borders, the style chooser and plug-in fills beside plain GDI doing comparable work in
 // the same run: a 200-corner polygon in a fancy style against Polyline with a 16-pixel pen, and
 // a cached plug-in fill against StretchBlt of a bitmap of that size.
-#include "GdiTiming.h"
+#include "CallTiming.h"
 #include "Qerno.h"
 
 #include <cstdio>

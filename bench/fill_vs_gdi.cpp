@@ -1,7 +1,7 @@
 // DrawFountainRect beside the system's own gradient of the same rectangle and colours and beside
 // a plain fill of the same pixels (the floor), and a full-HD bitmap through DibFromBitmap and
 // DIBToBitmap beside bare GetDIBits and SetDIBits, all on one memory DC in the same run.
-#include "GdiTiming.h"
+#include "CallTiming.h"
 #include "Qerno.h"
 
 #include <cstdio>

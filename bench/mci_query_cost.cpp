@@ -1,6 +1,7 @@
 // What the library's MCI calls cost beside the bare mciSendCommand they wrap: a status query
 // on a wave, the frame of a video as a bitmap, and a failing query, whose log record is the
 // price of reporting it.
+#include "CallTiming.h"
 #include "Qerno.h"
 #include "tests/media/TestMedia.h"
 
@@ -12,16 +13,8 @@
 
 namespace {
 
-// One untimed call first, so neither side pays for the other's warming up.
 template <typename Call> double MicrosecondsPerCall(int calls, Call call) {
-    call();
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int index = 0; index < calls; ++index)
-        call();
-    QueryPerformanceCounter(&end);
-    return (end.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart / calls;
+    return 1000 * MillisecondsPerCall(calls, call);
 }
 
 void Report(const char* what, double library, double bare) {

@@ -1,6 +1,7 @@
 #include "QernoGeometry.h"
 #include "QernoRender.h"
 #include "render/BorderGeometry.h"
+#include "render/LocalBuffer.h"
 
 #include <climits>
 
@@ -28,16 +29,15 @@ void DrawTileLine(HDC dc, POINT p1, POINT p2, char* tile, int tileWidth, int til
     const long long blockBytes = static_cast<long long>(alignedRowBytes) * turnedHeight;
     if (blockBytes > INT_MAX)
         return;
-    void* blockHandle = nullptr;
-    char* block = nullptr;
-    if (!AllocLockLcBuffer(&blockHandle, &block, static_cast<int>(blockBytes)))
+    LocalBuffer block(static_cast<int>(blockBytes));
+    if (!block.bits())
         return;
-    rotate(reinterpret_cast<BYTE*>(tile), tileWidth, tileHeight, reinterpret_cast<BYTE*>(block),
-           &turnedWidth, &turnedHeight, laying.angle);
+    rotate(reinterpret_cast<BYTE*>(tile), tileWidth, tileHeight,
+           reinterpret_cast<BYTE*>(block.bits()), &turnedWidth, &turnedHeight, laying.angle);
     if (packedRowBytes != alignedRowBytes)
-        RelaxBits(packedRowBytes, 1, turnedHeight, block);
+        RelaxBits(packedRowBytes, 1, turnedHeight, block.bits());
 
-    HBITMAP bitmap = CreateBitmap(turnedWidth, turnedHeight, 1, 1, block);
+    HBITMAP bitmap = CreateBitmap(turnedWidth, turnedHeight, 1, 1, block.bits());
     HDC memory = bitmap ? CreateCompatibleDC(dc) : nullptr;
     if (memory) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
@@ -51,7 +51,6 @@ void DrawTileLine(HDC dc, POINT p1, POINT p2, char* tile, int tileWidth, int til
     }
     if (bitmap)
         DeleteObject(bitmap);
-    FreeUnlockLcBuffer(&blockHandle, &block);
 }
 
 } // namespace

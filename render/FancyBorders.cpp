@@ -1,11 +1,10 @@
 #include "QernoRender.h"
 #include "render/BorderGeometry.h"
+#include "render/FancyLayout.h"
+#include "render/LocalBuffer.h"
 
 namespace {
 
-constexpr int kStyleCount = 102;
-constexpr int kTileSide = 16;
-constexpr int kTileBytes = kTileSide * kTileSide / 8;
 // Handed on to DrawArrowLine, which takes its raster operation from the DC instead.
 constexpr unsigned long kTileRop = 0x00220326;
 
@@ -15,23 +14,13 @@ constexpr int kEdgePart = 0;
 constexpr int kRightTurnPart = 4;
 constexpr int kLeftTurnPart = 5;
 
-// A zeroed 32-byte tile in local memory, freed with the object; null when none could be had.
-class TileBuffer {
-public:
-    TileBuffer() { AllocLockLcBuffer(&handle_, &bits_, kTileBytes); }
-    ~TileBuffer() { FreeUnlockLcBuffer(&handle_, &bits_); }
-    TileBuffer(const TileBuffer&) = delete;
-    TileBuffer& operator=(const TileBuffer&) = delete;
-
-    char* bits() const { return bits_; }
-
-private:
-    void* handle_ = nullptr;
-    char* bits_ = nullptr;
+// A zeroed tile in local memory, freed with the object; its bits null when none could be had.
+struct TileBuffer : LocalBuffer {
+    TileBuffer() : LocalBuffer(kFancyTileBytes) {}
 };
 
 bool DrawableBorder(HDC dc, const POINT* points, unsigned char width, unsigned short style) {
-    return dc && points && width > 0 && style < kStyleCount;
+    return dc && points && width > 0 && IsFancyStyle(style);
 }
 
 // False, with nothing read, when a buffer is missing; the scratch buffer lives only for the
@@ -72,7 +61,8 @@ void PaintFcPath(HDC dc, POINT* points, unsigned char width, unsigned short styl
         const BorderSegment segment = PlanSegment(points, count, path, i, previous, width);
         previous = segment.corner;
         DrawArrowLine(dc, segment.from, segment.to, nullptr, tiles.edge.bits(),
-                      tiles.Corner(segment.endTile), kTileSide, kTileSide, width, width, kTileRop);
+                      tiles.Corner(segment.endTile), kFancyTileSide, kFancyTileSide, width, width,
+                      kTileRop);
     }
 }
 
@@ -95,8 +85,8 @@ void QERNO_CALL PaintFcLine(HDC dc, POINT* points, unsigned char width, unsigned
     TileBuffer edge;
     if (!ReadTile(style, kEdgePart, edge))
         return;
-    DrawArrowLine(dc, points[0], points[1], nullptr, edge.bits(), nullptr, kTileSide, kTileSide,
-                  width, width, kTileRop);
+    DrawArrowLine(dc, points[0], points[1], nullptr, edge.bits(), nullptr, kFancyTileSide,
+                  kFancyTileSide, width, width, kTileRop);
 }
 
 void QERNO_CALL PaintFcPolygon(HDC dc, POINT* points, unsigned char width, unsigned short style,

@@ -1,6 +1,7 @@
 #include "QernoRender.h"
 #include "render/FancyLayout.h"
 #include "render/FancyTiles.h"
+#include "render/LocalBuffer.h"
 
 #include <climits>
 #include <cstdio>
@@ -8,28 +9,13 @@
 namespace {
 
 // The tile and the scratch space its turn needs, for one drawing call.
-class TileBuffers {
-public:
-    TileBuffers() {
-        if (AllocLockLcBuffer(&tileBlock_, &tile_, kFancyTileBytes))
-            AllocLockLcBuffer(&scratchBlock_, &scratch_, kFancyTileBytes);
-    }
-    ~TileBuffers() {
-        FreeUnlockLcBuffer(&scratchBlock_, &scratch_);
-        FreeUnlockLcBuffer(&tileBlock_, &tile_);
-    }
-    TileBuffers(const TileBuffers&) = delete;
-    TileBuffers& operator=(const TileBuffers&) = delete;
+struct TileBuffers {
+    char* tile() const { return tile_.bits(); }
+    char* scratch() const { return scratch_.bits(); }
+    bool ready() const { return tile() && scratch(); }
 
-    char* tile() const { return tile_; }
-    char* scratch() const { return scratch_; }
-    bool ready() const { return tile_ && scratch_; }
-
-private:
-    void* tileBlock_ = nullptr;
-    char* tile_ = nullptr; // kFancyTileBytes
-    void* scratchBlock_ = nullptr;
-    char* scratch_ = nullptr; // kFancyTileBytes
+    LocalBuffer tile_{kFancyTileBytes};
+    LocalBuffer scratch_{kFancyTileBytes};
 };
 
 // The library's table locked for one drawing call.

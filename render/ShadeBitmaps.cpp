@@ -1,4 +1,5 @@
 #include "QernoRender.h"
+#include "render/LocalBuffer.h"
 #include "render/ResourceTable.h"
 #include "render/ShadePattern.h"
 
@@ -7,19 +8,16 @@ HBITMAP QERNO_CALL GetShadeBitmap(int shade, int overlay, int rotate) {
     if (!table.Lock())
         return nullptr;
     HBITMAP bitmap = nullptr;
-    void* patternBlock = nullptr;
-    char* pattern = nullptr; // kShadePatternBytes
-    if (AllocLockLcBuffer(&patternBlock, &pattern, kShadePatternBytes)) {
-        // The overlay and the turn need a second buffer; without one the plain shade is made.
-        void* workBlock = nullptr;
-        char* work = nullptr; // kShadePatternBytes
-        AllocLockLcBuffer(&workBlock, &work, kShadePatternBytes);
-        const ShadeTableBytes bytes = {static_cast<const unsigned char*>(table.m_pData),
-                                       GlobalSize(table.m_hGlobal)};
-        ComposeShadePattern(bytes, shade, overlay, rotate, pattern, work);
-        FreeUnlockLcBuffer(&workBlock, &work);
-        bitmap = CreateBitmap(8, 8, 1, 1, pattern);
-        FreeUnlockLcBuffer(&patternBlock, &pattern);
+    LocalBuffer pattern(kShadePatternBytes);
+    if (pattern.bits()) {
+        {
+            // The overlay and the turn need a second buffer; without one the plain shade is made.
+            LocalBuffer work(kShadePatternBytes);
+            const ShadeTableBytes bytes = {static_cast<const unsigned char*>(table.m_pData),
+                                           GlobalSize(table.m_hGlobal)};
+            ComposeShadePattern(bytes, shade, overlay, rotate, pattern.bits(), work.bits());
+        }
+        bitmap = CreateBitmap(8, 8, 1, 1, pattern.bits());
     }
     table.Unlock();
     return bitmap;

@@ -2,8 +2,6 @@
 #include "QernoRender.h"
 #include "render/EffectGeometry.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
@@ -51,9 +49,8 @@ void QERNO_CALL DrawShimmer(HDC dc, unsigned short direction, unsigned long time
     if (!LPtoDP(dc, corners, 2))
         return;
     // A mapping with y upwards (or x leftwards) gives the corners in the other order.
-    const RECT device = {std::min(corners[0].x, corners[1].x), std::min(corners[0].y, corners[1].y),
-                         std::max(corners[0].x, corners[1].x),
-                         std::max(corners[0].y, corners[1].y)};
+    RECT device = {corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+    SortRect(&device);
     const ShimmerBar bar = ShimmerBarAt(direction, time, device);
     HBITMAP tile = bar.orientation == BarOrientation::Vertical ? verticalTile : horizontalTile;
     if (!bar.shown || !tile)

@@ -44,11 +44,7 @@ TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
 
 // How often the library's log file holds text; start-up makes a new log, so no capture outlives it.
 int LoggedCount(const std::string& text) {
-    const std::string logged = ReadFileBytes(std::string(GetSysLog()->GetLogFile()));
-    int count = 0;
-    for (auto at = logged.find(text); at != std::string::npos; at = logged.find(text, at + 1))
-        ++count;
-    return count;
+    return CountOf(ReadFileBytes(GetSysLog()->GetLogFile()), text);
 }
 
 // A start-up on a module without the table reports it and leaves no table: no bitmaps, hollow

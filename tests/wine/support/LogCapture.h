@@ -28,13 +28,7 @@ public:
     std::string Text() const { return ReadFileBytes(path_); }
 
     // How many times text occurs in what was logged.
-    int Count(const std::string& text) const {
-        const std::string logged = Text();
-        int count = 0;
-        for (auto at = logged.find(text); at != std::string::npos; at = logged.find(text, at + 1))
-            ++count;
-        return count;
-    }
+    int Count(const std::string& text) const { return CountOf(Text(), text); }
 
 private:
     CSysLog& log_;

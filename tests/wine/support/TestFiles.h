@@ -20,6 +20,14 @@ inline std::string ReadFileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// How many times what occurs in text, overlapping occurrences too.
+inline int CountOf(const std::string& text, const std::string& what) {
+    int count = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
 inline std::string ResourceString(unsigned int id) {
     char text[512] = ""; // longer than any string of the resource module
     GetIDStringB(id, text, sizeof text);

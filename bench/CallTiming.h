@@ -1,5 +1,5 @@
-// Timing of GDI work for the comparison programs: the mean of a number of rounds after one
-// round that warms caches, with GDI's batch flushed inside the measured time.
+// Timing for the comparison programs: the mean of a number of rounds after one round that warms
+// caches, with GDI's batch flushed inside the measured time.
 #pragma once
 
 #include <windows.h>
