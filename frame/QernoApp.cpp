@@ -3,6 +3,7 @@
 #include "QernoFrame.h"
 #include "frame/afx/ModuleState.h"
 #include "log/SysLogInstance.h"
+#include "media/MediaWindows.h"
 #include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
@@ -31,6 +32,7 @@ BOOL CQernoApp::InitInstance() {
 }
 
 int CQernoApp::ExitInstance() {
+    ReleaseMediaWindows();
     ReleaseShimmerBitmaps();
     ShadeTable().Unlock();
     ShadeTable().Free();

@@ -4,6 +4,7 @@
 #include "frame/HookSequences.h"
 #include "frame/afx/ModuleState.h"
 #include "log/SysLogInstance.h"
+#include "media/MediaWindows.h"
 #include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"
@@ -17,6 +18,7 @@ int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource) {
         [hWnd] { return ReadCorrectTable(hWnd); },
         [hWnd] { return ReadShadeTable(hWnd); },
         [hWnd] { return ReadFancyTable(hWnd); },
+        [hWnd] { return InitMediaWindows(hWnd, LibraryInstance()); },
     });
     // The host's plug-in list does not depend on the tables: it is made whatever they gave.
     InitPlugInManager();

@@ -127,6 +127,47 @@ QERNO_API unsigned long __cdecl GetWaveSamplespersec(unsigned short id);
 QERNO_API unsigned long __cdecl GetWaveBytespersec(unsigned short id);
 // Milliseconds whatever the device's time format, which is left as it was.
 QERNO_API unsigned long __cdecl GetSoundLength(unsigned short id);
+
+// --- Stage windows ---
+//
+// A media file played in a pop-up window of its own by one call, then addressed by its key. The
+// same key calls also reach the wave-out player. Wrong requests are prompted on owner.
+
+// The device's time format picks the unit of start and end: milliseconds for sound, frames for
+// video and movie; kNoMediaPosition is the current position (start) or the length (end).
+QERNO_API HWND QERNO_CALL OpenMediaPlayWnd(HWND owner, const char* title, const char* key,
+                                           const char* file, unsigned long start,
+                                           unsigned long end);
+// Each gives 1, or 0 when no window has the key.
+QERNO_API int QERNO_CALL PlayMediaFile(HWND owner, const char* key);
+QERNO_API int QERNO_CALL PauseMediaFile(HWND owner, const char* key);
+QERNO_API int QERNO_CALL StopMediaFile(HWND owner, const char* key);
+QERNO_API int QERNO_CALL CloseMediaFile(HWND owner, const char* key);
+// Every stage window and the wave-out player; always 1.
+QERNO_API int QERNO_CALL CloseAllMediaFile();
+
+// The count of MPEG videos playing; it never goes below 0.
+QERNO_API int QERNO_CALL GetPlayingVideoCount();
+QERNO_API void QERNO_CALL ZeroPlayingVideoCount();
+QERNO_API void QERNO_CALL IncreasePlayingVideoCount();
+QERNO_API void QERNO_CALL DecreasePlayingVideoCount();
+
+// --- Wave-out player ---
+
+// Plays PCM data of the RIFF/WAVE image at fileOffset in file from startMs to endMs
+// (kNoMediaPosition: from the beginning, to the end) in the one player window; a player that
+// exists is closed first. reserved is not used. The window, or null when the wave was refused.
+QERNO_API HWND QERNO_CALL waveOutCreatePlayWnd(HWND owner, const char* title, const char* key,
+                                               const char* file, unsigned long fileOffset,
+                                               unsigned long reserved, unsigned long startMs,
+                                               unsigned long endMs);
+
+// --- Volume ---
+
+// The master output of mixer 0's speaker and headphone destinations. mode 1 steps the volume
+// up (value != 0) or down; 3 sets the mute to value; 4 toggles the mute; any other mode sets
+// the volume to level value of 0 to 10.
+QERNO_API void QERNO_CALL ChangeVolume(unsigned int mode, int value);
 #endif
 
 // --- Time values ---

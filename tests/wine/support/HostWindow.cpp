@@ -35,8 +35,12 @@ void HostWindow::PumpMessages() {
 
 bool HostWindow::WaitForMciNotification(DWORD timeoutMs) {
     const std::size_t before = mciNotifications_.size();
+    return PumpUntil([&] { return mciNotifications_.size() != before; }, timeoutMs);
+}
+
+bool HostWindow::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (mciNotifications_.size() == before) {
+    while (!done()) {
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return false;

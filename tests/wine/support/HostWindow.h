@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 class HostWindow {
@@ -25,6 +26,9 @@ public:
     const std::vector<MSG>& mciNotifications() const { return mciNotifications_; }
     // Runs the loop until an MCI notification comes or timeoutMs pass; false on timeout.
     bool WaitForMciNotification(DWORD timeoutMs);
+    // Runs the loop until done() holds or timeoutMs pass; false on timeout. For notifications
+    // that go to the library's own windows.
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
