@@ -1,5 +1,6 @@
 #include "MediaTour.h"
 
+#include "DemoMedia.h"
 #include "DemoWindow.h"
 #include "HostLoop.h"
 #include "Qerno.h"
@@ -33,13 +34,6 @@ struct MediaState {
     unsigned long samplesPerSecond = 0;
     unsigned long bytesPerSecond = 0;
 } state;
-
-std::string MediaPath(const char* file) {
-    char path[MAX_PATH] = ""; // the demo's own file name, then the media file's
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + "media\\" + file;
-}
 
 void DrawProgress(HDC dc, int x, int y, int width, unsigned long done, unsigned long whole) {
     RECT bar = {x, y, x + width, y + 14};
@@ -108,7 +102,7 @@ const Scene kMediaScene = {"11-media", "Video and sound by MCI", PaintMedia};
 
 unsigned short OpenVideoInHost(HWND host) {
     const unsigned short video =
-        OpenVideo("AVIVideo", MediaPath(kVideoFile).c_str(), nullptr, host, nullptr, WS_CHILD);
+        OpenVideo("AVIVideo", DemoMediaPath(kVideoFile).c_str(), nullptr, host, nullptr, WS_CHILD);
     if (!video)
         return 0;
     RECT place = kVideoPlace;
@@ -139,7 +133,7 @@ bool TourMedia(HWND host, const std::string& outDirectory) {
     ShowScene(host, kMediaScene);
     const unsigned short video = OpenVideoInHost(host);
     const unsigned short sound =
-        OpenSound("waveaudio", MediaPath(kSoundFile).c_str(), nullptr, nullptr);
+        OpenSound("waveaudio", DemoMediaPath(kSoundFile).c_str(), nullptr, nullptr);
     state.frameRate = GetVideoFrameRate(video);
     PlayVideo(video, 0, -1, nullptr);
     PlayMedia(sound, kNoMediaPosition, kNoMediaPosition, nullptr);

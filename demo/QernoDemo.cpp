@@ -9,6 +9,7 @@
 #include "LogTour.h"
 #include "MediaTour.h"
 #include "MessageBoxTour.h"
+#include "PlayersTour.h"
 #include "Qerno.h"
 #include "Screenshot.h"
 
@@ -85,6 +86,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     failures += TourMedia(window, options.outDirectory) ? 0 : 1;
     failures += TourEffects(window, options.outDirectory) ? 0 : 1;
+    failures += TourPlayers(window, options.outDirectory) ? 0 : 1;
     TourMessageBoxes(window, options.outDirectory);
     failures += TourLog(window, options.outDirectory, logStart) ? 0 : 1;
     std::fflush(stdout);

@@ -1,0 +1,6 @@
+// The test sounds and videos the build puts in a media folder beside the demo.
+#pragma once
+
+#include <string>
+
+std::string DemoMediaPath(const char* file);
