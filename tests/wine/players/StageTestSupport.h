@@ -1,6 +1,6 @@
 // What the stage-window and control-bar tests share: the library started beside a host window,
-// the stage windows of the thread, the device a window plays (found by its file, which MCI takes
-// as the device's name), and the end-of-play notifications a window answered.
+// the thread's stage windows, the device a window plays (MCI names a device opened without an
+// alias by its file) and the ends of play a window answered.
 #pragma once
 
 #include "Qerno.h"
@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,7 @@ inline std::vector<HWND> StageWindows() {
     return found;
 }
 
-// The only stage window; null when there is none or more than one.
+// Null unless there is exactly one.
 inline HWND TheStageWindow() {
     const std::vector<HWND> windows = StageWindows();
     return windows.size() == 1 ? windows[0] : nullptr;
@@ -40,33 +39,24 @@ inline unsigned short DeviceOf(const std::string& path) {
     return static_cast<unsigned short>(mciGetDeviceIDA(path.c_str()));
 }
 
-// Counts MCI_NOTIFY_SUCCESSFUL reaching a window, then lets the window answer it.
+// Counts the successful ends of play that one window answered, one window at a time.
 class EndWatch {
 public:
-    explicit EndWatch(HWND window) : window_(window) {
-        counts()[window] = 0; // a handle may come back for a later window
-        originals()[window] = reinterpret_cast<WNDPROC>(
+    explicit EndWatch(HWND window) {
+        ends_ = 0;
+        original_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure)));
     }
-    int ends() const { return counts()[window_]; }
+    int ends() const { return ends_; }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        const WNDPROC original = originals()[window];
-        const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
-        if (message == MM_MCINOTIFY && wParam == MCI_NOTIFY_SUCCESSFUL)
-            ++counts()[window];
+        const LRESULT result = CallWindowProcA(original_, window, message, wParam, lParam);
+        ends_ += message == MM_MCINOTIFY && wParam == MCI_NOTIFY_SUCCESSFUL;
         return result;
     }
-    static std::map<HWND, WNDPROC>& originals() {
-        static std::map<HWND, WNDPROC> procedures;
-        return procedures;
-    }
-    static std::map<HWND, int>& counts() {
-        static std::map<HWND, int> ends;
-        return ends;
-    }
-    HWND window_;
+    inline static WNDPROC original_ = nullptr;
+    inline static int ends_ = 0;
 };
 
 class StageTest : public testing::Test {
@@ -77,16 +67,12 @@ protected:
             InitQernoDll(host_->handle(), LoadLibraryA("QernoRes.dll"));
     }
     static void TearDownTestSuite() { delete host_; }
-    void TearDown() override {
-        CloseAllMediaFile();
-        host_->PumpMessages();
-    }
+    void TearDown() override { CloseAllMediaFile(); }
 
     static HWND host() { return host_->handle(); }
     static bool PumpUntil(const std::function<bool()>& done) {
         return host_->PumpUntil(done, 5000);
     }
-
     static HWND Open(const char* key, const std::string& path, unsigned long start = 0,
                      unsigned long end = kNoMediaPosition) {
         return OpenMediaPlayWnd(host(), "", key, path.c_str(), start, end);
