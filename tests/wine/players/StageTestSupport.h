@@ -15,17 +15,16 @@
 #include <string>
 #include <vector>
 
+inline BOOL CALLBACK CollectStageWindow(HWND window, LPARAM list) {
+    char name[32]; // "StageWndClass" and room to spare
+    if (GetClassNameA(window, name, sizeof name) && !lstrcmpA(name, "StageWndClass"))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 inline std::vector<HWND> StageWindows() {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            char name[32]; // "StageWndClass" and room to spare
-            if (GetClassNameA(window, name, sizeof name) && !lstrcmpA(name, "StageWndClass"))
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), CollectStageWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
