@@ -1,22 +1,182 @@
-// The control bar's windows and drawing.
+// The control bar's drawing objects and sheet sizes, its windows, and the thumb's moves.
 #include "media/ControlBar.h"
+#include "media/ControlBarShared.h"
 
-bool RegisterThumbClass(HINSTANCE) {
-    return true;
+#include "QernoFrame.h"
+#include "QernoLog.h"
+#include "frame/QernoApp.h"
+
+#include <windowsx.h>
+
+static_assert(kCloseButton - kPlayButton == static_cast<int>(BarButton::Close),
+              "the bar's buttons are numbered in row order");
+
+namespace {
+
+constexpr int kButtonColumns = 10;
+constexpr int kButtonRows = 6;
+constexpr int kThumbColumns = 4;
+constexpr int kLabelFontHeight = 14;
+constexpr int kPositionFontHeight = 18;
+
+BarSizes sheetSizes = {};
+HPEN greyPen = nullptr;
+HFONT labelFont = nullptr;
+HFONT positionFont = nullptr;
+// Shared by all bars: only one thumb moves at a time.
+int thumbLeft = 0;
+
+HFONT CreateBarFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "MS Serif");
 }
-void CreateBarDrawingObjects() {}
-void MeasureBarBitmaps() {}
-void DeleteBarDrawingObjects() {}
-void BuildControlBar(HWND, bool) {}
-void PaintControlBar(HWND, HDC, unsigned long, bool) {}
-void DrawPositionText(HWND, unsigned long, unsigned long, bool) {}
-void DrawBarButton(HWND, const DRAWITEMSTRUCT&, bool) {}
-void RedrawBarButton(HWND, int, bool, bool) {}
-void EnableBarButton(HWND, int, bool) {}
-void SetThumb(HWND, unsigned long, unsigned long) {}
-unsigned long ThumbValue(HWND, unsigned long, int) {
-    return 0;
+
+template <typename Object> void DeleteDrawingObject(Object& object) {
+    if (object)
+        DeleteObject(object);
+    object = nullptr;
 }
-int TrackHit(HWND, LPARAM) {
-    return -1;
+
+SIZE SheetSize(int id) {
+    SIZE size = {0, 0};
+    HBITMAP sheet = LoadBarSheet(id);
+    if (!sheet)
+        return size;
+    BITMAP info = {};
+    if (GetObjectA(sheet, sizeof info, &info))
+        size = {info.bmWidth, info.bmHeight};
+    DeleteObject(sheet);
+    return size;
+}
+
+struct BarPlaces {
+    BarRect track;
+    ThumbTravel travel;
+};
+
+BarPlaces PlayerBar(HWND player) {
+    const BarRect track = TrackRect(PlayerClient(player), sheetSizes.thumbHeight);
+    return {track, TravelOf(track, sheetSizes)};
+}
+
+RECT ThumbRectInPlayer(HWND player, HWND thumb) {
+    RECT rect = {};
+    GetWindowRect(thumb, &rect);
+    MapWindowPoints(nullptr, player, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void MoveThumb(HWND player, HWND thumb, const ThumbTravel& travel, int left, BOOL erase) {
+    const RECT old = ThumbRectInPlayer(player, thumb);
+    MoveWindow(thumb, left, travel.top, sheetSizes.thumbWidth, sheetSizes.thumbHeight, TRUE);
+    InvalidateRect(player, &old, erase);
+    thumbLeft = left;
+}
+
+} // namespace
+
+const BarSizes& BarSheetSizes() {
+    return sheetSizes;
+}
+
+HPEN BarGreyPen() {
+    return greyPen;
+}
+
+HFONT BarLabelFont() {
+    return labelFont;
+}
+
+HFONT BarPositionFont() {
+    return positionFont;
+}
+
+BarRect PlayerClient(HWND player) {
+    RECT client = {};
+    GetClientRect(player, &client);
+    return {client.left, client.top, client.right, client.bottom};
+}
+
+int PlayerButtonArea(HWND player) {
+    return static_cast<short>(GetWindowWord(player, kButtonAreaWord));
+}
+
+HBITMAP LoadBarSheet(int id) {
+    HBITMAP sheet = LoadBitmapA(GetRCDllInstance(), MAKEINTRESOURCEA(id));
+    if (!sheet)
+        if (CSysLog* log = GetSysLog())
+            log->SysLogSystemError(kLogCateMedia, GetLastError(),
+                                   "Cannot load the control bar's bitmap %d", id);
+    return sheet;
+}
+
+// The library can be started again: the objects of the last start are released first.
+void CreateBarDrawingObjects() {
+    DeleteBarDrawingObjects();
+    greyPen = CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80));
+    labelFont = CreateBarFont(kLabelFontHeight);
+    positionFont = CreateBarFont(kPositionFontHeight);
+}
+
+void DeleteBarDrawingObjects() {
+    DeleteDrawingObject(greyPen);
+    DeleteDrawingObject(labelFont);
+    DeleteDrawingObject(positionFont);
+}
+
+void MeasureBarBitmaps() {
+    const SIZE buttons = SheetSize(kButtonSheetId);
+    const SIZE thumbs = SheetSize(kThumbSheetId);
+    sheetSizes = {buttons.cx / kButtonColumns, buttons.cy / kButtonRows, thumbs.cx / kThumbColumns,
+                  thumbs.cy};
+}
+
+void BuildControlBar(HWND player, bool video) {
+    const BarRect client = PlayerClient(player);
+    SetWindowWord(player, kButtonAreaWord,
+                  static_cast<WORD>(ButtonAreaWidth(client, video, sheetSizes.buttonWidth)));
+    for (const ButtonPlace& place : PlaceButtons(client, video, sheetSizes)) {
+        const INT_PTR id = kPlayButton + static_cast<int>(place.button);
+        CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | BS_OWNERDRAW,
+                        place.x, place.y, sheetSizes.buttonWidth, sheetSizes.buttonHeight, player,
+                        reinterpret_cast<HMENU>(id), LibraryInstance(), nullptr);
+    }
+    const ThumbTravel travel = PlayerBar(player).travel;
+    thumbLeft = travel.start;
+    CreateWindowExA(0, "OwnerThumbClass", nullptr, WS_CHILD | WS_VISIBLE, travel.start, travel.top,
+                    sheetSizes.thumbWidth, sheetSizes.thumbHeight, player,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kThumbWindow)), LibraryInstance(),
+                    nullptr);
+}
+
+void EnableBarButton(HWND player, int index, bool enable) {
+    if (HWND button = GetDlgItem(player, kPlayButton + index))
+        EnableWindow(button, enable);
+}
+
+void SetThumb(HWND player, unsigned long range, unsigned long value) {
+    HWND thumb = GetDlgItem(player, kThumbWindow);
+    if (!thumb)
+        return;
+    ShowWindow(thumb, SW_SHOW);
+    const ThumbTravel travel = PlayerBar(player).travel;
+    const int left = ValueToPixel(travel, range, value);
+    if (left == thumbLeft)
+        return;
+    MoveThumb(player, thumb, travel, left, TRUE);
+    UpdateWindow(player);
+}
+
+unsigned long ThumbValue(HWND player, unsigned long range, int pixel) {
+    const ThumbTravel travel = PlayerBar(player).travel;
+    const int left = ClampToTravel(travel, pixel == -1 ? thumbLeft : pixel);
+    if (HWND thumb = GetDlgItem(player, kThumbWindow))
+        MoveThumb(player, thumb, travel, left, FALSE);
+    return PixelToValue(travel, range, left);
+}
+
+int TrackHit(HWND player, LPARAM mouse) {
+    return TrackHitPixel(PlayerBar(player).track, sheetSizes, GET_X_LPARAM(mouse),
+                         GET_Y_LPARAM(mouse));
 }

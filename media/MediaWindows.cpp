@@ -1,16 +1,53 @@
 // Start-up and unload of the player windows.
 #include "media/MediaWindows.h"
+#include "frame/QernoApp.h"
 #include "media/ControlBar.h"
+#include "media/StageWindow.h"
 #include "media/WaveOutPlayer.h"
 
+#include <initializer_list>
+
+namespace {
+
+constexpr char kThumbClassName[] = "OwnerThumbClass";
+constexpr char kWaveOutClassName[] = "waveOutClass";
+// Slot index + 1 at offset 0, the bar's button area at offset 2, four bytes spare.
+constexpr int kStageWindowBytes = 8;
+
+// A second start-up in the same process finds the classes of the first still registered.
+bool Registered(bool registeredNow, HINSTANCE instance, const char* className) {
+    WNDCLASSA existing;
+    return registeredNow || GetClassInfoA(instance, className, &existing);
+}
+
+bool RegisterStageClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = StageWindowProc;
+    windowClass.cbWndExtra = kStageWindowBytes;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kStageClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
 int InitMediaWindows(HWND, HINSTANCE instance) {
-    if (!RegisterThumbClass(instance) || !RegisterWaveOutClass(instance))
+    if (!Registered(RegisterStageClass(instance), instance, kStageClassName) ||
+        !Registered(RegisterThumbClass(instance), instance, kThumbClassName) ||
+        !Registered(RegisterWaveOutClass(instance), instance, kWaveOutClassName))
         return 0;
     CreateBarDrawingObjects();
     MeasureBarBitmaps();
+    ClearStageSlots();
     return 1;
 }
 
+// Classes outlive the library that registered them: a library loaded again at another address
+// must not find procedures that are gone.
 void ReleaseMediaWindows() {
     DeleteBarDrawingObjects();
+    for (const char* className : {kStageClassName, kThumbClassName, kWaveOutClassName})
+        UnregisterClassA(className, LibraryInstance());
 }

@@ -9,10 +9,10 @@ constexpr int kButtonWidth = 24;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonColumns = 10;
 constexpr int kButtonRows = 6;
-// One spare column and row in front: faces are read from (column * width + 1, row * height + 1),
-// and the sheet's size divided by the cell counts must still give the cell size.
-constexpr int kButtonSheetWidth = kButtonColumns * kButtonWidth + 1; // 241
-constexpr int kButtonSheetHeight = kButtonRows * kButtonHeight + 1;  // 133
+// Faces are read from (column * width + 1, row * height + 1); the last column's and row's faces
+// lose the outer pixel of their black edge to the sheet's edge; the painter never shows it.
+constexpr int kButtonSheetWidth = kButtonColumns * kButtonWidth; // 240
+constexpr int kButtonSheetHeight = kButtonRows * kButtonHeight;  // 132
 
 // The buttons are made with a one-pixel window border, so the painter shows the top-left
 // (width - 2) x (height - 2) of each face; the face's last two columns and rows are black and

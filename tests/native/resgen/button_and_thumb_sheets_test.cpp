@@ -37,8 +37,8 @@ std::set<std::pair<int, int>> BlackInside(int column, ButtonRow row) {
 } // namespace
 
 TEST(ButtonSheet, CellSizeSurvivesThePaintersDivision) {
-    EXPECT_EQ(Buttons().Width(), 241);
-    EXPECT_EQ(Buttons().Height(), 133);
+    EXPECT_EQ(Buttons().Width(), 240);
+    EXPECT_EQ(Buttons().Height(), 132);
     EXPECT_EQ(Buttons().Width() / 10, kButtonWidth);
     EXPECT_EQ(Buttons().Height() / 6, kButtonHeight);
 }

@@ -18,7 +18,7 @@ TEST(ResourceFiles, EightFilesUnderTheirFixedNamesAndSizes) {
     EXPECT_EQ(sizes.at("table_5805.bin"), 312u);
     EXPECT_EQ(sizes.at("bitmap_6419.bmp"), 62u + 16 * 4);
     EXPECT_EQ(sizes.at("bitmap_6420.bmp"), 62u + 16 * 4);
-    EXPECT_EQ(sizes.at("bitmap_6421.bmp"), 54u + 133 * 724); // 241 * 3 = 723, padded
+    EXPECT_EQ(sizes.at("bitmap_6421.bmp"), 54u + 132 * 720); // 240 * 3, no padding
     EXPECT_EQ(sizes.at("bitmap_6426.bmp"), 54u + 20 * 144);
     for (const OutputFile& file : files)
         if (file.name == "contact_sheet.png") {

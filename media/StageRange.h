@@ -1,0 +1,38 @@
+// The play-range, position and title rules of the stage windows, apart from any device or window.
+#pragma once
+
+// A requested bound that means the current position (start) or the length (end).
+constexpr unsigned long kStageDefaultBound = 0xFFFFFFFF;
+
+// The device as the range is set: its first position, its length and where it stands.
+struct StageDevice {
+    unsigned long first;
+    unsigned long length;
+    unsigned long current;
+};
+
+struct StageRange {
+    unsigned long start;
+    unsigned long end;
+    // end - start; for milliseconds rounded to tens.
+    unsigned long range;
+};
+
+// Fits a requested start and end to the device: at least one frame or 100 ms, within the length.
+StageRange FitStageRange(unsigned long start, unsigned long end, const StageDevice& device,
+                         bool frames);
+
+// Millisecond media show their positions and ranges rounded to tens.
+unsigned long RoundToTens(unsigned long value);
+
+// The offset the thumb and the position text show: 0 up to start, rounded to tens for
+// milliseconds.
+unsigned long StageOffset(unsigned long position, unsigned long start, bool frames);
+
+// The position a scroll step goes to (page back and forward, to start, to end; the others stay).
+unsigned long SteppedPosition(int code, unsigned long position, unsigned long start,
+                              unsigned long end, unsigned long range);
+
+// The window title: title when given; else the file "CDAUDIO" as it is, or the file's name after
+// its last backslash, else after its last colon.
+const char* StageTitle(const char* title, const char* file);

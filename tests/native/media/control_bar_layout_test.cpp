@@ -1,0 +1,207 @@
+#include "media/ControlBarLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr BarSizes kSizes = {24, 22, 12, 20}; // the resource module's sheets
+constexpr int kBottom = 200;
+
+BarRect Client(int width) {
+    return {0, 0, width, kBottom};
+}
+
+using B = BarButton;
+using Row = std::vector<std::pair<BarButton, int>>; // button and its x
+
+TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
+    struct Case {
+        int width;
+        bool video;
+        int area;
+        Row row;
+    };
+    const Case cases[] = {
+        {215,
+         true,
+         215,
+         {{B::Play, 4},
+          {B::Stop, 28},
+          {B::ToStart, 57},
+          {B::PageBack, 81},
+          {B::PageForward, 105},
+          {B::ToEnd, 129},
+          {B::FullScreen, 158},
+          {B::Close, 187}}},
+        {214, true, 114, {{B::Play, 4}, {B::Stop, 28}, {B::FullScreen, 57}, {B::Close, 86}}},
+        {186,
+         false,
+         186,
+         {{B::Play, 4},
+          {B::Stop, 28},
+          {B::ToStart, 57},
+          {B::PageBack, 81},
+          {B::PageForward, 105},
+          {B::ToEnd, 129},
+          {B::Close, 158}}},
+        {185, false, 85, {{B::Play, 4}, {B::Stop, 28}, {B::Close, 57}}},
+        {81, true, 114, {{B::Play, 4}, {B::Stop, 28}}}, // full screen would end at the edge
+        {28, false, 85, {}},
+    };
+    for (const Case& c : cases) {
+        Row row;
+        for (const ButtonPlace& place : PlaceButtons(Client(c.width), c.video, kSizes)) {
+            EXPECT_EQ(place.y, kBottom - 4 - 22);
+            row.emplace_back(place.button, place.x);
+        }
+        EXPECT_EQ(row, c.row) << c.width;
+        EXPECT_EQ(ButtonAreaWidth(Client(c.width), c.video, kSizes.buttonWidth), c.area) << c.width;
+    }
+}
+
+TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
+    const BarRect box = PositionBox(Client(240), 85, kSizes.buttonHeight);
+    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}),
+              (std::vector<int>{93, 174, 233, 195}));
+    const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
+    EXPECT_EQ((std::vector<int>{track.left, track.top, track.right, track.bottom}),
+              (std::vector<int>{8, 128, 208, 141}));
+    const ThumbTravel travel = TravelOf(track, kSizes);
+    EXPECT_EQ((std::vector<int>{travel.start, travel.end, travel.top}),
+              (std::vector<int>{2, 202, 125}));
+}
+
+TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravel) {
+    const ThumbTravel travel = TravelOf(TrackRect(Client(240), kSizes.thumbHeight), kSizes);
+    struct Case {
+        std::uint32_t range;
+        std::uint32_t value;
+        int pixel;
+    };
+    const Case toPixel[] = {{1000, 0, 2},      {1000, 500, 102},  {1000, 997, 201},
+                            {1000, 1000, 202}, {1000, 5000, 202}, {3, 1, 69},
+                            {0, 0, 202}};
+    for (const Case& c : toPixel)
+        EXPECT_EQ(ValueToPixel(travel, c.range, c.value), c.pixel) << c.range << " " << c.value;
+    const Case toValue[] = {{1000, 0, 2},
+                            {1000, 0, -50},
+                            {1000, 500, 102},
+                            {1000, 1000, 202},
+                            {1000, 1000, 400},
+                            {3, 1, 69},
+                            // 200 x 30,000,000 wraps past 2^32 before the division
+                            {30000000, 8525164, 202}};
+    for (const Case& c : toValue)
+        EXPECT_EQ(PixelToValue(travel, c.range, c.pixel), c.value) << c.range << " " << c.pixel;
+
+    const ThumbTravel turned = TravelOf(TrackRect(Client(30), kSizes.thumbHeight), kSizes);
+    EXPECT_EQ(ClampToTravel(turned, 100), turned.start);
+    EXPECT_EQ(ValueToPixel(turned, 1000, 500), turned.start);
+    EXPECT_EQ(PixelToValue(turned, 1000, 100), 0u);
+}
+
+TEST(ControlBarThumb, TrackHitsInsideTheTrackOnly) {
+    const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
+    const int hits[][3] = {{8, 128, 2},  {207, 140, 201}, {208, 128, -1},
+                           {8, 141, -1}, {7, 130, -1},    {100, 127, -1}};
+    for (const auto& h : hits)
+        EXPECT_EQ(TrackHitPixel(track, kSizes, h[0], h[1]), h[2]) << h[0] << "," << h[1];
+}
+
+TEST(ControlBarScale, TickStepsFromBothTablesAndBeyond) {
+    struct Case {
+        std::uint32_t range;
+        int width;
+        bool milliseconds;
+        std::uint32_t step;
+    };
+    const Case cases[] = {
+        {10000, 320, true, 1000},
+        {10060, 320, true, 2000},
+        {50, 320, true, 100},
+        {18000000, 320, true, 1800000},
+        {20000000, 320, true, 3600000},
+        {40000000, 320, true, 7200000},
+        {100, 320, false, 10},
+        {60000, 320, false, 100000},
+        {5000000, 320, false, 500000},
+        {5000010, 320, false, 1000000},
+        {20000000, 320, false, 3000000},
+        {1000, 320, false, 100},
+        {1000, 319, false, 200}, // nine divisions
+        {1000, 64, false, 500},
+        {1000, 63, false, 1000}, // below two: the range
+        {12345, 0, true, 12345},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TickStep(c.range, c.width, c.milliseconds), c.step) << c.range << " " << c.width;
+}
+
+TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) {
+    using Ticks = std::vector<std::tuple<int, bool, std::uint32_t>>;
+    const auto ticks = [](int width, std::uint32_t range) {
+        Ticks out;
+        for (const ScaleTick& t : ScaleTicks({8, 128, 8 + width, 141}, range, true))
+            out.emplace_back(t.x, t.labelled, t.value);
+        return out;
+    };
+    EXPECT_EQ(ticks(200, 900), (Ticks{{8, true, 0},
+                                      {52, true, 200},
+                                      {96, true, 400},
+                                      {141, true, 600},
+                                      {185, false, 800},
+                                      {208, true, 900}}));
+    EXPECT_EQ(ticks(63, 500), (Ticks{{8, true, 0}, {71, true, 500}}));
+    EXPECT_EQ(ticks(200, 0), (Ticks{{208, true, 0}}));
+    EXPECT_TRUE(ticks(0, 500).empty());
+}
+
+TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
+    struct Case {
+        std::uint32_t value;
+        std::uint32_t range;
+        bool milliseconds;
+        const char* text;
+        unsigned int suffix;
+    };
+    const Case cases[] = {
+        {0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
+        {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
+        {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
+        {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BarTimeText(c.value, c.range, c.milliseconds), c.text) << c.value;
+        EXPECT_EQ(PositionSuffixId(c.range, c.milliseconds), c.suffix) << c.range;
+    }
+}
+
+TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
+    EXPECT_EQ(ButtonSheetColumn(B::Play, false), 0);
+    EXPECT_EQ(ButtonSheetColumn(B::Play, true), 1);
+    EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
+    EXPECT_EQ(ButtonSheetColumn(B::ToStart, false), 4);
+    EXPECT_EQ(ButtonSheetColumn(B::Close, false), 9);
+    struct Case {
+        BarButton button;
+        bool selected;
+        bool focused;
+        bool playing;
+        int row;
+    };
+    const Case rows[] = {
+        {B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
+        {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
+        {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
+        {B::Play, false, false, false, 1},
+    };
+    for (const Case& c : rows)
+        EXPECT_EQ(ButtonSheetRow(c.button, c.selected, c.focused, c.playing), c.row)
+            << static_cast<int>(c.button) << c.selected << c.focused << c.playing;
+}
+
+} // namespace

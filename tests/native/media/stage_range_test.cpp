@@ -1,0 +1,66 @@
+#include "media/StageRange.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr unsigned long kDefault = kStageDefaultBound;
+// A 2000 ms sound standing at 700, and 20 frames standing at frame 7.
+constexpr StageDevice kSound = {0, 2000, 700};
+constexpr StageDevice kVideo = {0, 20, 7};
+
+TEST(StageRange, FitsTheRequestToTheDevice) {
+    struct {
+        const char* rule;
+        unsigned long start, end;
+        StageDevice device;
+        bool frames;
+        StageRange expected;
+    } const cases[] = {
+        {"current position to the length", kDefault, kDefault, kSound, false, {700, 2000, 1300}},
+        {"current frame to the last", kDefault, kDefault, kVideo, true, {7, 20, 13}},
+        {"a start at the length becomes the first", 2000, 2500, kSound, false, {0, 2000, 2000}},
+        {"a start before the first becomes it", 1, 8, {3, 20, 0}, true, {3, 8, 5}},
+        {"milliseconds last at least 100", 500, 550, kSound, false, {500, 600, 100}},
+        {"an end before the start is a frame on", 9, 4, kVideo, true, {9, 10, 1}},
+        {"the widening stops at the length", 1950, 1960, kSound, false, {1950, 2000, 50}},
+        {"an end past the length is cut", 2, 99, kVideo, true, {2, 20, 18}},
+        {"millisecond ranges round to tens", 3, 1008, kSound, false, {3, 1008, 1010}},
+        {"a device starting past its length", 0, 0, {30, 20, 0}, true, {30, 20, 0}},
+    };
+    for (const auto& c : cases) {
+        const StageRange fitted = FitStageRange(c.start, c.end, c.device, c.frames);
+        EXPECT_EQ(c.expected.start, fitted.start) << c.rule;
+        EXPECT_EQ(c.expected.end, fitted.end) << c.rule;
+        EXPECT_EQ(c.expected.range, fitted.range) << c.rule;
+    }
+}
+
+TEST(StageRange, OffsetsStartAtZeroAndRoundForMilliseconds) {
+    EXPECT_EQ(0u, StageOffset(90, 100, false));
+    EXPECT_EQ(7u, StageOffset(107, 100, true));
+    EXPECT_EQ(10u, StageOffset(105, 100, false));
+}
+
+TEST(StageRange, StepsATenthOfTheRangeWithinStartAndEnd) {
+    enum { kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kTop = 6, kBottom = 7 };
+    const struct {
+        int code;
+        unsigned long position, expected;
+    } cases[] = {{kPageUp, 500, 400}, {kPageUp, 50, 100},   {kPageDown, 1050, 1100},
+                 {kTop, 500, 100},    {kBottom, 500, 1100}, {kThumbPosition, 321, 321}};
+    for (const auto& c : cases) // from 100 to 1100: a step of 100
+        EXPECT_EQ(c.expected, SteppedPosition(c.code, c.position, 100, 1100, 1000)) << c.code;
+}
+
+TEST(StageRange, TitleIsGivenOrTheFilesName) {
+    const struct {
+        const char *title, *file, *expected;
+    } cases[] = {{"Intro", "C:\\m\\a.wav", "Intro"}, {nullptr, "C:\\m\\a.wav", "a.wav"},
+                 {"", "C:a.wav", "a.wav"},           {"", "a.avi", "a.avi"},
+                 {"", "cdAudio", "cdAudio"},         {"", "C:\\cdaudio", "cdaudio"}};
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.expected, StageTitle(c.title, c.file)) << c.file;
+}
+
+} // namespace

@@ -1,0 +1,241 @@
+// Stage windows on Wine's wave-audio and AVI drivers, driven through their real messages.
+#include "players/StageTestSupport.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace testmedia;
+
+// Window rectangles as x, y, width, height; the picture's in its stage window's client area.
+std::vector<int> Place(HWND window, HWND clientOf = nullptr) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, clientOf, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::vector<int> Centred(int width, int height) {
+    return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height};
+}
+
+std::string Title(HWND window) {
+    char title[128] = ""; // longer than any title the tests give
+    GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+DWORD Style(HWND window) {
+    return GetWindowLongA(window, GWL_STYLE) & ~(WS_VISIBLE | WS_CLIPSIBLINGS);
+}
+
+class StageWindow : public StageTest {};
+
+TEST_F(StageWindow, OpensCentredAroundTheBarAndThePictureBoundToItsSlot) {
+    const HWND sound = Open("tone", kLongSound);
+    ASSERT_NE(nullptr, sound) << log_.Text();
+    const int captioned = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYBORDER);
+    EXPECT_EQ(Centred(320, captioned + 80), Place(sound));
+    EXPECT_EQ(DWORD(0x82C00000), Style(sound));
+    EXPECT_EQ(host(), GetWindow(sound, GW_OWNER));
+    EXPECT_EQ(1, GetWindowWord(sound, 0)) << "slot 0";
+    EXPECT_EQ(kWaves[1].file, Title(sound));
+    EXPECT_EQ(1, IsMediaPlaying(DeviceOf(kLongSound)));
+
+    const HWND video = OpenMediaPlayWnd(host(), "Bars", "bars", kVideo.c_str(), 0, 5);
+    EXPECT_EQ(2, GetWindowWord(video, 0)) << "slot 1";
+    EXPECT_EQ("Bars", Title(video));
+    // The picture over the bar, framed as a one-pixel border and a caption would frame them.
+    RECT frame = {0, 0, kVideoWidth, kVideoHeight + 80};
+    AdjustWindowRect(&frame, 0x82C00000, FALSE);
+    EXPECT_EQ(Centred(frame.right + GetSystemMetrics(SM_CXBORDER), frame.bottom + captioned),
+              Place(video));
+    const HWND picture = GetVideoStageWnd(DeviceOf(kVideo));
+    EXPECT_EQ((std::vector<int>{0, 0, kVideoWidth, kVideoHeight}), Place(picture, video));
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(StageWindow, WrongRequestsArePromptedAndMakeNoWindow) {
+    struct {
+        const char* key;
+        std::string file;
+        unsigned int prompt;
+    } const cases[] = {
+        {"k", "", 12032},
+        {"k", "notes.txt", 12304},
+        {"", kLongSound, 12305},
+        {"k", MediaPath(kTruncatedVideo), 12300},
+        {"k", MediaPath("missing.wav"), 12300},
+    };
+    BoxCloser closer;
+    for (const auto& c : cases) {
+        const int before = log_.Count(ResourceString(c.prompt));
+        EXPECT_EQ(nullptr, Open(c.key, c.file)) << c.file;
+        EXPECT_EQ(before + 1, log_.Count(ResourceString(c.prompt))) << c.prompt;
+    }
+    EXPECT_EQ(0, PlayMediaFile(host(), "nobody"));
+    EXPECT_EQ(0, CloseMediaFile(host(), std::string(300, 'k').c_str()));
+    EXPECT_EQ(2, log_.Count(ResourceString(12307)));
+    EXPECT_TRUE(StageWindows().empty());
+    EXPECT_EQ(7u, closer.titles().size());
+}
+
+// Wine's wave driver reports positions by the half second it has queued; its AVI driver reports
+// the frame it shows, so the video tells where play went.
+TEST_F(StageWindow, AKeyInUseRestartsItsWindowAndGivesNull) {
+    Open("bars", kVideo);
+    const unsigned short device = DeviceOf(kVideo);
+    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
+    EXPECT_EQ(nullptr, Open("bars", kShortSound));
+    EXPECT_EQ(1u, StageWindows().size());
+    EXPECT_EQ(1, IsMediaPlaying(device));
+    EXPECT_LE(GetMediaPosition(device), 5UL) << "from the start again";
+}
+
+TEST_F(StageWindow, TheSameFileOrAnEleventhWindowClosesAWindowForItsSlot) {
+    std::string upper = kShortSound;
+    CharUpperA(upper.data());
+    const HWND first = Open("lower", kShortSound);
+    EXPECT_EQ(1, GetWindowWord(Open("upper", upper), 0)) << "the freed slot";
+    EXPECT_FALSE(IsWindow(first));
+    CloseAllMediaFile();
+
+    std::vector<std::string> files;
+    std::vector<HWND> windows;
+    for (int n = 0; n < 11; ++n) {
+        files.push_back(TempFilePath("qerno-stage-" + std::to_string(n) + ".wav"));
+        CopyFileA(kShortSound.c_str(), files.back().c_str(), FALSE);
+        windows.push_back(Open(files.back().c_str(), files.back()));
+    }
+    EXPECT_FALSE(IsWindow(windows[0]));
+    EXPECT_EQ(0, DeviceOf(files[0]));
+    EXPECT_EQ(1, GetWindowWord(windows[10], 0));
+    EXPECT_EQ(10u, StageWindows().size());
+    CloseAllMediaFile();
+    for (const std::string& file : files)
+        DeleteFileA(file.c_str());
+}
+
+TEST_F(StageWindow, PlaysToTheEndOfItsRangeAndThenFromItsStart) {
+    struct {
+        const std::string& path;
+        unsigned long start, end;
+    } const cases[] = {{kShortSound, 200, kNoMediaPosition}, {kVideo, 12, 16}};
+    for (const auto& c : cases) {
+        const HWND stage = Open("end", c.path, c.start, c.end);
+        EndWatch watch(stage);
+        ASSERT_TRUE(PumpUntil([&] { return watch.ends() == 1; })) << c.path;
+        const unsigned short device = DeviceOf(c.path);
+        EXPECT_EQ(0, IsMediaPlaying(device));
+        EXPECT_EQ(c.end == kNoMediaPosition ? GetMediaLength(device) : c.end,
+                  GetMediaPosition(device));
+        Command(stage, 2900);
+        EXPECT_EQ(1, IsMediaPlaying(device)) << "from the end there would be nothing to play";
+        CloseMediaFile(host(), "end");
+    }
+}
+
+TEST_F(StageWindow, KeyCallsPauseResumeRestartStopAndClose) {
+    Open("bars", kVideo);
+    const unsigned short device = DeviceOf(kVideo);
+    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
+    EXPECT_EQ(1, PauseMediaFile(host(), "bars"));
+    EXPECT_EQ(0, IsMediaPlaying(device));
+    const unsigned long paused = GetMediaPosition(device);
+    EXPECT_EQ(1, PlayMediaFile(host(), "bars"));
+    EXPECT_GE(GetMediaPosition(device), paused) << "resumed";
+    EXPECT_EQ(1, PlayMediaFile(host(), "bars"));
+    EXPECT_LT(GetMediaPosition(device), paused) << "stopped to the start, then played";
+    EXPECT_EQ(1, IsMediaPlaying(device));
+    EXPECT_EQ(1, StopMediaFile(host(), "bars"));
+    EXPECT_EQ(0, IsMediaPlaying(device));
+    EXPECT_EQ(0UL, GetMediaPosition(device));
+    EXPECT_EQ(1, CloseMediaFile(host(), "bars"));
+    EXPECT_TRUE(StageWindows().empty());
+    EXPECT_EQ(0, DeviceOf(kVideo));
+}
+
+TEST_F(StageWindow, ButtonsStepATenthOfTheRange) {
+    // Frames 2 to 12: a step of one frame.
+    const HWND stage = Open("bars", kVideo, 2, 12);
+    const unsigned short device = DeviceOf(kVideo);
+    Command(stage, 2900); // pause, so that only the buttons move it
+    const struct {
+        int button;
+        unsigned long position;
+    } steps[] = {{2905, 12}, {2903, 11}, {2902, 2}, {2903, 2}, {2904, 3}, {2904, 4}};
+    for (const auto& step : steps) {
+        Command(stage, step.button);
+        EXPECT_EQ(step.position, GetMediaPosition(device)) << step.button;
+    }
+    EXPECT_EQ(0, IsMediaPlaying(device));
+}
+
+TEST_F(StageWindow, FullScreenScalesThePictureOnBlackAndSwitchesBackWhereItPaused) {
+    const HWND windowed = Open("bars", kVideo);
+    Command(windowed, 2900);
+    Command(windowed, 2904);
+    Command(windowed, 2904);
+    Command(windowed, 2906);
+    HWND full = TheStageWindow();
+    ASSERT_NE(nullptr, full);
+    EXPECT_EQ(DWORD(WS_POPUP | WS_CLIPCHILDREN), Style(full));
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ((std::vector<int>{0, 0, screenWidth, screenHeight}), Place(full));
+    const float scale =
+        std::min(float(screenWidth - 4) / kVideoWidth, float(screenHeight - 4) / kVideoHeight);
+    EXPECT_EQ(Centred(int(kVideoWidth * scale), int(kVideoHeight * scale)),
+              Place(GetVideoStageWnd(DeviceOf(kVideo)), full));
+    HDC dc = GetDC(full);
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 1, 1)) << "black around the picture";
+    ReleaseDC(full, dc);
+    EXPECT_GE(GetMediaPosition(DeviceOf(kVideo)), 4UL) << "on from the frame it paused on";
+
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } backToWindowed[] = {{WM_KEYDOWN, VK_ESCAPE}, {WM_LBUTTONDBLCLK, 0}};
+    for (const auto& back : backToWindowed) {
+        const unsigned short device = DeviceOf(kVideo);
+        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
+        EXPECT_EQ(0, IsMediaPlaying(device));
+        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
+        EXPECT_EQ(1, IsMediaPlaying(device));
+        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
+        const unsigned long paused = GetMediaPosition(device);
+        SendMessageA(full, back.message, back.wParam, 0);
+        const HWND again = TheStageWindow();
+        ASSERT_NE(nullptr, again);
+        EXPECT_EQ(DWORD(0x82C00000), Style(again));
+        EXPECT_GE(GetMediaPosition(DeviceOf(kVideo)), paused);
+        Command(again, 2906);
+        full = TheStageWindow();
+    }
+}
+
+TEST_F(StageWindow, CloseAllClosesEveryWindowAndZeroesTheVideoCount) {
+    Open("tone", kLongSound);
+    Open("bars", kVideo);
+    IncreasePlayingVideoCount();
+    EXPECT_EQ(1, CloseAllMediaFile());
+    EXPECT_TRUE(StageWindows().empty());
+    EXPECT_EQ(0, DeviceOf(kLongSound) + DeviceOf(kVideo));
+    EXPECT_EQ(0, GetPlayingVideoCount());
+}
+
+TEST_F(StageWindow, AnOwnerThatGoesTakesItsPlayingWindowAndFreesTheSlot) {
+    const HWND owner = CreateWindowA("STATIC", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                     nullptr, nullptr);
+    const std::string longKey(300, 'k');
+    const HWND stage =
+        OpenMediaPlayWnd(owner, "", longKey.c_str(), kLongSound.c_str(), 0, kNoMediaPosition);
+    EXPECT_EQ(1, PauseMediaFile(owner, longKey.c_str())) << "the key as cut when kept";
+    DestroyWindow(owner);
+    EXPECT_FALSE(IsWindow(stage));
+    EXPECT_EQ(0, DeviceOf(kLongSound));
+    EXPECT_EQ(1, GetWindowWord(Open("tone", kLongSound), 0));
+}
+
+} // namespace
