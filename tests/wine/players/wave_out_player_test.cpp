@@ -1,6 +1,7 @@
 // The wave-out player driven as its bar would drive it: button commands and scroll messages to
 // its window; what it does is read off the buffers the device returns, timer 1 and the log.
 #include "WaveOutTestSupport.h"
+#include "support/BoxCloser.h"
 #include "support/MediaFiles.h"
 #include "tests/media/TestMedia.h"
 
@@ -72,6 +73,39 @@ TEST_F(WaveOutTest, ANewPlayerClosesTheOldOneWhateverItsKey) {
         EXPECT_FALSE(IsWindow(first)) << key;
         EXPECT_TRUE(IsWindow(second)) << key;
     }
+}
+
+// The host reaches the player through the stage windows' key calls.
+TEST_F(WaveOutTest, KeyCallsReachThePlayerByItsExactKey) {
+    const std::string wave = WriteTemp("qerno-wave-400ms.wav", Wave(400));
+    {
+        BoxCloser closer;
+        EXPECT_EQ(0, PlayMediaFile(host(), "Wave")); // no player yet
+        EXPECT_EQ(1, PlayMediaFile(host(), ""));     // the player's refusal of an empty key
+        EXPECT_EQ(2u, closer.titles().size());
+        EXPECT_EQ(1, log_.Count(ResourceString(12307)));
+        EXPECT_EQ(1, log_.Count(ResourceString(12305)));
+    }
+    HWND player = Open(wave, 0, kWhole, kWhole, "Wave");
+    {
+        BoxCloser closer;
+        for (auto call : {PlayMediaFile, PauseMediaFile, StopMediaFile, CloseMediaFile})
+            EXPECT_EQ(0, call(host(), "wave"));
+        EXPECT_EQ(4u, closer.titles().size());
+        EXPECT_EQ(5, log_.Count(ResourceString(12307)));
+    }
+    EXPECT_EQ(1, PauseMediaFile(host(), "Wave"));
+    EXPECT_FALSE(Playing(player));
+    EXPECT_EQ(1, PlayMediaFile(host(), "Wave"));
+    EXPECT_TRUE(Playing(player));
+    EXPECT_EQ(1, StopMediaFile(host(), "Wave"));
+    EXPECT_TRUE(AwaitBuffers(1)); // the reset returned it
+    EXPECT_EQ(1, CloseMediaFile(host(), "Wave"));
+    EXPECT_FALSE(IsWindow(player));
+    EXPECT_TRUE(IsWindow(Open(wave)));
+    CloseAllMediaFile();
+    EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr));
+    EXPECT_EQ(0, log_.Count("-- : ")) << log_.Text(); // no failed wave-out call
 }
 
 } // namespace
