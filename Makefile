@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 export QERNO_WINE_DIR := $(BUILD)/wine
 # Comparison programs under Wine, beside log_record_cost.exe.
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
-    bar_paint_vs_blit.exe
+    bar_paint_vs_blit.exe waveout_vs_bare.exe
 
 .PHONY: all setup native win64 win32 test demo dist bench clean
 

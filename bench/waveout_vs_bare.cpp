@@ -1,0 +1,177 @@
+// What the wave-out player costs to start a minute of 44.1 kHz 16-bit stereo sound beside the bare
+// calls it is made of: from the call until the buffer is handed to waveOutWrite, which happens
+// inside waveOutCreatePlayWnd. Closing is left out of both times.
+#include "CallTiming.h"
+#include "Qerno.h"
+
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr DWORD kRate = 44100;
+constexpr WORD kChannels = 2;
+constexpr WORD kBits = 16;
+constexpr DWORD kDataBytes = 60 * kRate * kChannels * kBits / 8;
+constexpr int kRounds = 20;
+
+void Put(std::ofstream& out, DWORD value, int bytes) {
+    for (int at = 0; at < bytes; ++at)
+        out.put(static_cast<char>(value >> 8 * at));
+}
+
+void WriteMinuteWave(const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << "RIFF";
+    Put(out, 36 + kDataBytes, 4);
+    out << "WAVEfmt ";
+    Put(out, 16, 4);
+    Put(out, WAVE_FORMAT_PCM, 2);
+    Put(out, kChannels, 2);
+    Put(out, kRate, 4);
+    Put(out, kRate * kChannels * kBits / 8, 4);
+    Put(out, kChannels * kBits / 8, 2);
+    Put(out, kBits, 2);
+    out << "data";
+    Put(out, kDataBytes, 4);
+    for (DWORD sample = 0; sample < kDataBytes / 2; ++sample)
+        Put(out, sample / 50 % 2 ? 0x2000 : 0xE000, 2); // a 441 Hz square wave
+}
+
+// What the bare start leaves open, for the untimed close.
+struct BarePlayer {
+    HWAVEOUT device = nullptr;
+    HGLOBAL data = nullptr;
+    WAVEHDR header = {};
+};
+
+// The player's steps with nothing checked or reported.
+void StartBare(const std::string& path, HWND window, BarePlayer& player) {
+    HMMIO file = mmioOpenA(const_cast<char*>(path.c_str()), nullptr, MMIO_ALLOCBUF | MMIO_READ);
+    MMCKINFO riff = {};
+    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF);
+    MMCKINFO chunk = {};
+    chunk.ckid = mmioFOURCC('f', 'm', 't', ' ');
+    mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK);
+    WAVEFORMATEX format = {};
+    mmioRead(file, reinterpret_cast<HPSTR>(&format), sizeof(PCMWAVEFORMAT));
+    mmioAscend(file, &chunk, 0);
+    waveOutOpen(&player.device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(window), 0,
+                CALLBACK_WINDOW);
+    chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK);
+    player.data = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, chunk.cksize);
+    player.header.lpData = static_cast<LPSTR>(GlobalLock(player.data));
+    player.header.dwBufferLength = chunk.cksize;
+    mmioRead(file, player.header.lpData, static_cast<LONG>(chunk.cksize));
+    mmioClose(file, 0);
+    waveOutPrepareHeader(player.device, &player.header, sizeof player.header);
+    waveOutWrite(player.device, &player.header, sizeof player.header);
+}
+
+void CloseBare(BarePlayer& player) {
+    waveOutReset(player.device);
+    waveOutUnprepareHeader(player.device, &player.header, sizeof player.header);
+    waveOutClose(player.device);
+    GlobalUnlock(player.data);
+    GlobalFree(player.data);
+    player = {};
+}
+
+void DrainMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+// Times each start, then runs its finish untimed.
+class StartTimer {
+public:
+    StartTimer() { QueryPerformanceFrequency(&frequency_); }
+    template <typename Start, typename Finish> void Add(Start start, Finish finish) {
+        LARGE_INTEGER before, after;
+        QueryPerformanceCounter(&before);
+        start();
+        QueryPerformanceCounter(&after);
+        total_ += after.QuadPart - before.QuadPart;
+        ++rounds_;
+        finish();
+        DrainMessages();
+    }
+    double MeanMilliseconds() const { return total_ * 1e3 / frequency_.QuadPart / rounds_; }
+
+private:
+    LARGE_INTEGER frequency_;
+    LONGLONG total_ = 0;
+    int rounds_ = 0;
+};
+
+} // namespace
+
+int main() {
+    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
+        std::fprintf(stderr, "waveout_vs_bare: the library did not start\n");
+        return 1;
+    }
+    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
+    GetTempPathA(sizeof folder, folder);
+    const std::string wave = std::string(folder) + "qerno-waveout-minute.wav";
+    const std::string logFile = std::string(folder) + "qerno-waveout-vs-bare.log";
+    GetSysLog()->m_strLogFile = logFile.c_str();
+    WriteMinuteWave(wave);
+
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    BarePlayer bare;
+    HWND player = nullptr;
+    const auto startBare = [&] { StartBare(wave, window, bare); };
+    const auto closeBare = [&] { CloseBare(bare); };
+    const auto startLibrary = [&] {
+        player =
+            waveOutCreatePlayWnd(nullptr, "", "bench", wave.c_str(), 0, 0, 0xFFFFFFFF, 0xFFFFFFFF);
+    };
+    const auto closeLibrary = [&] { SendMessageA(player, WM_CLOSE, 0, 0); };
+    // One untimed round each warms the file cache and the device; then they take turns, so
+    // that whatever else the machine does weighs on both alike.
+    startBare(), closeBare(), startLibrary(), closeLibrary();
+    // The player's own steps beyond the bare ones: its window and the format query.
+    HWND popup = nullptr;
+    const auto showPopup = [&] {
+        popup = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CAPTION, 0, 0, 320, 120, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+        ShowWindow(popup, SW_SHOW);
+        UpdateWindow(popup);
+    };
+    const WAVEFORMATEX format = {
+        WAVE_FORMAT_PCM,       kChannels, kRate, kRate * kChannels * kBits / 8,
+        kChannels * kBits / 8, kBits,     0};
+    const auto query = [&] { waveOutOpen(nullptr, WAVE_MAPPER, &format, 0, 0, WAVE_FORMAT_QUERY); };
+    StartTimer bareTime, libraryTime, popupTime, queryTime;
+    for (int round = 0; round < kRounds; ++round) {
+        bareTime.Add(startBare, closeBare);
+        libraryTime.Add(startLibrary, closeLibrary);
+        popupTime.Add(showPopup, [&] { DestroyWindow(popup); });
+        queryTime.Add(query, [] {});
+    }
+    if (!player) {
+        std::fprintf(stderr, "waveout_vs_bare: the player refused the wave\n");
+        return 1;
+    }
+    std::printf("Starting 60 s of 44.1 kHz 16-bit stereo (%lu bytes), mean of %d (target 1.2x):\n",
+                static_cast<unsigned long>(kDataBytes), kRounds);
+    const double bareMs = bareTime.MeanMilliseconds();
+    ReportTime("bare mmio and waveOut calls", bareMs, bareMs);
+    ReportTime("waveOutCreatePlayWnd", libraryTime.MeanMilliseconds(), bareMs);
+    ReportTime("  within it: a captioned pop-up made and shown", popupTime.MeanMilliseconds(),
+               bareMs);
+    ReportTime("  within it: the wave mapper's format query", queryTime.MeanMilliseconds(), bareMs);
+
+    DestroyWindow(window);
+    DeleteFileA(wave.c_str());
+    DeleteFileA(logFile.c_str());
+    return 0;
+}

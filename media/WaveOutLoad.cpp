@@ -1,0 +1,144 @@
+// The RIFF walk: the image at its offset, the "WAVE" form, its PCM format, the device, then the
+// chosen bytes of its "data" chunk.
+#include "media/WaveOutLoad.h"
+
+#include "QernoFrame.h"
+#include "media/WaveOutCalls.h"
+
+#include <cstring>
+
+namespace {
+
+enum PromptId : unsigned int {
+    kPromptOutOfMemory = 12037,
+    kPromptCannotOpen = 12300,
+    kPromptOffsetUnreachable = 12301,
+    kPromptCannotLock = 12309,
+    kPromptNoWaveForm = 12310,
+    kPromptNoChunk = 12311,
+    kPromptNotPcm = 12312,
+    kPromptFormatCut = 12313,
+    kPromptFormatUnsupported = 12314,
+    kPromptDeviceBusy = 12315,
+    kPromptDataCut = 12317,
+};
+
+// A format is at least a PCM one and at most the largest one WAVEFORMATEX can describe.
+constexpr DWORD kSmallestFormat = sizeof(PCMWAVEFORMAT);
+constexpr DWORD kLargestFormat = sizeof(WAVEFORMATEX) + 0xFFFF;
+
+bool Refuse(HWND window, PromptId prompt) {
+    PromptErrorID(window, prompt);
+    return false;
+}
+
+// mmioSeek happily lands past the end of a file, where no image can be.
+bool SeekToImage(HMMIO file, unsigned long offset) {
+    const LONG size = mmioSeek(file, 0, SEEK_END);
+    return size >= 0 && offset <= static_cast<unsigned long>(size) &&
+           mmioSeek(file, static_cast<LONG>(offset), SEEK_SET) == static_cast<LONG>(offset);
+}
+
+// The chunk is read whole, as the file has it, but only its PCM part is kept.
+bool ReadFormat(HWND window, HMMIO file, MMCKINFO& riff, WAVEFORMATEX& format) {
+    MMCKINFO chunk = {};
+    chunk.ckid = mmioStringToFOURCCA("fmt", 0);
+    if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR)
+        return Refuse(window, kPromptNoChunk);
+    if (chunk.cksize < kSmallestFormat || chunk.cksize > kLargestFormat)
+        return Refuse(window, kPromptFormatCut);
+    HLOCAL memory = LocalAlloc(LMEM_MOVEABLE, chunk.cksize);
+    if (!memory)
+        return Refuse(window, kPromptOutOfMemory);
+    void* bytes = LocalLock(memory);
+    if (!bytes) {
+        LocalFree(memory);
+        return Refuse(window, kPromptCannotLock);
+    }
+    const bool whole = mmioRead(file, static_cast<HPSTR>(bytes), static_cast<LONG>(chunk.cksize)) ==
+                       static_cast<LONG>(chunk.cksize);
+    format = {};
+    if (whole)
+        std::memcpy(&format, bytes, kSmallestFormat);
+    LocalUnlock(memory);
+    LocalFree(memory);
+    if (!whole)
+        return Refuse(window, kPromptFormatCut);
+    if (format.wFormatTag != WAVE_FORMAT_PCM)
+        return Refuse(window, kPromptNotPcm);
+    mmioAscend(file, &chunk, 0);
+    return true;
+}
+
+// Leaves the data locked in wave.
+bool ReadData(HWND window, HMMIO file, MMCKINFO& riff, const WaveSource& source, WavePace pace,
+              LoadedWave& wave) {
+    MMCKINFO chunk = {};
+    chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
+    if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR || chunk.cksize == 0)
+        return Refuse(window, kPromptNoChunk);
+    const WaveSpan span = ChooseWaveSpan(chunk.cksize, source.startMs, source.endMs, pace);
+    // A start beyond what a seek can reach cannot be read.
+    if (span.offset > 0x7FFFFFFF - chunk.dwDataOffset ||
+        mmioSeek(file, static_cast<LONG>(span.offset), SEEK_CUR) !=
+            static_cast<LONG>(chunk.dwDataOffset + span.offset))
+        return Refuse(window, kPromptDataCut);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, span.size);
+    if (!memory)
+        return Refuse(window, kPromptOutOfMemory);
+    BYTE* bytes = static_cast<BYTE*>(GlobalLock(memory));
+    if (!bytes) {
+        GlobalFree(memory);
+        return Refuse(window, kPromptCannotLock);
+    }
+    if (mmioRead(file, reinterpret_cast<HPSTR>(bytes), static_cast<LONG>(span.size)) !=
+        static_cast<LONG>(span.size)) {
+        GlobalUnlock(memory);
+        GlobalFree(memory);
+        return Refuse(window, kPromptDataCut);
+    }
+    wave.pace = pace;
+    wave.data = memory;
+    wave.bytes = bytes;
+    wave.size = span.size;
+    return true;
+}
+
+bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, LoadedWave& wave) {
+    if (!SeekToImage(file, source.fileOffset))
+        return Refuse(window, kPromptOffsetUnreachable);
+    MMCKINFO riff = {};
+    riff.fccType = mmioFOURCC('W', 'A', 'V', 'E');
+    if (mmioDescend(file, &riff, nullptr, MMIO_FINDRIFF) != MMSYSERR_NOERROR)
+        return Refuse(window, kPromptNoWaveForm);
+    WAVEFORMATEX format;
+    if (!ReadFormat(window, file, riff, format))
+        return false;
+    // A format at odds with itself is not put to the device: a converter behind the wave mapper
+    // may fail on it hard, and its times could not be computed.
+    const PcmLayout layout = {format.nChannels, format.nSamplesPerSec, format.wBitsPerSample,
+                              format.nBlockAlign, format.nAvgBytesPerSec};
+    if (!IsConsistentPcm(layout) || !QueryWaveFormat(format))
+        return Refuse(window, kPromptFormatUnsupported);
+    HWAVEOUT device = OpenWaveDevice(format, window);
+    if (!device)
+        return Refuse(window, kPromptDeviceBusy);
+    const WavePace pace = {format.nAvgBytesPerSec, format.nBlockAlign};
+    if (!ReadData(window, file, riff, source, pace, wave)) {
+        CloseWaveDevice(device);
+        return false;
+    }
+    wave.device = device;
+    return true;
+}
+
+} // namespace
+
+bool LoadWave(HWND window, const WaveSource& source, LoadedWave& wave) {
+    HMMIO file = mmioOpenA(const_cast<char*>(source.file), nullptr, MMIO_ALLOCBUF | MMIO_READ);
+    if (!file)
+        return Refuse(window, kPromptCannotOpen);
+    const bool loaded = LoadFromOpenFile(window, file, source, wave);
+    mmioClose(file, 0);
+    return loaded;
+}
