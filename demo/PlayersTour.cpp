@@ -57,6 +57,8 @@ void ClickTrack(HWND player) {
 // Play, pause, a thumb drag, a seek on the track and stop, each state on a screenshot.
 void DriveBarPlayer(HWND host, HWND player, const char* key, const char* name,
                     const std::string& outDirectory) {
+    if (!player) // refused: the host was told by a prompt
+        return;
     PlayMediaFile(host, key);
     PumpMessagesFor(kPlayed);
     SaveState(player, outDirectory, name, "1-playing");
@@ -72,6 +74,8 @@ void DriveBarPlayer(HWND host, HWND player, const char* key, const char* name,
 
 // The play button pressed, then focused, enlarged with the rest of the button area.
 void SaveButtonCloseUps(HWND player, const std::string& outDirectory) {
+    if (!player)
+        return;
     RECT client = {};
     GetClientRect(player, &client);
     const RECT buttons = {0, client.bottom - kBarHeight / 2,
@@ -109,6 +113,10 @@ HWND FindFullScreenStage() {
 void DriveFullScreen(HWND host, HWND video, const char* key, const std::string& outDirectory) {
     SendMessageA(video, WM_COMMAND, kFullScreenButton, 0);
     HWND screen = FindFullScreenStage();
+    if (!screen) {
+        ++failures;
+        return;
+    }
     PlayMediaFile(host, key);
     PumpMessagesFor(kPlayed);
     SaveState(screen, outDirectory, "fullscreen", "1-playing");
