@@ -11,7 +11,7 @@ namespace {
 
 constexpr char kSoundFile[] = "tone-16bit-stereo-22050.wav"; // two seconds
 constexpr char kVideoFile[] = "bars-rle8.avi";               // two seconds
-constexpr DWORD kPlayed = 500;  // milliseconds of play before the playing state is shown
+constexpr DWORD kPlayed = 150;  // milliseconds of play before the playing state is shown
 constexpr DWORD kSettled = 150; // for the repaints a step causes
 constexpr int kDragPixels = 60;
 constexpr int kCloseUpZoom = 4;

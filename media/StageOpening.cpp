@@ -123,6 +123,12 @@ void PlacePicture(const StageSlot& slot) {
                                      : ScalePictureToScreen(source.right, source.bottom);
     SetWindowPos(display, nullptr, picture.left, picture.top, picture.right, picture.bottom,
                  kPlaceOnly);
+    // Not every driver stretches its picture with the window: the destination says so too.
+    RECT destination = {0, 0, picture.right, picture.bottom};
+    if (video)
+        SetVideoArea(slot.media, &destination);
+    else
+        SetMovieArea(slot.media, &destination);
 }
 
 void SetPlayRange(StageSlot& slot, unsigned long start, unsigned long end) {
