@@ -92,19 +92,19 @@ void SaveButtonCloseUps(HWND player, const std::string& outDirectory) {
     Save(focused, SaveCloseUp(player, buttons, kCloseUpZoom, focused));
 }
 
+// Stops at the stage window without a caption and keeps it in *result.
+BOOL CALLBACK KeepFullScreenStage(HWND window, LPARAM result) {
+    char name[32] = ""; // longer than the stage class's name
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "StageWndClass") || (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION))
+        return TRUE;
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+}
+
 HWND FindFullScreenStage() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            char name[32] = ""; // longer than the stage class's name
-            GetClassNameA(window, name, sizeof name);
-            if (lstrcmpA(name, "StageWndClass") || (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION))
-                return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), KeepFullScreenStage, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

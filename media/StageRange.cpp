@@ -76,14 +76,16 @@ unsigned long SteppedPosition(int code, unsigned long position, unsigned long st
     }
 }
 
-const char* StageTitle(const char* title, const char* file) {
-    if (title && *title)
-        return title;
-    if (IsCdAudio(file))
-        return file;
+const char* FileTitle(const char* file) {
     if (const char* name = AfterLast(file, '\\'))
         return name;
     if (const char* name = AfterLast(file, ':'))
         return name;
     return file;
+}
+
+const char* StageTitle(const char* title, const char* file) {
+    if (title && *title)
+        return title;
+    return IsCdAudio(file) ? file : FileTitle(file);
 }

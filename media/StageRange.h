@@ -33,6 +33,7 @@ unsigned long StageOffset(unsigned long position, unsigned long start, bool fram
 unsigned long SteppedPosition(int code, unsigned long position, unsigned long start,
                               unsigned long end, unsigned long range);
 
-// The window title: title when given; else the file "CDAUDIO" as it is, or the file's name after
-// its last backslash, else after its last colon.
+// The file's name after its last backslash, else after its last colon, else the whole file.
+const char* FileTitle(const char* file);
+// The window title: title when given; else the file "CDAUDIO" as it is, or its FileTitle.
 const char* StageTitle(const char* title, const char* file);

@@ -5,6 +5,7 @@
 #include "QernoMedia.h"
 #include "frame/QernoApp.h"
 #include "media/ControlBar.h"
+#include "media/StageRange.h"
 #include "media/WaveOutCalls.h"
 #include "media/WaveOutState.h"
 
@@ -22,15 +23,6 @@ constexpr unsigned int kPromptKeyEmpty = 12305;
 constexpr unsigned int kPromptKeyUnknown = 12307;
 
 WaveOutPlayerValues& player = waveOutPlayer;
-
-// The name after the last backslash, else after the last colon, else all of it.
-const char* FileTitle(const char* file) {
-    if (const char* backslash = std::strrchr(file, '\\'))
-        return backslash + 1;
-    if (const char* colon = std::strrchr(file, ':'))
-        return colon + 1;
-    return file;
-}
 
 bool LoadPlayer(HWND window) {
     player.window = window;
