@@ -14,9 +14,9 @@ TEST(ResourceModule, ControlBarBitmapsLoadInTheirCellGrids) {
     ASSERT_TRUE(GetObjectA(buttons, sizeof size, &size));
     const LONG buttonWidth = size.bmWidth / 10, buttonHeight = size.bmHeight / 6;
     EXPECT_GT(buttonWidth, 8);
-    // Faces are taken one pixel in from each cell's corner.
-    EXPECT_GE(size.bmWidth, 10 * buttonWidth + 1);
-    EXPECT_GE(size.bmHeight, 6 * buttonHeight + 1);
+    // Exactly 10 x 6 cells: the bar divides the sheet to find a cell.
+    EXPECT_EQ(10 * buttonWidth, size.bmWidth);
+    EXPECT_EQ(6 * buttonHeight, size.bmHeight);
     // The row, its separator and the track share the bar's 80 pixels.
     EXPECT_LE(buttonHeight, 30);
 
