@@ -54,12 +54,12 @@ void ClickTrack(HWND player) {
     SendMessageA(player, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-// Play, pause, a thumb drag, a seek on the track and stop, each state on a screenshot.
+// A player plays from its opening on: then pause, a thumb drag, a seek on the track, play again
+// from there and stop, each state on a screenshot.
 void DriveBarPlayer(HWND host, HWND player, const char* key, const char* name,
                     const std::string& outDirectory) {
     if (!player) // refused: the host was told by a prompt
         return;
-    PlayMediaFile(host, key);
     PumpMessagesFor(kPlayed);
     SaveState(player, outDirectory, name, "1-playing");
     PauseMediaFile(host, key);
@@ -68,8 +68,11 @@ void DriveBarPlayer(HWND host, HWND player, const char* key, const char* name,
     SaveState(player, outDirectory, name, "3-thumb-dragged");
     ClickTrack(player);
     SaveState(player, outDirectory, name, "4-seeked");
+    PlayMediaFile(host, key);
+    PumpMessagesFor(kPlayed);
+    SaveState(player, outDirectory, name, "5-playing-on");
     StopMediaFile(host, key);
-    SaveState(player, outDirectory, name, "5-stopped");
+    SaveState(player, outDirectory, name, "6-stopped");
 }
 
 // The play button pressed, then focused, enlarged with the rest of the button area.
