@@ -1,17 +1,12 @@
 // What the wave-out player tests share: RIFF/WAVE images written by the tests themselves, and the
-// player opened beside a host window with its returned buffers counted.
+// player opened beside the host window with its returned buffers counted.
 #pragma once
 
-#include "Qerno.h"
-#include "support/HostWindow.h"
-#include "support/LogCapture.h"
+#include "players/PlayerTestSupport.h"
 #include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <fstream>
-#include <string>
 
 namespace wavetest {
 
@@ -59,49 +54,22 @@ inline std::string WriteTemp(const std::string& name, const std::string& bytes) 
 
 } // namespace wavetest
 
-// One host window for the suite; every test's player is closed after it.
-class WaveOutTest : public testing::Test {
+class WaveOutTest : public PlayerTest {
 protected:
-    static void SetUpTestSuite() {
-        host_ = new HostWindow;
-        if (!GetSysLog())
-            InitQernoDll(host_->handle(), LoadLibraryA("QernoRes.dll"));
-    }
-    static void TearDownTestSuite() { delete host_; }
-    void TearDown() override {
-        if (HWND left = FindWindowA("waveOutClass", nullptr))
-            SendMessageA(left, WM_CLOSE, 0, 0);
-        Pump();
-    }
-
-    static HWND host() { return host_->handle(); }
-    static void Pump() { host_->PumpMessages(); }
-
     // The player's returned buffers are counted from here on.
-    HWND Open(const std::string& file, unsigned long offset = 0, unsigned long start = 0xFFFFFFFF,
-              unsigned long end = 0xFFFFFFFF, const char* key = "wave") {
+    static HWND Open(const std::string& file, unsigned long offset = 0,
+                     unsigned long start = kWhole, unsigned long end = kWhole,
+                     const char* key = "wave") {
         HWND player = waveOutCreatePlayWnd(host(), "", key, file.c_str(), offset, 0, start, end);
-        buffersDone_ = 0;
         if (player)
-            player_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(player, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountBuffers)));
+            AnswerCount::Watch(player, MM_WOM_DONE);
         return player;
     }
     static bool AwaitBuffers(int count) {
-        return host_->PumpUntil([count] { return buffersDone_ >= count; }, 10000);
+        return PumpUntil([count] { return AnswerCount::count() >= count; });
     }
     // Timer 1 runs exactly while the player plays; asking stops it.
     static bool Playing(HWND player) { return KillTimer(player, 1) != FALSE; }
 
-    LogCapture log_{"qerno-wave-out-tests.log"};
-
-private:
-    static LRESULT CALLBACK CountBuffers(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        buffersDone_ += message == MM_WOM_DONE;
-        return CallWindowProcA(player_, window, message, wParam, lParam);
-    }
-
-    inline static HostWindow* host_ = nullptr;
-    inline static WNDPROC player_ = nullptr;
-    inline static int buffersDone_ = 0;
+    static constexpr unsigned long kWhole = 0xFFFFFFFF;
 };

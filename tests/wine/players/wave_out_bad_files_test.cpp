@@ -1,9 +1,6 @@
 // Files the player must refuse with the right prompt, files it must still play, and a few hundred
 // damaged ones that it must either play or refuse, leaving nothing behind.
-#include "WaveOutTestSupport.h"
-#include "support/BoxCloser.h"
-#include "support/MediaFiles.h"
-#include "tests/media/TestMedia.h"
+#include "players/WaveOutTestSupport.h"
 
 namespace {
 
@@ -90,7 +87,7 @@ TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
         }
         ASSERT_TRUE(DeleteFileA(file.c_str())) << n; // the file was closed
     }
-    Pump();
+    host_->PumpMessages();
     EXPECT_EQ(gdi, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
     EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
     EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr));

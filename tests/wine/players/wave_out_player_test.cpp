@@ -1,19 +1,13 @@
 // The wave-out player driven as its bar would drive it: button commands and scroll messages to
 // its window; what it does is read off the buffers the device returns, timer 1 and the log.
-#include "WaveOutTestSupport.h"
-#include "support/BoxCloser.h"
-#include "support/MediaFiles.h"
-#include "tests/media/TestMedia.h"
-
-#include <vector>
+#include "players/WaveOutTestSupport.h"
 
 namespace {
 
 using namespace wavetest;
-constexpr unsigned long kWhole = 0xFFFFFFFF;
 
+// Which bytes a range selects is checked natively; here, that the chosen part plays to its end.
 TEST_F(WaveOutTest, PlaysTheChosenPartToTheEnd) {
-    const std::string wave = WriteTemp("qerno-wave-300ms.wav", Wave(300));
     const std::string junk(1001, 'J'); // an odd offset, and more after the image
     const std::string inside = WriteTemp("qerno-wave-inside.dat", junk + Wave(300) + junk);
     const struct {
@@ -21,10 +15,7 @@ TEST_F(WaveOutTest, PlaysTheChosenPartToTheEnd) {
         unsigned long offset, start, end;
     } cases[] = {
         {MediaPath(testmedia::kWaves[0].file), 0, kWhole, kWhole},
-        {MediaPath(testmedia::kWaves[1].file), 0, 0, kWhole},
         {MediaPath(testmedia::kWaves[2].file), 0, 100, 300},
-        {wave, 0, 250, 50}, // an end before the start plays everything
-        {inside, 1001, kWhole, 200},
         {inside, 1001, 100, kWhole},
     };
     for (const auto& c : cases) {
