@@ -14,6 +14,10 @@ BarRect Client(int width) {
     return {0, 0, width, kBottom};
 }
 
+std::vector<int> Sides(const BarRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 using B = BarButton;
 
 // Each button's x by BarButton, -1 for a button left out of the row.
@@ -46,12 +50,10 @@ TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
 }
 
 TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
-    const BarRect box = PositionBox(Client(240), 85, kSizes.buttonHeight);
-    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}),
+    EXPECT_EQ(Sides(PositionBox(Client(240), 85, kSizes.buttonHeight)),
               (std::vector<int>{93, 174, 233, 195}));
     const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
-    EXPECT_EQ((std::vector<int>{track.left, track.top, track.right, track.bottom}),
-              (std::vector<int>{8, 128, 208, 141}));
+    EXPECT_EQ(Sides(track), (std::vector<int>{8, 128, 208, 141}));
     const ThumbTravel travel = TravelOf(track, kSizes);
     EXPECT_EQ((std::vector<int>{travel.start, travel.end, travel.top}),
               (std::vector<int>{2, 202, 125}));
@@ -128,43 +130,38 @@ TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) 
 }
 
 TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
-    struct Case {
+    const struct {
         std::uint32_t value;
         std::uint32_t range;
         bool milliseconds;
         const char* text;
         unsigned int suffix;
-    };
-    const Case cases[] = {
-        {0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
-        {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
-        {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
-        {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
+                 {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
+                 {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
+                 {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319}};
+    for (const auto& c : cases) {
         EXPECT_EQ(BarTimeText(c.value, c.range, c.milliseconds), c.text) << c.value;
         EXPECT_EQ(PositionSuffixId(c.range, c.milliseconds), c.suffix) << c.range;
     }
 }
 
 TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
+    // Play turns to pause while media plays; the other columns follow the buttons.
     EXPECT_EQ(ButtonSheetColumn(B::Play, false), 0);
     EXPECT_EQ(ButtonSheetColumn(B::Play, true), 1);
     EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
-    EXPECT_EQ(ButtonSheetColumn(B::ToStart, false), 4);
-    EXPECT_EQ(ButtonSheetColumn(B::Close, false), 9);
-    struct Case {
+    const struct {
         BarButton button;
         bool selected;
         bool focused;
         bool playing;
         int row;
-    };
-    const Case rows[] = {{B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
-                         {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
-                         {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
-                         {B::Play, false, false, false, 1}};
-    for (const Case& c : rows)
+    } rows[] = {{B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
+                {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
+                {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
+                {B::Play, false, false, false, 1}};
+    for (const auto& c : rows)
         EXPECT_EQ(ButtonSheetRow(c.button, c.selected, c.focused, c.playing), c.row)
             << static_cast<int>(c.button) << c.selected << c.focused << c.playing;
 }

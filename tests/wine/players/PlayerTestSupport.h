@@ -1,6 +1,6 @@
 // What the player tests share: the library started beside a host window, a count of the messages
-// a player answered, the thread's stage windows and the device a window plays (MCI names a device
-// opened without an alias by its file).
+// a player answered, the thread's stage windows, the device a window plays (MCI names a device
+// opened without an alias by its file) and the wave-out player with its returned buffers counted.
 #pragma once
 
 #include "Qerno.h"
@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,32 @@ inline std::vector<int> Place(HWND window, HWND clientOf = nullptr) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+inline std::string WriteTemp(const std::string& name, const std::string& bytes) {
+    const std::string path = TempFilePath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
 inline const std::string kLongSound = MediaPath(testmedia::kWaves[1].file);  // 2000 ms
 inline const std::string kShortSound = MediaPath(testmedia::kWaves[2].file); // 500 ms
 inline const std::string kVideo = MediaPath(testmedia::kVideos[0].file);
+
+class WaveOutTest : public PlayerTest {
+protected:
+    // The player's returned buffers are counted from here on.
+    static HWND Open(const std::string& file, unsigned long offset = 0,
+                     unsigned long start = kWhole, unsigned long end = kWhole,
+                     const char* key = "wave") {
+        HWND player = waveOutCreatePlayWnd(host(), "", key, file.c_str(), offset, 0, start, end);
+        if (player)
+            AnswerCount::Watch(player, MM_WOM_DONE);
+        return player;
+    }
+    static bool AwaitBuffers(int count) {
+        return PumpUntil([count] { return AnswerCount::count() >= count; });
+    }
+    // Timer 1 runs exactly while the player plays; asking stops it.
+    static bool Playing(HWND player) { return KillTimer(player, 1) != FALSE; }
+
+    static constexpr unsigned long kWhole = 0xFFFFFFFF;
+};

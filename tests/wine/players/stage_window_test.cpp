@@ -12,12 +12,6 @@ std::vector<int> Centred(int width, int height) {
             (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height};
 }
 
-std::string Title(HWND window) {
-    char title[128] = ""; // longer than any title the tests give
-    GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
 DWORD Style(HWND window) {
     return GetWindowLongA(window, GWL_STYLE) & ~(WS_VISIBLE | WS_CLIPSIBLINGS);
 }
@@ -32,12 +26,13 @@ TEST_F(StageWindow, OpensCentredAroundTheBarAndThePictureBoundToItsSlot) {
     EXPECT_EQ(DWORD(0x82C00000), Style(sound));
     EXPECT_EQ(host(), GetWindow(sound, GW_OWNER));
     EXPECT_EQ(1, GetWindowWord(sound, 0)) << "slot 0";
-    EXPECT_EQ(kWaves[1].file, Title(sound));
+    char title[64] = ""; // longer than the file's name, which is the title
+    GetWindowTextA(sound, title, sizeof title);
+    EXPECT_STREQ(kWaves[1].file, title);
     EXPECT_EQ(1, IsMediaPlaying(DeviceOf(kLongSound)));
 
-    const HWND video = OpenMediaPlayWnd(host(), "Bars", "bars", kVideo.c_str(), 0, 5);
+    const HWND video = Open("bars", kVideo, 0, 5);
     EXPECT_EQ(2, GetWindowWord(video, 0)) << "slot 1";
-    EXPECT_EQ("Bars", Title(video));
     // The picture over the bar, framed as a one-pixel border and a caption would frame them.
     RECT frame = {0, 0, kVideoWidth, kVideoHeight + 80};
     AdjustWindowRect(&frame, 0x82C00000, FALSE);
@@ -69,18 +64,6 @@ TEST_F(StageWindow, WrongRequestsArePromptedAndMakeNoWindow) {
     EXPECT_EQ(2, log_.Count(ResourceString(12307)));
     EXPECT_TRUE(StageWindows().empty());
     EXPECT_EQ(7u, closer.titles().size());
-}
-
-// Wine's wave driver reports positions by the half second it has queued; its AVI driver reports
-// the frame it shows, so the video tells where play went.
-TEST_F(StageWindow, AKeyInUseRestartsItsWindowAndGivesNull) {
-    Open("bars", kVideo);
-    const unsigned short device = DeviceOf(kVideo);
-    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
-    EXPECT_EQ(nullptr, Open("bars", kShortSound));
-    EXPECT_EQ(1u, StageWindows().size());
-    EXPECT_EQ(1, IsMediaPlaying(device));
-    EXPECT_LE(GetMediaPosition(device), 5UL) << "from the start again";
 }
 
 TEST_F(StageWindow, TheSameFileOrAnEleventhWindowClosesAWindowForItsSlot) {
@@ -124,6 +107,18 @@ TEST_F(StageWindow, PlaysToTheEndOfItsRangeAndThenFromItsStart) {
         EXPECT_EQ(1, IsMediaPlaying(device)) << "from the end there would be nothing to play";
         CloseMediaFile(host(), "end");
     }
+}
+
+// Wine's wave driver reports positions by the half second it has queued; its AVI driver reports
+// the frame it shows, so the video tells where play went.
+TEST_F(StageWindow, AKeyInUseRestartsItsWindowAndGivesNull) {
+    Open("bars", kVideo);
+    const unsigned short device = DeviceOf(kVideo);
+    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
+    EXPECT_EQ(nullptr, Open("bars", kShortSound));
+    EXPECT_EQ(1u, StageWindows().size());
+    EXPECT_EQ(1, IsMediaPlaying(device));
+    EXPECT_LE(GetMediaPosition(device), 5UL) << "from the start again";
 }
 
 TEST_F(StageWindow, KeyCallsPauseResumeRestartStopAndClose) {
