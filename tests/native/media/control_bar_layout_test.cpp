@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -15,61 +14,46 @@ BarRect Client(int width) {
     return {0, 0, width, kBottom};
 }
 
-using B = BarButton;
-using Row = std::vector<std::pair<BarButton, int>>; // button and its x
+std::vector<int> Sides(const BarRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
+using B = BarButton;
+
+// Each button's x by BarButton, -1 for a button left out of the row.
 TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
-    struct Case {
+    const struct {
         int width;
         bool video;
         int area;
-        Row row;
+        std::vector<int> x;
+    } cases[] = {
+        {215, true, 215, {4, 28, 57, 81, 105, 129, 158, 187}},
+        {214, true, 114, {4, 28, -1, -1, -1, -1, 57, 86}},
+        {186, false, 186, {4, 28, 57, 81, 105, 129, -1, 158}},
+        {185, false, 85, {4, 28, -1, -1, -1, -1, -1, 57}},
+        {81, true, 114, {4, 28, -1, -1, -1, -1, -1, -1}}, // full screen would end at the edge
+        {28, false, 85, {-1, -1, -1, -1, -1, -1, -1, -1}},
     };
-    const Case cases[] = {
-        {215,
-         true,
-         215,
-         {{B::Play, 4},
-          {B::Stop, 28},
-          {B::ToStart, 57},
-          {B::PageBack, 81},
-          {B::PageForward, 105},
-          {B::ToEnd, 129},
-          {B::FullScreen, 158},
-          {B::Close, 187}}},
-        {214, true, 114, {{B::Play, 4}, {B::Stop, 28}, {B::FullScreen, 57}, {B::Close, 86}}},
-        {186,
-         false,
-         186,
-         {{B::Play, 4},
-          {B::Stop, 28},
-          {B::ToStart, 57},
-          {B::PageBack, 81},
-          {B::PageForward, 105},
-          {B::ToEnd, 129},
-          {B::Close, 158}}},
-        {185, false, 85, {{B::Play, 4}, {B::Stop, 28}, {B::Close, 57}}},
-        {81, true, 114, {{B::Play, 4}, {B::Stop, 28}}}, // full screen would end at the edge
-        {28, false, 85, {}},
-    };
-    for (const Case& c : cases) {
-        Row row;
+    for (const auto& c : cases) {
+        std::vector<int> x(8, -1);
+        int previous = -1;
         for (const ButtonPlace& place : PlaceButtons(Client(c.width), c.video, kSizes)) {
             EXPECT_EQ(place.y, kBottom - 4 - 22);
-            row.emplace_back(place.button, place.x);
+            EXPECT_LT(previous, static_cast<int>(place.button)) << "in row order";
+            previous = static_cast<int>(place.button);
+            x[previous] = place.x;
         }
-        EXPECT_EQ(row, c.row) << c.width;
+        EXPECT_EQ(x, c.x) << c.width;
         EXPECT_EQ(ButtonAreaWidth(Client(c.width), c.video, kSizes.buttonWidth), c.area) << c.width;
     }
 }
 
 TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
-    const BarRect box = PositionBox(Client(240), 85, kSizes.buttonHeight);
-    EXPECT_EQ((std::vector<int>{box.left, box.top, box.right, box.bottom}),
+    EXPECT_EQ(Sides(PositionBox(Client(240), 85, kSizes.buttonHeight)),
               (std::vector<int>{93, 174, 233, 195}));
     const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
-    EXPECT_EQ((std::vector<int>{track.left, track.top, track.right, track.bottom}),
-              (std::vector<int>{8, 128, 208, 141}));
+    EXPECT_EQ(Sides(track), (std::vector<int>{8, 128, 208, 141}));
     const ThumbTravel travel = TravelOf(track, kSizes);
     EXPECT_EQ((std::vector<int>{travel.start, travel.end, travel.top}),
               (std::vector<int>{2, 202, 125}));
@@ -87,14 +71,10 @@ TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravel) {
                             {0, 0, 202}};
     for (const Case& c : toPixel)
         EXPECT_EQ(ValueToPixel(travel, c.range, c.value), c.pixel) << c.range << " " << c.value;
-    const Case toValue[] = {{1000, 0, 2},
-                            {1000, 0, -50},
-                            {1000, 500, 102},
-                            {1000, 1000, 202},
-                            {1000, 1000, 400},
-                            {3, 1, 69},
-                            // 200 x 30,000,000 wraps past 2^32 before the division
-                            {30000000, 8525164, 202}};
+    // The last: 200 x 30,000,000 wraps past 2^32 before the division.
+    const Case toValue[] = {
+        {1000, 0, 2},      {1000, 0, -50}, {1000, 500, 102},        {1000, 1000, 202},
+        {1000, 1000, 400}, {3, 1, 69},     {30000000, 8525164, 202}};
     for (const Case& c : toValue)
         EXPECT_EQ(PixelToValue(travel, c.range, c.pixel), c.value) << c.range << " " << c.pixel;
 
@@ -113,32 +93,21 @@ TEST(ControlBarThumb, TrackHitsInsideTheTrackOnly) {
 }
 
 TEST(ControlBarScale, TickStepsFromBothTablesAndBeyond) {
-    struct Case {
-        std::uint32_t range;
-        int width;
-        bool milliseconds;
-        std::uint32_t step;
-    };
-    const Case cases[] = {
-        {10000, 320, true, 1000},
-        {10060, 320, true, 2000},
-        {50, 320, true, 100},
-        {18000000, 320, true, 1800000},
-        {20000000, 320, true, 3600000},
-        {40000000, 320, true, 7200000},
-        {100, 320, false, 10},
-        {60000, 320, false, 100000},
-        {5000000, 320, false, 500000},
-        {5000010, 320, false, 1000000},
-        {20000000, 320, false, 3000000},
-        {1000, 320, false, 100},
-        {1000, 319, false, 200}, // nine divisions
-        {1000, 64, false, 500},
-        {1000, 63, false, 1000}, // below two: the range
-        {12345, 0, true, 12345},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(TickStep(c.range, c.width, c.milliseconds), c.step) << c.range << " " << c.width;
+    // Range and step on a 320-pixel track.
+    const std::uint32_t milliseconds[][2] = {{10000, 1000},       {10060, 2000},
+                                             {50, 100},           {18000000, 1800000},
+                                             {20000000, 3600000}, {40000000, 7200000}};
+    for (const auto& c : milliseconds)
+        EXPECT_EQ(TickStep(c[0], 320, true), c[1]) << c[0];
+    const std::uint32_t frames[][2] = {{100, 10},          {60000, 100000},     {5000000, 500000},
+                                       {5000010, 1000000}, {20000000, 3000000}, {1000, 100}};
+    for (const auto& c : frames)
+        EXPECT_EQ(TickStep(c[0], 320, false), c[1]) << c[0];
+    // Track width and step for 1000 frames: 319 pixels make nine divisions; below two, the step
+    // is the range.
+    const int widths[][2] = {{319, 200}, {64, 500}, {63, 1000}};
+    for (const auto& w : widths)
+        EXPECT_EQ(TickStep(1000, w[0], false), std::uint32_t(w[1])) << w[0];
 }
 
 TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) {
@@ -161,45 +130,38 @@ TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) 
 }
 
 TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
-    struct Case {
+    const struct {
         std::uint32_t value;
         std::uint32_t range;
         bool milliseconds;
         const char* text;
         unsigned int suffix;
-    };
-    const Case cases[] = {
-        {0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
-        {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
-        {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
-        {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
+                 {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
+                 {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
+                 {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319}};
+    for (const auto& c : cases) {
         EXPECT_EQ(BarTimeText(c.value, c.range, c.milliseconds), c.text) << c.value;
         EXPECT_EQ(PositionSuffixId(c.range, c.milliseconds), c.suffix) << c.range;
     }
 }
 
 TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
+    // Play turns to pause while media plays; the other columns follow the buttons.
     EXPECT_EQ(ButtonSheetColumn(B::Play, false), 0);
     EXPECT_EQ(ButtonSheetColumn(B::Play, true), 1);
     EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
-    EXPECT_EQ(ButtonSheetColumn(B::ToStart, false), 4);
-    EXPECT_EQ(ButtonSheetColumn(B::Close, false), 9);
-    struct Case {
+    const struct {
         BarButton button;
         bool selected;
         bool focused;
         bool playing;
         int row;
-    };
-    const Case rows[] = {
-        {B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
-        {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
-        {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
-        {B::Play, false, false, false, 1},
-    };
-    for (const Case& c : rows)
+    } rows[] = {{B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
+                {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
+                {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
+                {B::Play, false, false, false, 1}};
+    for (const auto& c : rows)
         EXPECT_EQ(ButtonSheetRow(c.button, c.selected, c.focused, c.playing), c.row)
             << static_cast<int>(c.button) << c.selected << c.focused << c.playing;
 }

@@ -1,27 +1,33 @@
-// What the mixer on the test machine cannot show: unequal channels, values it never holds,
-// levels and modes far out of range.
+// The arithmetic of every mode, with what the test machine's mixer cannot show: unequal channels,
+// values it never holds, levels and modes far out of range.
 #include "media/VolumeLevels.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
-TEST(VolumeLevels, StepsUpFromTheLoudestAndDownFromTheQuietestChannel) {
-    const std::uint32_t unequal[] = {30000, 20000};
-    EXPECT_EQ(36553u, NewControlValue(1, 1, unequal, 2));
-    EXPECT_EQ(13447u, NewControlValue(1, 0, unequal, 2));
-}
-
-TEST(VolumeLevels, ExtremesStayInTheMixersRange) {
-    const std::uint32_t beyondTop[] = {UINT32_MAX, 65535};
-    EXPECT_EQ(kVolumeTop, NewControlValue(1, 1, beyondTop, 2));
-    EXPECT_EQ(65535u - kVolumeStep, NewControlValue(1, 0, beyondTop, 2));
-    EXPECT_EQ(0u, NewControlValue(UINT_MAX, INT_MIN, beyondTop, 2));
-    EXPECT_EQ(kVolumeTop, NewControlValue(UINT_MAX, INT_MAX, beyondTop, 2));
-}
-
-TEST(VolumeLevels, MuteTakesAnyValueAndTogglesAnyNonZeroToZero) {
-    const std::uint32_t muted[] = {0xFFFFFFFF};
-    EXPECT_EQ(0xFFFFFFFFu, NewControlValue(3, -1, muted, 1));
-    EXPECT_EQ(0u, NewControlValue(4, 0, muted, 1));
+TEST(VolumeLevels, LevelsStepsAndMuteStayInTheMixersRange) {
+    const struct {
+        unsigned int mode;
+        int value;
+        std::vector<std::uint32_t> current;
+        std::uint32_t expected;
+    } cases[] = {
+        {0, 0, {30000}, 0},
+        {2, 9, {30000}, 58977},
+        {0, 10, {30000}, kVolumeTop}, // ten steps fall short of the top
+        {7, INT_MIN, {30000}, 0},
+        {UINT_MAX, INT_MAX, {30000}, kVolumeTop},
+        {1, 1, {30000, 20000}, 36553}, // up from the loudest channel
+        {1, 0, {30000, 20000}, 13447}, // down from the quietest
+        {1, 1, {UINT32_MAX, 65535}, kVolumeTop},
+        {1, 0, {UINT32_MAX, 65535}, 65535 - kVolumeStep},
+        {1, 0, {5000}, 0},
+        {3, -1, {0}, 0xFFFFFFFF}, // mute takes any value
+        {4, 0, {0xFFFFFFFF}, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, NewControlValue(c.mode, c.value, c.current.data(), c.current.size()))
+            << "mode " << c.mode << " value " << c.value;
 }

@@ -1,5 +1,5 @@
 // Stage windows on Wine's wave-audio and AVI drivers, driven through their real messages.
-#include "players/StageTestSupport.h"
+#include "players/PlayerTestSupport.h"
 
 #include <algorithm>
 
@@ -7,30 +7,16 @@ namespace {
 
 using namespace testmedia;
 
-// Window rectangles as x, y, width, height; the picture's in its stage window's client area.
-std::vector<int> Place(HWND window, HWND clientOf = nullptr) {
-    RECT r = {};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, clientOf, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
 std::vector<int> Centred(int width, int height) {
     return {(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
             (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height};
-}
-
-std::string Title(HWND window) {
-    char title[128] = ""; // longer than any title the tests give
-    GetWindowTextA(window, title, sizeof title);
-    return title;
 }
 
 DWORD Style(HWND window) {
     return GetWindowLongA(window, GWL_STYLE) & ~(WS_VISIBLE | WS_CLIPSIBLINGS);
 }
 
-class StageWindow : public StageTest {};
+class StageWindow : public PlayerTest {};
 
 TEST_F(StageWindow, OpensCentredAroundTheBarAndThePictureBoundToItsSlot) {
     const HWND sound = Open("tone", kLongSound);
@@ -40,12 +26,13 @@ TEST_F(StageWindow, OpensCentredAroundTheBarAndThePictureBoundToItsSlot) {
     EXPECT_EQ(DWORD(0x82C00000), Style(sound));
     EXPECT_EQ(host(), GetWindow(sound, GW_OWNER));
     EXPECT_EQ(1, GetWindowWord(sound, 0)) << "slot 0";
-    EXPECT_EQ(kWaves[1].file, Title(sound));
+    char title[64] = ""; // longer than the file's name, which is the title
+    GetWindowTextA(sound, title, sizeof title);
+    EXPECT_STREQ(kWaves[1].file, title);
     EXPECT_EQ(1, IsMediaPlaying(DeviceOf(kLongSound)));
 
-    const HWND video = OpenMediaPlayWnd(host(), "Bars", "bars", kVideo.c_str(), 0, 5);
+    const HWND video = Open("bars", kVideo, 0, 5);
     EXPECT_EQ(2, GetWindowWord(video, 0)) << "slot 1";
-    EXPECT_EQ("Bars", Title(video));
     // The picture over the bar, framed as a one-pixel border and a caption would frame them.
     RECT frame = {0, 0, kVideoWidth, kVideoHeight + 80};
     AdjustWindowRect(&frame, 0x82C00000, FALSE);
@@ -61,13 +48,11 @@ TEST_F(StageWindow, WrongRequestsArePromptedAndMakeNoWindow) {
         const char* key;
         std::string file;
         unsigned int prompt;
-    } const cases[] = {
-        {"k", "", 12032},
-        {"k", "notes.txt", 12304},
-        {"", kLongSound, 12305},
-        {"k", MediaPath(kTruncatedVideo), 12300},
-        {"k", MediaPath("missing.wav"), 12300},
-    };
+    } const cases[] = {{"k", "", 12032},
+                       {"k", "notes.txt", 12304},
+                       {"", kLongSound, 12305},
+                       {"k", MediaPath(kTruncatedVideo), 12300},
+                       {"k", MediaPath("missing.wav"), 12300}};
     BoxCloser closer;
     for (const auto& c : cases) {
         const int before = log_.Count(ResourceString(c.prompt));
@@ -79,18 +64,6 @@ TEST_F(StageWindow, WrongRequestsArePromptedAndMakeNoWindow) {
     EXPECT_EQ(2, log_.Count(ResourceString(12307)));
     EXPECT_TRUE(StageWindows().empty());
     EXPECT_EQ(7u, closer.titles().size());
-}
-
-// Wine's wave driver reports positions by the half second it has queued; its AVI driver reports
-// the frame it shows, so the video tells where play went.
-TEST_F(StageWindow, AKeyInUseRestartsItsWindowAndGivesNull) {
-    Open("bars", kVideo);
-    const unsigned short device = DeviceOf(kVideo);
-    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
-    EXPECT_EQ(nullptr, Open("bars", kShortSound));
-    EXPECT_EQ(1u, StageWindows().size());
-    EXPECT_EQ(1, IsMediaPlaying(device));
-    EXPECT_LE(GetMediaPosition(device), 5UL) << "from the start again";
 }
 
 TEST_F(StageWindow, TheSameFileOrAnEleventhWindowClosesAWindowForItsSlot) {
@@ -124,8 +97,8 @@ TEST_F(StageWindow, PlaysToTheEndOfItsRangeAndThenFromItsStart) {
     } const cases[] = {{kShortSound, 200, kNoMediaPosition}, {kVideo, 12, 16}};
     for (const auto& c : cases) {
         const HWND stage = Open("end", c.path, c.start, c.end);
-        EndWatch watch(stage);
-        ASSERT_TRUE(PumpUntil([&] { return watch.ends() == 1; })) << c.path;
+        AnswerCount::Watch(stage, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL);
+        ASSERT_TRUE(PumpUntil([] { return AnswerCount::count() == 1; })) << c.path;
         const unsigned short device = DeviceOf(c.path);
         EXPECT_EQ(0, IsMediaPlaying(device));
         EXPECT_EQ(c.end == kNoMediaPosition ? GetMediaLength(device) : c.end,
@@ -134,6 +107,18 @@ TEST_F(StageWindow, PlaysToTheEndOfItsRangeAndThenFromItsStart) {
         EXPECT_EQ(1, IsMediaPlaying(device)) << "from the end there would be nothing to play";
         CloseMediaFile(host(), "end");
     }
+}
+
+// Wine's wave driver reports positions by the half second it has queued; its AVI driver reports
+// the frame it shows, so the video tells where play went.
+TEST_F(StageWindow, AKeyInUseRestartsItsWindowAndGivesNull) {
+    Open("bars", kVideo);
+    const unsigned short device = DeviceOf(kVideo);
+    ASSERT_TRUE(PumpUntil([&] { return GetMediaPosition(device) > 5; }));
+    EXPECT_EQ(nullptr, Open("bars", kShortSound));
+    EXPECT_EQ(1u, StageWindows().size());
+    EXPECT_EQ(1, IsMediaPlaying(device));
+    EXPECT_LE(GetMediaPosition(device), 5UL) << "from the start again";
 }
 
 TEST_F(StageWindow, KeyCallsPauseResumeRestartStopAndClose) {
@@ -157,33 +142,28 @@ TEST_F(StageWindow, KeyCallsPauseResumeRestartStopAndClose) {
 }
 
 TEST_F(StageWindow, ButtonsStepATenthOfTheRange) {
-    // Frames 2 to 12: a step of one frame.
+    // Frames 2 to 12: a step of one frame. How steps stop at the ends is checked natively.
     const HWND stage = Open("bars", kVideo, 2, 12);
     const unsigned short device = DeviceOf(kVideo);
     Command(stage, 2900); // pause, so that only the buttons move it
-    const struct {
-        int button;
-        unsigned long position;
-    } steps[] = {{2905, 12}, {2903, 11}, {2902, 2}, {2903, 2}, {2904, 3}, {2904, 4}};
-    for (const auto& step : steps) {
-        Command(stage, step.button);
-        EXPECT_EQ(step.position, GetMediaPosition(device)) << step.button;
+    const std::pair<int, unsigned long> steps[] = {{2905, 12}, {2903, 11}, {2902, 2}, {2904, 3}};
+    for (const auto& [button, position] : steps) {
+        Command(stage, button);
+        EXPECT_EQ(position, GetMediaPosition(device)) << button;
     }
     EXPECT_EQ(0, IsMediaPlaying(device));
 }
 
 TEST_F(StageWindow, FullScreenScalesThePictureOnBlackAndSwitchesBackWhereItPaused) {
     const HWND windowed = Open("bars", kVideo);
-    Command(windowed, 2900);
-    Command(windowed, 2904);
-    Command(windowed, 2904);
-    Command(windowed, 2906);
+    for (int button : {2900, 2904, 2904, 2906})
+        Command(windowed, button);
     HWND full = TheStageWindow();
     ASSERT_NE(nullptr, full);
     EXPECT_EQ(DWORD(WS_POPUP | WS_CLIPCHILDREN), Style(full));
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_EQ((std::vector<int>{0, 0, screenWidth, screenHeight}), Place(full));
+    EXPECT_EQ(Centred(screenWidth, screenHeight), Place(full));
     const float scale =
         std::min(float(screenWidth - 4) / kVideoWidth, float(screenHeight - 4) / kVideoHeight);
     EXPECT_EQ(Centred(int(kVideoWidth * scale), int(kVideoHeight * scale)),
@@ -192,20 +172,17 @@ TEST_F(StageWindow, FullScreenScalesThePictureOnBlackAndSwitchesBackWhereItPause
     EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 1, 1)) << "black around the picture";
     ReleaseDC(full, dc);
     EXPECT_GE(GetMediaPosition(DeviceOf(kVideo)), 4UL) << "on from the frame it paused on";
+    for (int playing : {0, 1}) {
+        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
+        EXPECT_EQ(playing, IsMediaPlaying(DeviceOf(kVideo))) << "space pauses and plays";
+    }
 
-    const struct {
-        UINT message;
-        WPARAM wParam;
-    } backToWindowed[] = {{WM_KEYDOWN, VK_ESCAPE}, {WM_LBUTTONDBLCLK, 0}};
-    for (const auto& back : backToWindowed) {
-        const unsigned short device = DeviceOf(kVideo);
+    const std::pair<UINT, WPARAM> backToWindowed[] = {{WM_KEYDOWN, VK_ESCAPE},
+                                                      {WM_LBUTTONDBLCLK, 0}};
+    for (const auto& [message, wParam] : backToWindowed) {
         SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
-        EXPECT_EQ(0, IsMediaPlaying(device));
-        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
-        EXPECT_EQ(1, IsMediaPlaying(device));
-        SendMessageA(full, WM_KEYDOWN, VK_SPACE, 0);
-        const unsigned long paused = GetMediaPosition(device);
-        SendMessageA(full, back.message, back.wParam, 0);
+        const unsigned long paused = GetMediaPosition(DeviceOf(kVideo));
+        SendMessageA(full, message, wParam, 0);
         const HWND again = TheStageWindow();
         ASSERT_NE(nullptr, again);
         EXPECT_EQ(DWORD(0x82C00000), Style(again));
@@ -218,11 +195,15 @@ TEST_F(StageWindow, FullScreenScalesThePictureOnBlackAndSwitchesBackWhereItPause
 TEST_F(StageWindow, CloseAllClosesEveryWindowAndZeroesTheVideoCount) {
     Open("tone", kLongSound);
     Open("bars", kVideo);
-    IncreasePlayingVideoCount();
+    for (auto change :
+         {IncreasePlayingVideoCount, IncreasePlayingVideoCount, DecreasePlayingVideoCount})
+        change();
+    EXPECT_EQ(1, GetPlayingVideoCount());
     EXPECT_EQ(1, CloseAllMediaFile());
     EXPECT_TRUE(StageWindows().empty());
     EXPECT_EQ(0, DeviceOf(kLongSound) + DeviceOf(kVideo));
-    EXPECT_EQ(0, GetPlayingVideoCount());
+    DecreasePlayingVideoCount();
+    EXPECT_EQ(0, GetPlayingVideoCount()) << "never below zero";
 }
 
 TEST_F(StageWindow, AnOwnerThatGoesTakesItsPlayingWindowAndFreesTheSlot) {

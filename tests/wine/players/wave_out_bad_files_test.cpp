@@ -1,13 +1,46 @@
 // Files the player must refuse with the right prompt, files it must still play, and a few hundred
-// damaged ones that it must either play or refuse, leaving nothing behind.
-#include "WaveOutTestSupport.h"
-#include "support/BoxCloser.h"
-#include "support/MediaFiles.h"
-#include "tests/media/TestMedia.h"
+// damaged ones that it must either play or refuse, leaving nothing behind: RIFF/WAVE images
+// written by the tests themselves.
+#include "players/PlayerTestSupport.h"
+
+#include <cstdint>
 
 namespace {
 
-using namespace wavetest;
+std::string U32(std::uint32_t value) {
+    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+}
+std::string U16(std::uint16_t value) {
+    return {char(value), char(value >> 8)};
+}
+
+// An odd body is followed by its pad byte; size is what the header claims.
+std::string Chunk(const char* id, const std::string& body, std::uint32_t size) {
+    return id + U32(size) + body + (body.size() % 2 ? std::string(1, '\0') : "");
+}
+std::string Chunk(const char* id, const std::string& body) {
+    return Chunk(id, body, static_cast<std::uint32_t>(body.size()));
+}
+
+std::string Format(int channels, int rate, int bits, int tag = 1) {
+    const int align = channels * bits / 8;
+    return U16(tag) + U16(channels) + U32(rate) + U32(rate * align) + U16(align) + U16(bits);
+}
+
+std::string Riff(const std::string& chunks, const char* id = "RIFF", const char* form = "WAVE") {
+    return id + U32(static_cast<std::uint32_t>(chunks.size() + 4)) + form + chunks;
+}
+
+// A square wave of 8-bit mono at 11025 Hz, 11 bytes a millisecond.
+std::string Samples(int milliseconds) {
+    std::string bytes(11 * milliseconds, '\0');
+    for (std::size_t at = 0; at < bytes.size(); ++at)
+        bytes[at] = at / 10 % 2 ? '\x40' : '\xC0';
+    return bytes;
+}
+std::string Wave(int milliseconds) {
+    return Riff(Chunk("fmt ", Format(1, 11025, 8)) + Chunk("data", Samples(milliseconds)));
+}
 
 const std::string kFormat = Chunk("fmt ", Format(1, 11025, 8));
 
@@ -76,11 +109,10 @@ TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
         for (std::uint32_t value : {0u, 1u, 3u, 17u, 0x7FFFFFFFu, 0xFFFFFFFFu})
             damaged.push_back(good), damaged.back().replace(field, 4, U32(value));
 
-    const std::string file = TempFilePath("qerno-wave-damaged.wav");
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     for (std::size_t n = 0; n < damaged.size(); ++n) {
-        WriteTemp("qerno-wave-damaged.wav", damaged[n]);
+        const std::string file = WriteTemp("qerno-wave-damaged.wav", damaged[n]);
         BoxCloser closer;
         if (HWND player = Open(file)) {
             EXPECT_TRUE(closer.titles().empty()) << n;
@@ -90,7 +122,7 @@ TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
         }
         ASSERT_TRUE(DeleteFileA(file.c_str())) << n; // the file was closed
     }
-    Pump();
+    host_->PumpMessages();
     EXPECT_EQ(gdi, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
     EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
     EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr));
