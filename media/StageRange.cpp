@@ -47,8 +47,10 @@ StageRange FitStageRange(unsigned long start, unsigned long end, const StageDevi
     return {start, end, frames ? range : RoundToTens(range)};
 }
 
-unsigned long RoundToTens(unsigned long value) {
-    return (value + 5) / 10 * 10;
+std::uint32_t RoundToTens(std::uint32_t milliseconds) {
+    if (milliseconds > 0xFFFFFFFF - 5)
+        return 0xFFFFFFFA; // the last multiple of ten
+    return (milliseconds + 5) / 10 * 10;
 }
 
 unsigned long StageOffset(unsigned long position, unsigned long start, bool frames) {

@@ -1,6 +1,8 @@
 // The play-range, position and title rules of the stage windows, apart from any device or window.
 #pragma once
 
+#include <cstdint>
+
 // A requested bound that means the current position (start) or the length (end).
 constexpr unsigned long kStageDefaultBound = 0xFFFFFFFF;
 
@@ -22,8 +24,8 @@ struct StageRange {
 StageRange FitStageRange(unsigned long start, unsigned long end, const StageDevice& device,
                          bool frames);
 
-// Millisecond media show their positions and ranges rounded to tens.
-unsigned long RoundToTens(unsigned long value);
+// Millisecond media show their positions and ranges rounded to tens (hundredths of a second).
+std::uint32_t RoundToTens(std::uint32_t milliseconds);
 
 // The offset the thumb and the position text show: 0 up to start, rounded to tens for
 // milliseconds.

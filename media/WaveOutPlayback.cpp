@@ -2,6 +2,7 @@
 // position and the bar's looks kept in step with the playing flag.
 #include "QernoFrame.h"
 #include "media/ControlBar.h"
+#include "media/StageRange.h"
 #include "media/WaveOutCalls.h"
 #include "media/WaveOutState.h"
 

@@ -52,12 +52,6 @@ WaveSpan ChooseWaveSpan(std::uint32_t chunkSize, std::uint32_t startMs, std::uin
     return span;
 }
 
-std::uint32_t RoundToTens(std::uint32_t milliseconds) {
-    if (milliseconds > 0xFFFFFFFF - 5)
-        return 0xFFFFFFFA; // the last multiple of ten
-    return (milliseconds + 5) / 10 * 10;
-}
-
 std::uint32_t PageBack(std::uint32_t position, std::uint32_t length) {
     const std::uint32_t step = length / 10;
     return position <= step ? 0 : position - step;

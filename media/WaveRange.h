@@ -37,9 +37,6 @@ struct WaveSpan {
 WaveSpan ChooseWaveSpan(std::uint32_t chunkSize, std::uint32_t startMs, std::uint32_t endMs,
                         WavePace pace);
 
-// The thumb shows hundredths of a second.
-std::uint32_t RoundToTens(std::uint32_t milliseconds);
-
 // A tenth of the length back or forward, kept within 0 and length.
 std::uint32_t PageBack(std::uint32_t position, std::uint32_t length);
 std::uint32_t PageForward(std::uint32_t position, std::uint32_t length);

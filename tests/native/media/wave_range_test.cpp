@@ -1,3 +1,4 @@
+#include "media/StageRange.h"
 #include "media/WaveRange.h"
 
 #include <gtest/gtest.h>
