@@ -5,6 +5,7 @@
 #include "Qerno.h"
 #include "geometry/canvas_dc.h"
 #include "support/HostWindow.h"
+#include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
 #include "support/MediaFiles.h"
 #include "tests/media/TestMedia.h"
@@ -52,20 +53,12 @@ inline int PixelsOffFrame(HDC dc, int frame) {
 
 // One host window for the tests of a suite, a log for each test; the device a test opened in
 // id_ is closed after it.
-class MediaTest : public testing::Test {
+class MediaTest : public LibraryHostTest {
 protected:
-    static void SetUpTestSuite() {
-        host_ = new HostWindow;
-        if (!GetSysLog())
-            InitQernoDll(host_->handle(), LoadLibraryA("QernoRes.dll"));
-    }
-    static void TearDownTestSuite() { delete host_; }
     void TearDown() override {
         if (id_)
             CloseMedia(id_);
     }
-
-    static HWND host() { return host_->handle(); }
 
     void OpenChildVideo(const char* file) {
         id_ = OpenVideo("AVIVideo", MediaPath(file).c_str(), nullptr, host(), nullptr, WS_CHILD);
@@ -80,7 +73,6 @@ protected:
         return host_->mciNotifications().back().wParam;
     }
 
-    inline static HostWindow* host_ = nullptr;
     LogCapture log_{"qerno-media-tests.log"};
     unsigned short id_ = 0;
 };

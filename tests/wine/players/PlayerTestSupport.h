@@ -6,6 +6,7 @@
 #include "Qerno.h"
 #include "support/BoxCloser.h"
 #include "support/HostWindow.h"
+#include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
 #include "support/MediaFiles.h"
 #include "tests/media/TestMedia.h"
@@ -39,20 +40,13 @@ private:
     inline static int count_ = 0;
 };
 
-class PlayerTest : public testing::Test {
+class PlayerTest : public LibraryHostTest {
 protected:
-    static void SetUpTestSuite() {
-        host_ = new HostWindow;
-        if (!GetSysLog())
-            InitQernoDll(host_->handle(), LoadLibraryA("QernoRes.dll"));
-    }
-    static void TearDownTestSuite() { delete host_; }
     void TearDown() override {
         CloseAllMediaFile();
         host_->PumpMessages();
     }
 
-    static HWND host() { return host_->handle(); }
     static bool PumpUntil(const std::function<bool()>& done) {
         return host_->PumpUntil(done, 10000);
     }
@@ -62,7 +56,6 @@ protected:
     }
     static void Command(HWND window, int id) { SendMessageA(window, WM_COMMAND, id, 0); }
 
-    inline static HostWindow* host_ = nullptr;
     LogCapture log_{"qerno-player-tests.log"};
 };
 
