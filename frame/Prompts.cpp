@@ -124,9 +124,10 @@ int __cdecl PromptITMsgIDs(HWND hWnd, unsigned int captionId, unsigned int flags
 void QERNO_CALL PromptError(HWND hWnd, const char* text) {
     if (!text || !*text)
         return;
-    // The loader may leave the buffer untouched when the string is missing.
-    char caption[kIdTextRoom] = "Warning";
-    GetIDStringB(kErrorCaptionId, caption, sizeof caption);
+    // The loader clears the buffer when the string is missing, so the default goes in after.
+    char caption[kIdTextRoom] = "";
+    if (!GetIDStringB(kErrorCaptionId, caption, sizeof caption))
+        lstrcpynA(caption, "Warning", sizeof caption);
     if (CSysLog* log = GetSysLog())
         log->SysLogStringError(kLogCateFrame, text);
     KvtMessageBox(hWnd, text, caption, MB_ICONEXCLAMATION);

@@ -246,6 +246,14 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
         {[&] { PromptSTMsgIDs(host(), "List", MB_OK, 0, start, 12204, kEnd); }, "List",
          BadAddress("FFFFFFFF") + Info("Start " + bytes)},
         {[] { PromptError(host(), "Plain\ntext"); }, error, Error("Plain\ntext")},
+        {[] {
+             // A resource module without the caption's string, nor the log's level names.
+             const HINSTANCE resources = GetRCDllInstance();
+             SetRCDllInstance(GetModuleHandleA(nullptr));
+             PromptError(host(), "No caption");
+             SetRCDllInstance(resources);
+         },
+         "Warning", "00000002 -- 00010000 -- No caption\r\n"},
         {[&] { PromptErrorIDs(host(), 0, start, 12204, "5", kEnd); }, error,
          Error("Start " + bytes + "5")},
         {[] { PromptErrorFmt(host(), const_cast<char*>("%d of %s"), 42, "x"); }, error,
