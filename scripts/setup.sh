@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev
+    cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev libstb-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     wine64 xvfb
 )

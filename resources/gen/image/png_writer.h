@@ -1,4 +1,4 @@
-// PNG output for preview sheets and screenshots: 8-bit RGB, no interlace.
+// PNG output for preview sheets and screenshots: 8-bit RGB, compressed.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "bmp_writer.h"
 #include "canvas.h"
-#include "checksums.h"
 #include "mono_image.h"
 #include "png_reader.h"
 #include "png_writer.h"
@@ -35,33 +34,21 @@ Canvas Gradient(int width, int height) {
 
 } // namespace
 
-TEST(Checksums, MatchPublishedCheckValues) {
-    const char* text = "123456789";
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text);
-    EXPECT_EQ(qerno::image::Crc32(bytes, 9), 0xCBF43926u);
-    const char* wiki = "Wikipedia";
-    EXPECT_EQ(qerno::image::Adler32(reinterpret_cast<const std::uint8_t*>(wiki), 9), 0x11E60398u);
-    // Continuing a run gives the same as one pass.
-    EXPECT_EQ(qerno::image::Crc32(bytes + 4, 5, qerno::image::Crc32(bytes, 4)), 0xCBF43926u);
-}
-
 TEST(PngWriter, SmallImageDecodesToTheSamePixels) {
     const Canvas canvas = Gradient(7, 5);
-    const DecodedPng png = DecodeStoredPng(qerno::image::EncodePng(canvas));
+    const DecodedPng png = DecodePng(qerno::image::EncodePng(canvas));
     ASSERT_TRUE(png.ok) << png.error;
     EXPECT_EQ(png.width, 7u);
     EXPECT_EQ(png.height, 5u);
-    EXPECT_EQ(png.storedBlocks, 1);
     EXPECT_EQ(png.rgb, canvas.Pixels());
 }
 
-TEST(PngWriter, LargeImageSpansSeveralStoredBlocks) {
-    // 301 x 97 x 3 plus filter bytes is over 87 KiB: more than one 65,535-byte block.
-    const Canvas canvas = Gradient(301, 97);
-    const DecodedPng png = DecodeStoredPng(qerno::image::EncodePng(canvas));
-    ASSERT_TRUE(png.ok) << png.error;
-    EXPECT_EQ(png.storedBlocks, 2);
-    EXPECT_EQ(png.rgb, canvas.Pixels());
+TEST(PngWriter, FlatAreasAreCompressedAndAnEmptyImageGivesNothing) {
+    const Canvas canvas(301, 97, {10, 20, 30});
+    const std::vector<std::uint8_t> file = qerno::image::EncodePng(canvas);
+    EXPECT_LT(file.size(), canvas.Pixels().size() / 10);
+    EXPECT_EQ(DecodePng(file).rgb, canvas.Pixels());
+    EXPECT_TRUE(qerno::image::EncodePng(0, 5, nullptr).empty());
 }
 
 TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {

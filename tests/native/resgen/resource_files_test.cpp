@@ -22,7 +22,7 @@ TEST(ResourceFiles, EightFilesUnderTheirFixedNamesAndSizes) {
     EXPECT_EQ(sizes.at("bitmap_6426.bmp"), 54u + 20 * 144);
     for (const OutputFile& file : files)
         if (file.name == "contact_sheet.png") {
-            const DecodedPng png = DecodeStoredPng(file.bytes);
+            const DecodedPng png = DecodePng(file.bytes);
             EXPECT_TRUE(png.ok) << png.error;
         }
 }
