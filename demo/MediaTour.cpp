@@ -16,7 +16,7 @@ constexpr int kLineHeight = 18;
 constexpr int kPictureTop = 60;
 // The frame bitmap is taken from the source rectangle, so the video shows at its own size.
 constexpr RECT kVideoPlace = {kMargin, kPictureTop, 160, 120}; // x, y, width, height
-constexpr int kFrameLeft = 420; // clear of the video heading
+constexpr int kFrameLeft = 420;                                // clear of the video heading
 constexpr int kSoundTop = 260;
 constexpr DWORD kSoundPlayed = 150; // milliseconds of play before the wave is paused
 constexpr char kVideoFile[] = "bars-rle8.avi";
