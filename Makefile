@@ -1,6 +1,7 @@
 # make test  - builds the native, x86_64 and i686 configurations and runs every test
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
+# make example - builds examples/host from the x86_64 SDK and runs it under Wine
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
@@ -10,7 +11,7 @@ export QERNO_WINE_DIR := $(BUILD)/wine
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
 
-.PHONY: all setup native win64 win32 test demo dist bench clean
+.PHONY: all setup native win64 win32 test demo dist example bench clean
 
 all: win32 win64
 
@@ -34,6 +35,8 @@ test: native win64 win32
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	scripts/wine-session.sh ctest --test-dir $(BUILD)/win64 --output-on-failure
 	ctest --test-dir $(BUILD)/win32 --output-on-failure
+	$(example-host)
+	scripts/check-package-arch.sh $(BUILD)
 
 demo: win64
 	@mkdir -p out/demo
@@ -56,6 +59,20 @@ dist: win32 win64
 	@rm -rf dist
 	cmake --install $(BUILD)/win32 --prefix dist/win32 --component sdk
 	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
+
+# The example host is built the way a host developer builds it: from the SDK's CMake package
+# alone. Its SDK is laid out under $(BUILD), so that the user's dist/ is left alone.
+define example-host
+	@cmake --install $(BUILD)/win64 --prefix $(BUILD)/dist/win64 --component sdk >/dev/null
+	@cmake -S examples/host -B $(BUILD)/example -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    $(if $(wildcard $(BUILD)/example/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-x86_64-w64-mingw32.cmake) \
+	    -DCMAKE_PREFIX_PATH=$(BUILD)/dist/win64 >/dev/null
+	@cmake --build $(BUILD)/example
+	cd $(BUILD)/example && $(CURDIR)/scripts/wine-session.sh /usr/lib/wine/wine64 host.exe
+endef
+
+example: win64
+	$(example-host)
 
 clean:
 	rm -rf $(BUILD) out dist

@@ -7,3 +7,11 @@ install(TARGETS QernoRadial QernoConical QernoDiamond QernoRectangular COMPONENT
         LIBRARY DESTINATION bin/plugins)
 install(FILES ${CMAKE_SOURCE_DIR}/plugins/QernoSamplePlugIns.reg DESTINATION bin/plugins
         COMPONENT sdk)
+# The CMake package: find_package(Qerno CONFIG) in a host project gives Qerno::Qerno. Its
+# version file knows the bitness, so a host never links the other build.
+math(EXPR QERNO_PACKAGE_BITS "${CMAKE_SIZEOF_VOID_P} * 8")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/QernoConfigVersion.cmake.in
+               ${CMAKE_BINARY_DIR}/QernoConfigVersion.cmake @ONLY)
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/QernoConfig.cmake
+              ${CMAKE_BINARY_DIR}/QernoConfigVersion.cmake
+        DESTINATION lib/cmake/Qerno COMPONENT sdk)

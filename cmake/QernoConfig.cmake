@@ -1,0 +1,30 @@
+# find_package(Qerno CONFIG) in a host project: the Qerno::Qerno target, the resource module and
+# the sample plug-ins, all found from this file's place in the SDK, so the SDK can be moved.
+get_filename_component(_qerno_prefix "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
+
+set(Qerno_RESOURCE_MODULE "${_qerno_prefix}/bin/QernoRes.dll")
+set(Qerno_PLUGINS_DIR "${_qerno_prefix}/bin/plugins")
+
+# A half-copied SDK is refused here rather than at link or run time.
+foreach(_qerno_file IN ITEMS lib/libQerno.dll.a bin/Qerno.dll bin/QernoRes.dll include/Qerno.h)
+    if(NOT EXISTS "${_qerno_prefix}/${_qerno_file}")
+        set(Qerno_FOUND FALSE)
+        set(Qerno_NOT_FOUND_MESSAGE "The Qerno SDK in ${_qerno_prefix} lacks ${_qerno_file}.")
+        unset(_qerno_file)
+        unset(_qerno_prefix)
+        return()
+    endif()
+endforeach()
+
+if(NOT TARGET Qerno::Qerno)
+    add_library(Qerno::Qerno SHARED IMPORTED)
+    set_target_properties(Qerno::Qerno PROPERTIES
+        IMPORTED_IMPLIB "${_qerno_prefix}/lib/libQerno.dll.a"
+        IMPORTED_LOCATION "${_qerno_prefix}/bin/Qerno.dll"
+        INTERFACE_INCLUDE_DIRECTORIES "${_qerno_prefix}/include"
+        QERNO_RESOURCE_MODULE "${Qerno_RESOURCE_MODULE}"
+        QERNO_PLUGINS_DIR "${Qerno_PLUGINS_DIR}")
+endif()
+
+unset(_qerno_file)
+unset(_qerno_prefix)
