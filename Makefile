@@ -2,6 +2,7 @@
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
 # make example - builds examples/host from the x86_64 SDK and runs it under Wine
+# make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
@@ -11,7 +12,7 @@ export QERNO_WINE_DIR := $(BUILD)/wine
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
 
-.PHONY: all setup native win64 win32 test demo dist example bench clean
+.PHONY: all setup native win64 win32 test demo dist example bench docs clean
 
 all: win32 win64
 
@@ -73,6 +74,13 @@ endef
 
 example: win64
 	$(example-host)
+
+# Doxygen alone is installed when missing: the reference needs no compiler.
+docs:
+	@scripts/setup.sh doxygen
+	@mkdir -p out/docs
+	doxygen docs/Doxyfile
+	@echo "out/docs/html/index.html"
 
 clean:
 	rm -rf $(BUILD) out dist

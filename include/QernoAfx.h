@@ -8,20 +8,29 @@
 class QERNO_API CString {
 public:
     CString() = default;
+    // A copy of text; null is taken as the empty string.
     CString(const char* text);
+    // A copy of the other's text.
     CString(const CString& other);
     ~CString();
+    // Replaces the text by a copy of text; null empties it.
     CString& operator=(const char* text);
+    // Replaces the text by a copy of the other's.
     CString& operator=(const CString& other);
 
+    // The number of characters before the terminator.
     int GetLength() const;
+    // Whether the text has no characters.
     bool IsEmpty() const { return GetLength() == 0; }
+    // The text, never null: "" when empty. Valid until the string changes.
     operator const char*() const;
+    // The system's case-insensitive comparison, as lstrcmpi; null compares as "".
     int CompareNoCase(const char* text) const;
 
     // Room for minLength characters and a terminator, to be filled by a system call; the
     // text ends at the first NUL (or at newLength) after ReleaseBuffer.
     char* GetBuffer(int minLength);
+    // Ends GetBuffer: cuts the text at newLength when it is not -1.
     void ReleaseBuffer(int newLength = -1);
 
 private:
@@ -33,24 +42,30 @@ private:
 class CWnd {
 public:
     CWnd() = default;
+    // Wraps a window the host owns; the object never destroys it.
     QERNO_API explicit CWnd(HWND window);
     QERNO_API virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
+    // The window's handle, null when there is none.
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // A window of a class registered by afx::RegisterWndClass; its messages reach WindowProc.
     BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
                   int y, int width, int height, HWND parent, HMENU menuOrId);
+    // Destroys the window, wrapped or not (only the destructor spares a host's); FALSE when
+    // there is none.
     BOOL DestroyWindow();
 
     // The window object behind a window the framework created, or null.
     static CWnd* FromHandlePermanent(HWND window);
 
+    // The window's handle, null before CreateEx and after the window is gone.
     HWND m_hWnd = nullptr;
 
 protected:
+    // Handles the window's messages; overrides pass what they do not handle to Default.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The class's default handling of the message being processed.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);

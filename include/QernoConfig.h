@@ -12,11 +12,16 @@ public:
     CGlobalBlock& operator=(const CGlobalBlock&) = delete;
     ~CGlobalBlock();
 
+    // Locks the block into m_pData; 1 when m_pData holds an address.
     int Lock();
+    // Undoes Lock and clears m_pData; nothing when not locked.
     void Unlock();
+    // Frees the block (a locked address is left as it was); the object, for chaining.
     CGlobalBlock& Free();
 
+    // The block, null when none is held.
     HGLOBAL m_hGlobal = nullptr;
+    // The address the block is locked at, null when unlocked.
     void* m_pData = nullptr;
 };
 #endif
@@ -32,53 +37,94 @@ public:
     CLumoRegist(const CLumoRegist&) = delete;
     CLumoRegist& operator=(const CLumoRegist&) = delete;
 
+    // Closes the key open before and opens subkey (null: the product key itself) for reading,
+    // or creates it for writing when create is set; 1 on success. Caches its counts.
     int QERNO_CALL Open(const char* subkey, int create);
+    // 1 when no key is open or it closed cleanly.
     int QERNO_CALL Close();
+    // The system error code of the last registry call.
     unsigned long QERNO_CALL GetLastError();
+    // The system's text for code (0: the last error) in size bytes, its length the result.
     unsigned long QERNO_CALL GetErrorString(char* buffer, unsigned long code, unsigned long size);
 
+    // The open key's subkey count and longest subkey name, as cached at Open.
     int QERNO_CALL GetSubKeyNum(unsigned long* count, unsigned long* longestName);
+    // Its value count, longest value name and largest value data, as cached at Open.
     int QERNO_CALL GetValueNum(unsigned long* count, unsigned long* longestName,
                                unsigned long* largestData);
+    // The name of the subkey at index; nameSize holds the room in and the length out.
     int QERNO_CALL EnumKey(unsigned long index, char* name, unsigned long* nameSize);
+    // The value at index: name, type and data, each output optional but for the name.
     int QERNO_CALL EnumValue(unsigned long index, char* name, unsigned long* nameSize,
                              unsigned long* type, unsigned char* data, unsigned long* dataSize);
+    // EnumValue for the name alone.
     int QERNO_CALL GetValueName(unsigned long index, char* name, unsigned long* nameSize);
 
+    // Whether the value at index is a text (plain or expandable).
     int QERNO_CALL IsValueString(unsigned long index);
+    // Whether it is binary data.
     int QERNO_CALL IsValueBinary(unsigned long index);
+    // Whether it is a 32-bit number, either byte order.
     int QERNO_CALL IsValueDWord(unsigned long index);
+    // The same tests by a value's name.
     int QERNO_CALL IsValueString(const char* name);
+    // The binary test by name.
     int QERNO_CALL IsValueBinary(const char* name);
+    // The 32-bit number test by name.
     int QERNO_CALL IsValueDWord(const char* name);
 
+    // The index and type of a value by name, case-insensitive; null names the default value.
+    // Values added since Open are not found.
     int QERNO_CALL GetIndexByName(const char* name, unsigned long* index, unsigned long* type);
+    // Any value's type and data by name; dataSize holds the room in and the size out.
     int QERNO_CALL GetValueDataByName(const char* name, unsigned long* type, char* data,
                                       unsigned long* dataSize);
+    // A text value, always terminated within size bytes; 0 for a value of another type.
     int QERNO_CALL GetStringByName(const char* name, char* buffer, unsigned long* size);
+    // A binary value in size bytes; 0 for a value of another type.
     int QERNO_CALL GetBinaryByName(const char* name, unsigned char* data, unsigned long* size);
+    // A 32-bit number as stored; 0 for a value of another type.
     int QERNO_CALL GetDWordByName(const char* name, unsigned long* value);
+    // Writes a text value (null writes an empty one); the writes need a key opened with create.
     int QERNO_CALL SetStringByName(const char* name, const char* text);
+    // Writes size bytes as a binary value.
     int QERNO_CALL SetBinaryByName(const char* name, unsigned char* data, unsigned long size);
+    // Writes a 32-bit number value.
     int QERNO_CALL SetDWordByName(const char* name, unsigned long value);
 
+    // A value's data of a type as one line of text for listings, cut to outSize bytes.
     int QERNO_CALL ConvertKeyValueData(unsigned long type, const char* data, unsigned long dataSize,
                                        char* out, unsigned long outSize);
 
+    // Whether failures and writes go to the system log; set by default.
     BOOL m_bLog;
+    // The product key's path under HKEY_LOCAL_MACHINE.
     CString m_strRoot;
+    // What GetLastError gives.
     LONG m_lLastError;
+    // The open subkey, null when none.
     HKEY m_hKey;
+    // The open subkey's name, for the log.
     CString m_strKeyName;
+    // The open key's class name and, below, its figures as RegQueryInfoKey gave them at Open.
     CString m_strClass;
+    // The class name's length.
     DWORD m_dwClassLen;
+    // The number of subkeys.
     DWORD m_dwSubKeys;
+    // The longest subkey name.
     DWORD m_dwMaxSubKeyLen;
+    // The longest subkey class name.
     DWORD m_dwMaxClassLen;
+    // The number of values.
     DWORD m_dwValues;
+    // The longest value name.
     DWORD m_dwMaxValueNameLen;
+    // The largest value data, in bytes.
     DWORD m_dwMaxValueLen;
+    // The size of the key's security descriptor.
     DWORD m_dwSecurityLen;
+    // When the key was last written.
     FILETIME m_ftLastWrite;
 };
 

@@ -6,6 +6,7 @@
 // The version of the document the host is working on; the library gives its four
 // components no meaning of its own.
 struct tagLumoFileVer {
+    // The four numbers, in the host's own order.
     unsigned short component[4];
 };
 

@@ -133,19 +133,33 @@ public:
     CRectArray(const CRectArray&) = delete;
     CRectArray& operator=(const CRectArray&) = delete;
 
+    // Empties the array and frees its block.
     void QERNO_CALL RemoveAll();
+    // Closes the gap; an index outside the array is ignored.
     void QERNO_CALL RemoveAt(int index);
+    // New places are empty rectangles; growBy, unless -1, sets the spare room of later growths.
     void QERNO_CALL SetSize(int newSize, int growBy = -1);
+    // An empty rectangle for an index outside the array.
     RECT QERNO_CALL GetAt(int index) const;
+    // The same as GetAt.
     RECT QERNO_CALL operator[](int index) const;
+    // Stores rect in place, unsorted; an empty rectangle or an index outside is ignored.
     void QERNO_CALL SetAt(int index, RECT rect);
+    // SetAt that first grows the array to reach index.
     void QERNO_CALL SetAtGrow(int index, RECT rect);
+    // Normalises rect and inserts it at index, growing the array when index is past its end.
     void QERNO_CALL InsertAt(int index, RECT rect);
+    // Adds rect in order, dropping the rectangles it covers; its index, or -1 when it was empty,
+    // already covered or memory ran out.
     int QERNO_CALL Add(RECT rect);
 
+    // The movable block that holds the rectangles.
     HGLOBAL m_hData;
+    // The number of rectangles.
     int m_nSize;
+    // The number the block has room for.
     int m_nMaxSize;
+    // How many places a growth adds at least.
     int m_nGrowBy;
 };
 

@@ -43,7 +43,7 @@
 //                      "FileName"     string  passed to LoadLibraryA: a name relative to the
 //                                             host's folder, such as "plugins\QernoRadial.dll"
 // A 32-bit host on 64-bit Windows reads the 32-bit view of the registry: import its entries
-// with "reg import FILE /reg:32" (or the regedit of %windir%\SysWOW64), and a 64-bit host's
+// with "reg import FILE /reg:32" (or the regedit of `%windir%\SysWOW64`), and a 64-bit host's
 // with "reg import FILE /reg:64". bin/plugins/QernoSamplePlugIns.reg of the SDK registers the
 // four samples below as keys 1 to 4.
 //

@@ -101,9 +101,13 @@ QERNO_API HBITMAP QERNO_CALL GetVertShimmerBmp();
 
 // The host's colour: four ink levels 0..11 (0 %, 5 %, 10 %, 20 % ... 100 %).
 struct COLOR_ITEM {
+    // The cyan level.
     WORD cyan : 4;
+    // The magenta level.
     WORD magenta : 4;
+    // The yellow level.
     WORD yellow : 4;
+    // The black level.
     WORD black : 4;
 };
 static_assert(sizeof(COLOR_ITEM) == 2, "a COLOR_ITEM is one 16-bit word");
@@ -204,6 +208,7 @@ QERNO_API void* QERNO_CALL GetAlignedAddress(void* address, unsigned long alignm
 // Keys are 0..199; the combo boxes carry them as item data.
 class QERNO_API CPlugInManager {
 public:
+    // The room of each table below: keys and entries alike run below it.
     static constexpr int kMaxEntries = 200;
 
     CPlugInManager();
@@ -220,13 +225,20 @@ public:
     CString QERNO_CALL GetPlugInFileName(unsigned int key);
     // Kept for the host; the library does not read it.
     void QERNO_CALL SetBkgndFlag(int flag);
+    // What SetBkgndFlag kept; 0 at first.
     int QERNO_CALL GetBkgndFlag();
 
+    // Each entry's DLL file name, null past the last entry.
     CString* m_pFileName[kMaxEntries];
+    // Each entry's name for the combo boxes.
     CString* m_pDisplayName[kMaxEntries];
+    // Each entry's key.
     int m_nKey[kMaxEntries];
-    int m_nIndexOfKey[kMaxEntries]; // entry index per key
+    // The entry index per key.
+    int m_nIndexOfKey[kMaxEntries];
+    // The number of entries.
     int m_nCount;
+    // The flag of SetBkgndFlag.
     int m_nBkgndFlag;
 };
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs with apt-get only what the build, the tests and the demo need and is missing.
+# Installs with apt-get only what the build, the tests, the demo and the API reference need and
+# is missing; with package names as arguments, only those (make docs asks for doxygen alone).
 set -euo pipefail
 
 packages=(
     cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev libstb-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine64 xvfb
+    wine64 xvfb doxygen
 )
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
