@@ -72,8 +72,8 @@ QERNO_API long QERNO_CALL _GetOneCurvePoint(long x0, long y0, long x1, long y1, 
 
 // Whether p (device units) lies within 2 pixels of the flattened segment.
 QERNO_API int QERNO_CALL InOneCurve(POINT* control, POINT p);
-QERNO_API int QERNO_CALL _InOneCurve(long x0, long y0, long x1, long y1, long x2, long y2,
-                                     long x3, long y3, POINT p);
+QERNO_API int QERNO_CALL _InOneCurve(long x0, long y0, long x1, long y1, long x2, long y2, long x3,
+                                     long y3, POINT p);
 
 #if defined(_WIN32)
 // The flattened curve as a movable block of *count points (logical units) that the caller
@@ -204,21 +204,19 @@ QERNO_API void QERNO_CALL _DrawRect(HDC dc, POINT topLeft, POINT bottomRight);
 // Roundness is the percentage of the shorter side the corner ellipse takes.
 QERNO_API void QERNO_CALL DrawRoundRect(HDC dc, RECT* rect, int roundness);
 QERNO_API void QERNO_CALL _DrawRoundRect(HDC dc, POINT* corners, int roundness);
-QERNO_API void QERNO_CALL __DrawRoundRect(HDC dc, POINT topLeft, POINT bottomRight,
-                                          int roundness);
+QERNO_API void QERNO_CALL __DrawRoundRect(HDC dc, POINT topLeft, POINT bottomRight, int roundness);
 QERNO_API void QERNO_CALL ___DrawRoundRect(HDC dc, int left, int top, int right, int bottom,
                                            int roundness);
-QERNO_API void QERNO_CALL GetRectRoundSize(HDC dc, RECT* rect, int roundness,
-                                           long* ellipseWidth, long* ellipseHeight);
+QERNO_API void QERNO_CALL GetRectRoundSize(HDC dc, RECT* rect, int roundness, long* ellipseWidth,
+                                           long* ellipseHeight);
 
 // Blits bitmap (selected into source, or into a memory DC when source is null), stretching
 // when the sizes differ.
 QERNO_API BOOL QERNO_CALL DrawBitmap(HDC dc, RECT* target, HDC source, RECT* sourceRect,
                                      HBITMAP bitmap, HPALETTE palette, DWORD rop);
 QERNO_API BOOL QERNO_CALL _DrawBitmap(HDC dc, int x, int y, int width, int height, HDC source,
-                                      int sourceX, int sourceY, int sourceWidth,
-                                      int sourceHeight, HBITMAP bitmap, HPALETTE palette,
-                                      DWORD rop);
+                                      int sourceX, int sourceY, int sourceWidth, int sourceHeight,
+                                      HBITMAP bitmap, HPALETTE palette, DWORD rop);
 
 // Zeroed, locked memory blocks; null pointer and null handle on failure.
 QERNO_API void* QERNO_CALL GetGlobalHandleBuffer(HGLOBAL& handle, DWORD size);
@@ -282,8 +280,8 @@ QERNO_API void QERNO_CALL rotate(BYTE* source, long width, long height, BYTE* ta
 // A positive angle leans the bottom to the right, a negative one the top. Angles whose cosine
 // is 0 do not lean; obtuse ones lean back, and what leaves the left edge is dropped.
 QERNO_API void QERNO_CALL slantwh(long width, long height, long* newWidth, long angle);
-QERNO_API void QERNO_CALL slant(BYTE* source, long width, long height, BYTE* target,
-                                long* newWidth, long angle);
+QERNO_API void QERNO_CALL slant(BYTE* source, long width, long height, BYTE* target, long* newWidth,
+                                long angle);
 
 // Proportional mapping of the rectangle from onto the rectangle to. When either has a zero
 // width or height (or is null) the coordinates are not changed: copied to out, or left in place

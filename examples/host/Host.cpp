@@ -66,8 +66,7 @@ LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 // The host's message loop: the library's windows see every message first and get the idle
 // time. It runs until done() holds, or gives false after timeoutMs.
-template <typename Done>
-bool RunMessageLoopUntil(Done done, DWORD timeoutMs) {
+template <typename Done> bool RunMessageLoopUntil(Done done, DWORD timeoutMs) {
     const DWORD started = GetTickCount();
     while (!done()) {
         if (GetTickCount() - started > timeoutMs)
@@ -135,9 +134,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return Fail("RegisterClassA");
     RECT frame = {0, 0, 480, 300};
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-    HWND window = CreateWindowA("QernoHostExample", "Qerno host example", WS_OVERLAPPEDWINDOW,
-                                40, 40, frame.right - frame.left, frame.bottom - frame.top,
-                                nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowA("QernoHostExample", "Qerno host example", WS_OVERLAPPEDWINDOW, 40,
+                                40, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                nullptr, instance, nullptr);
     if (!window)
         return Fail("CreateWindowA");
     ShowWindow(window, SW_SHOW);
