@@ -13,6 +13,8 @@ static_assert(kCloseButton - kPlayButton == static_cast<int>(BarButton::Close),
 
 namespace {
 
+constexpr int kButtonSheetId = 6421;
+constexpr int kThumbSheetId = 6426;
 constexpr int kButtonColumns = 10;
 constexpr int kButtonRows = 6;
 constexpr int kThumbColumns = 4;
@@ -20,6 +22,9 @@ constexpr int kLabelFontHeight = 14;
 constexpr int kPositionFontHeight = 18;
 
 BarSizes sheetSizes = {};
+// Loaded with their measures and kept: every button and thumb paint copies from them.
+HBITMAP buttonSheet = nullptr;
+HBITMAP thumbSheet = nullptr;
 HPEN greyPen = nullptr;
 HFONT labelFont = nullptr;
 HFONT positionFont = nullptr;
@@ -38,16 +43,20 @@ template <typename Object> void DeleteDrawingObject(Object& object) {
     object = nullptr;
 }
 
-SIZE SheetSize(int id) {
-    SIZE size = {0, 0};
-    HBITMAP sheet = LoadBarSheet(id);
+HBITMAP LoadBarSheet(int id) {
+    HBITMAP sheet = LoadBitmapA(GetRCDllInstance(), MAKEINTRESOURCEA(id));
     if (!sheet)
-        return size;
+        if (CSysLog* log = GetSysLog())
+            log->SysLogSystemError(kLogCateMedia, GetLastError(),
+                                   "Cannot load the control bar's bitmap %d", id);
+    return sheet;
+}
+
+SIZE SheetSize(HBITMAP sheet) {
     BITMAP info = {};
-    if (GetObjectA(sheet, sizeof info, &info))
-        size = {info.bmWidth, info.bmHeight};
-    DeleteObject(sheet);
-    return size;
+    if (!sheet || !GetObjectA(sheet, sizeof info, &info))
+        return {0, 0};
+    return {info.bmWidth, info.bmHeight};
 }
 
 struct BarPlaces {
@@ -102,13 +111,12 @@ int PlayerButtonArea(HWND player) {
     return static_cast<short>(GetWindowWord(player, kButtonAreaWord));
 }
 
-HBITMAP LoadBarSheet(int id) {
-    HBITMAP sheet = LoadBitmapA(GetRCDllInstance(), MAKEINTRESOURCEA(id));
-    if (!sheet)
-        if (CSysLog* log = GetSysLog())
-            log->SysLogSystemError(kLogCateMedia, GetLastError(),
-                                   "Cannot load the control bar's bitmap %d", id);
-    return sheet;
+HBITMAP BarButtonSheet() {
+    return buttonSheet;
+}
+
+HBITMAP BarThumbSheet() {
+    return thumbSheet;
 }
 
 // The library can be started again: the objects of the last start are released first.
@@ -123,11 +131,17 @@ void DeleteBarDrawingObjects() {
     DeleteDrawingObject(greyPen);
     DeleteDrawingObject(labelFont);
     DeleteDrawingObject(positionFont);
+    DeleteDrawingObject(buttonSheet);
+    DeleteDrawingObject(thumbSheet);
 }
 
 void MeasureBarBitmaps() {
-    const SIZE buttons = SheetSize(kButtonSheetId);
-    const SIZE thumbs = SheetSize(kThumbSheetId);
+    DeleteDrawingObject(buttonSheet);
+    DeleteDrawingObject(thumbSheet);
+    buttonSheet = LoadBarSheet(kButtonSheetId);
+    thumbSheet = LoadBarSheet(kThumbSheetId);
+    const SIZE buttons = SheetSize(buttonSheet);
+    const SIZE thumbs = SheetSize(thumbSheet);
     sheetSizes = {buttons.cx / kButtonColumns, buttons.cy / kButtonRows, thumbs.cx / kThumbColumns,
                   thumbs.cy};
 }

@@ -115,7 +115,7 @@ void DrawBarButton(HWND, const DRAWITEMSTRUCT& item, bool playing) {
     const int column = ButtonSheetColumn(button, playing);
     const int row =
         ButtonSheetRow(button, item.itemState & ODS_SELECTED, item.itemState & ODS_FOCUS, playing);
-    HBITMAP sheet = LoadBarSheet(kButtonSheetId);
+    HBITMAP sheet = BarButtonSheet();
     if (!sheet)
         return;
     const BarSizes& sizes = BarSheetSizes();
@@ -127,7 +127,6 @@ void DrawBarButton(HWND, const DRAWITEMSTRUCT& item, bool playing) {
            row * sizes.buttonHeight + 1, SRCCOPY);
     SelectObject(sheetDc, oldSheet);
     DeleteDC(sheetDc);
-    DeleteObject(sheet);
 }
 
 void RedrawBarButton(HWND player, int index, bool playing, bool focus) {

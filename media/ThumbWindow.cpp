@@ -51,10 +51,8 @@ void PaintThumb(HDC dc, HBITMAP sheet) {
 void Paint(HWND thumb) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(thumb, &paint);
-    if (HBITMAP sheet = LoadBarSheet(kThumbSheetId)) {
+    if (HBITMAP sheet = BarThumbSheet())
         PaintThumb(dc, sheet);
-        DeleteObject(sheet);
-    }
     EndPaint(thumb, &paint);
 }
 
