@@ -128,46 +128,70 @@ public:
     FILETIME m_ftLastWrite;
 };
 
+// The text value name of the product key's "Paths" subkey, terminated within size bytes; 1 when
+// read.
 QERNO_API int QERNO_CALL GetLumoPathString(const char* name, char* buffer, unsigned long size);
 #endif
 
 // --- File utilities ---
 
 #if defined(_WIN32)
+// Whether the file exists; a name of 128 characters or more counts as missing.
 QERNO_API BOOL QERNO_CALL CheckIfFileExists(const char* name);
+// Whether a file or directory of that path exists.
 QERNO_API BOOL QERNO_CALL CheckPathExist(const char* path);
 #endif
 
 // Path names are ANSI with backslash separators. An out buffer holds 260 bytes; longer
 // results are cut there.
+// The drive number of the path's first character, 1 for A, unchecked.
 QERNO_API int QERNO_CALL GetDrive(const char* path);
+// The name and extension after the last separator; FALSE when that is empty.
 QERNO_API BOOL QERNO_CALL GetBaseFileName(const char* path, char* out);
+// The drive and directory, without a trailing backslash; empty for a bare name.
 QERNO_API void QERNO_CALL GetFileDirName(const char* path, char* out);
+// name appended to dir, with a backslash between them unless dir is empty or ends in one.
 QERNO_API void QERNO_CALL GetFullFileName(const char* dir, const char* name, char* out);
 
 #if defined(_WIN32)
 // The extension strings, dot included, are strings of the resource module; after the name is
 // cut at its last dot, up to 80 bytes of the extension are appended.
+// In place; 1 when the extension string exists. A name without a dot just gets it appended.
 QERNO_API int QERNO_CALL ChangeFileExtName(char* name, UINT extensionId);
+// Into dest, after copying source there (dest may be source).
 QERNO_API int QERNO_CALL ChangeFileExtName(char* dest, const char* source, UINT extensionId);
 
+// Whether name exists in the directory dir; a joined path of 260 characters or more counts as
+// missing.
 QERNO_API BOOL QERNO_CALL CheckIfPathFileExists(const char* dir, const char* name);
+// TRUE for a name without drive or directory; otherwise tells the user so and gives FALSE.
 QERNO_API BOOL QERNO_CALL CheckIfBaseFile(HWND hWnd, const char* name);
+// TRUE for a bare name, as CheckIfBaseFile checks it, that exists in dir.
 QERNO_API BOOL QERNO_CALL CheckIfBaseFileInPath(HWND hWnd, const char* name, const char* dir);
 
 // On failure these prompt with message, or with their own text when message is null.
+// Opens an existing file for reading, or with mode 2 for reading and writing too; on failure
+// INVALID_HANDLE_VALUE, and with a window the system's error and the name are shown.
 QERNO_API HANDLE QERNO_CALL MyOpenFile(const char* name, int mode, HWND hWnd);
+// Closes the file; FALSE on failure.
 QERNO_API BOOL QERNO_CALL MyClose(HANDLE hFile, HWND hWnd, const char* message);
+// Moves the file pointer by distance from method's origin (FILE_BEGIN, FILE_CURRENT or
+// FILE_END); the new position, INVALID_SET_FILE_POINTER on failure.
 QERNO_API DWORD QERNO_CALL MySeek(HANDLE hFile, long distance, int method, HWND hWnd,
                                   const char* message);
+// Moves the file pointer to position from the start; TRUE when it got there.
 QERNO_API BOOL QERNO_CALL MySeekPos(HANDLE hFile, long position, HWND hWnd, const char* message);
+// Reads up to count bytes; the number read, which is short at the end of the file unprompted.
 QERNO_API DWORD QERNO_CALL _MyHRead(HANDLE hFile, char* buffer, DWORD count, HWND hWnd,
                                     const char* message);
+// Reads exactly count bytes; a short read fails and prompts too.
 QERNO_API BOOL QERNO_CALL MyHRead(HANDLE hFile, char* buffer, DWORD count, HWND hWnd,
                                   const char* message);
+// Writes exactly count bytes; a short write fails and prompts too.
 QERNO_API BOOL QERNO_CALL MyHWrite(HANDLE hFile, const char* buffer, DWORD count, HWND hWnd,
                                    const char* message);
 
+// Free bytes on the drive of a path with a drive letter, at most 2147483647; 0 on failure.
 QERNO_API long QERNO_CALL GetFreeDiskSpace(const char* path);
 #endif
 
@@ -176,6 +200,8 @@ QERNO_API long QERNO_CALL GetFreeDiskSpace(const char* path);
 #if defined(_WIN32)
 // A document's companion files are named after it: its name with the suffix of the
 // configuration file or of the database file. Result buffers hold 260 bytes.
+// The configuration file's name; 1, or with mustExist whether the file exists; 0 when the name
+// cannot be made.
 QERNO_API int QERNO_CALL GetCfgFileName(HWND hWnd, const char* document, char* result,
                                         int mustExist);
 // The configuration file's "ADBFile" entry when set (its length is the result with mustExist),
@@ -184,7 +210,9 @@ QERNO_API int QERNO_CALL GetMDBFileName(HWND hWnd, const char* document, char* r
                                         int mustExist);
 // Named project paths of the configuration file; path holds 256 bytes. A path that does not
 // exist is shown to the user and gives 0, still read into path.
+// Reads key's path; 1 when it exists.
 QERNO_API int QERNO_CALL GetCfgPath(HWND hWnd, const char* file, const char* key, char* path);
+// Writes key's path, at most 255 characters; non-zero when written, 0 for a null key or path.
 QERNO_API int QERNO_CALL SetCfgPath(HWND hWnd, const char* file, const char* key, const char* path);
 // Writes the platform's cached copy of the file to disk.
 QERNO_API void QERNO_CALL FlushCfgFile(const char* file);
@@ -196,23 +224,40 @@ QERNO_API void QERNO_CALL FlushCfgFile(const char* file);
 // 6 sound, 7 metafile, 8 cursor, 9 palette. The Check...FileType functions give the sub-type
 // within one media type, 0 when the name is not of it.
 #if defined(_WIN32)
+// Whether the name's extension is string id of the resource module, in any case of ASCII letters.
 QERNO_API BOOL QERNO_CALL CheckFileType(const char* name, UINT id);
+// Whether the name has the product's document extension (".lmo").
 QERNO_API BOOL QERNO_CALL CheckLumoFileType(const char* name);
+// The media type.
 QERNO_API int QERNO_CALL GetFileNameType(const char* name);
+// Pictures: 1 ".bmp" and ".dib", 2 ".pcx", 3 ".gif", 4 ".jpg", 5 ".tif", 6 ".tga", 7 ".pcd",
+// 8 ".png", 9 ".psd".
 QERNO_API WORD QERNO_CALL CheckPicFileType(const char* name);
+// Texts: 1 ".txt", 2 ".rtf", 3 ".wri", 4 ".htm".
 QERNO_API WORD QERNO_CALL CheckTextFileType(const char* name);
+// Movies: 1 ".flc" and ".fli", 3 ".mmm".
 QERNO_API WORD QERNO_CALL CheckMovieFileType(const char* name);
+// Videos: 1 ".avi", 2 ".mpg" and ".mpeg", 3 ".mov".
 QERNO_API WORD QERNO_CALL CheckVideoFileType(const char* name);
+// Sounds: 1 ".wav", 2 ".mid", 3 the whole name "CDAUDIO".
 QERNO_API WORD QERNO_CALL CheckSoundFileType(const char* name);
+// Metafiles: 1 ".wmf", 2 ".emf".
 QERNO_API WORD QERNO_CALL CheckWmfFileType(const char* name);
+// Palettes: 1 ".pal".
 QERNO_API WORD QERNO_CALL CheckPalFileType(const char* name);
+// Cursors: 1 ".cur".
 QERNO_API WORD QERNO_CALL CheckCurFileType(const char* name);
+// Icons: 1 ".ico"; icons are no media type of their own.
 QERNO_API WORD QERNO_CALL CheckIconFileType(const char* name);
 
 // The MCI device type that plays a sub-type, copied into out when out is not null; the
 // result is its length.
+// Movies: "Animation1" for 1, "MMMovie" for 3, else empty.
 QERNO_API int QERNO_CALL GetMovieTypeString(int subType, char* out);
+// Videos: "AVIVideo" for 1, "MpegVideo" for 2 and "QTWVideo" for 3 when their drivers are
+// installed, else "ActiveMovie".
 QERNO_API int QERNO_CALL GetVideoTypeString(int subType, char* out);
+// Sounds: "Waveaudio" for 1, "Sequencer" for 2, "Cdaudio" for 3, else empty.
 QERNO_API int QERNO_CALL GetSoundTypeString(int subType, char* out);
 #endif
 
@@ -224,13 +269,19 @@ QERNO_API WORD QERNO_CALL GetMediaTypeIDs(int mediaType);
 #if defined(_WIN32)
 // The media pickers: a combo box of filter descriptions (each item's data is its field
 // number) and a list box of a directory's files matching the chosen description.
+// Refills the combo box with the descriptions of filter string filterId and selects the first.
 QERNO_API void QERNO_CALL LoadMediaFilterDesCombBox(HWND comboBox, WORD filterId);
 // out, when not null, needs room for 500 bytes.
+// The ';'-separated patterns of the description whose field number is description; their length.
 QERNO_API int QERNO_CALL GetMediaFilterTypeString(WORD filterId, int description, char* out);
+// Refills the list box with the directory's files matching any of the ';'-separated patterns.
 QERNO_API void QERNO_CALL LoadMediaDirList(HWND listBox, const char* directory,
                                            const char* patterns);
+// Refills the list box with the files of the description chosen in the combo box, and shows its
+// patterns in label when there is one.
 QERNO_API void QERNO_CALL LoadCtlMediaDirListNameWnd(HWND listBox, HWND comboBox, HWND label,
                                                      const char* directory, WORD filterId);
+// The same with a dialog's controls by id.
 QERNO_API void QERNO_CALL LoadDlgMediaDirListNameWnd(HWND dialog, int listId, int comboId,
                                                      int labelId, const char* directory,
                                                      WORD filterId);

@@ -11,22 +11,37 @@ struct tagLumoFileVer {
 };
 
 #if defined(_WIN32)
+// Starts the library beside the host's main window, taking over the resource module (freed when
+// the library unloads or another replaces it); non-zero when its tables and media windows are
+// ready.
 QERNO_API int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource);
+// Call from the host's message loop before translating; non-zero when the library took the message.
 QERNO_API int QERNO_CALL FilterQernoDllMsg(MSG* pMsg);
+// Call when the host's message loop goes idle; does all the library's pending idle work at once.
 QERNO_API void QERNO_CALL ProcessQernoDllIdle();
 #endif
 
+// One component of the library's version, index 0..5 (4 and 5 are the product's 2.1); 0xFFFF past.
 QERNO_API unsigned short QERNO_CALL GetLumoVer(unsigned int index);
+// Keeps a copy of the document's version for GetCurLumoFileVer; null is ignored.
 QERNO_API void QERNO_CALL SaveCurLumoFileVer(const tagLumoFileVer* version);
+// One component, index 0..3, of the version last saved (0 before any); 0xFFFF past.
 QERNO_API unsigned short QERNO_CALL GetCurLumoFileVer(unsigned int index);
 
+// 1 when text is null or holds nothing but spaces, tabs and line breaks, else 0.
 QERNO_API int QERNO_CALL IsStringEmpty(const char* text);
 
 #if defined(_WIN32)
+// The resource module the library takes its strings and data from; null before one is set.
 QERNO_API HINSTANCE QERNO_CALL GetRCDllInstance();
+// Sets the resource module without freeing the one before.
 QERNO_API void QERNO_CALL SetRCDllInstance(HINSTANCE hResource);
+// The resource module's RCDATA id as read-only bytes, valid while the module is loaded, with its
+// size; null with size 0 when missing.
 QERNO_API const char* QERNO_CALL LoadResourceData(unsigned int id, unsigned long& size);
+// Loads string id of the resource module into size bytes, cut to fit; 1 when found, else 0.
 QERNO_API int QERNO_CALL GetIDStringB(unsigned int id, char* buffer, int size);
+// Appends string id at buffer's terminator, size being the room left there; 1 when found.
 QERNO_API int QERNO_CALL CatIDStringB(char* buffer, unsigned int id, int size);
 #endif
 
@@ -39,34 +54,55 @@ QERNO_API int QERNO_CALL KvtMessageBox(HWND hWnd, const char* text, const char* 
 
 // Informational prompts, logged at the information level; an empty text shows nothing and
 // gives IDOK. The ...IDs forms take (id, text) pairs ended by the id 0xFFFFFFFF.
+// Shows text under caption with the flags; the command id of the button chosen.
 QERNO_API int QERNO_CALL PromptSTMsg(HWND hWnd, const char* caption, const char* text,
                                      unsigned int flags);
+// The caption by string id, at most 79 characters.
 QERNO_API int QERNO_CALL PromptITMsg(HWND hWnd, unsigned int captionId, const char* text,
                                      unsigned int flags);
+// The text by string id, at most 79 characters.
 QERNO_API int QERNO_CALL PromptSTMsgID(HWND hWnd, const char* caption, unsigned int textId,
                                        unsigned int flags);
+// Caption and text by string id.
 QERNO_API int QERNO_CALL PromptITMsgID(HWND hWnd, unsigned int captionId, unsigned int textId,
                                        unsigned int flags);
+// The text joined from each id's string (none for id 0) and the text after it, cut at 320
+// characters; a null text ends the list there and is logged.
 QERNO_API int __cdecl PromptSTMsgIDs(HWND hWnd, const char* caption, unsigned int flags,
                                      unsigned int firstId, char* firstText, ...);
+// PromptSTMsgIDs with the caption by string id.
 QERNO_API int __cdecl PromptITMsgIDs(HWND hWnd, unsigned int captionId, unsigned int flags,
                                      unsigned int firstId, char* firstText, ...);
+// PromptSTMsgIDs with the pairs after the first in a va_list, for the host's own variadic forms.
 QERNO_API int __cdecl PromptSTMsgIDsArg(HWND hWnd, const char* caption, unsigned int flags,
                                         unsigned int firstId, char* firstText, va_list rest);
 
 // Error prompts: logged at the error level, shown with the exclamation icon.
+// Shows text under the resource module's error caption ("Warning" without it); an empty text
+// shows nothing.
 QERNO_API void QERNO_CALL PromptError(HWND hWnd, const char* text);
+// The text by string id, at most 79 characters.
 QERNO_API void QERNO_CALL PromptErrorID(HWND hWnd, unsigned int textId);
+// The text joined from (id, text) pairs as by PromptSTMsgIDs.
 QERNO_API void __cdecl PromptErrorIDs(HWND hWnd, unsigned int firstId, char* firstText, ...);
+// The text formatted as by printf, cut at 300 characters.
 QERNO_API void __cdecl PromptErrorFmt(HWND hWnd, char* format, ...);
+// String textId followed by the formatted arguments, cut at 300 characters in all.
 QERNO_API void __cdecl PromptErrorIDFmt(HWND hWnd, unsigned int textId, char* format, ...);
+// Tells that drive has too little free space, amount being the bytes required.
 QERNO_API void QERNO_CALL PromptDiskSpaceLess(char drive, long amount, HWND hWnd);
 
 // The system's text for the calling thread's last error, or for code.
+// The last error's text, cut to size bytes; its length, 0 when the system has none.
 QERNO_API unsigned long QERNO_CALL GetSystemErrorMsg(char* buffer, unsigned long size);
+// The text for code, cut to size bytes; its length, 0 when the system has none.
 QERNO_API unsigned long QERNO_CALL GetSystemErrorMsg(char* buffer, unsigned long code,
                                                      unsigned long size);
+// Shows the last error's system text, cut at 255 characters; nothing when the last error is 0.
 QERNO_API void QERNO_CALL PromptSysError(HWND hWnd);
+// The formatted text, " -- " and the system's text for code (0: the last error), cut at 2047
+// characters.
 QERNO_API void __cdecl PromptSysErrorFmt(HWND hWnd, unsigned long code, const char* format, ...);
+// Shows the common dialogs' last error; nothing when there is none.
 QERNO_API void QERNO_CALL PromptCommDlgError(HWND hWnd);
 #endif

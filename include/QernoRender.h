@@ -10,12 +10,17 @@
 // other first field, a 12-byte BITMAPCOREHEADER; then the colour table (4-byte entries after an
 // info header, 3-byte ones after a core header); then the pixel rows, each DWORD-aligned.
 // These read the header as it stands: the caller vouches that the block holds it.
+// The address of the pixel rows: past the header and the colour table.
 QERNO_API char* QERNO_CALL FindDIBBits(char* dib);
 // "Colours used" when the info header gives it (its low 16 bits), else 2, 16 or 256 for 1, 4 and
 // 8 bits and 0 for every other depth.
 QERNO_API unsigned short QERNO_CALL DIBNumColors(char* dib);
+// The colour table's size in bytes: DIBNumColors entries of 4 or 3 bytes.
 QERNO_API unsigned short QERNO_CALL PaletteSize(char* dib);
+// The width in pixels.
 QERNO_API unsigned long QERNO_CALL DIBWidth(char* dib);
+// The height field's 32 bits as stored, so a top-down DIB's negative height reads as a large
+// number.
 QERNO_API unsigned long QERNO_CALL DIBHeight(char* dib);
 
 #if defined(_WIN32)
@@ -24,7 +29,9 @@ QERNO_API unsigned long QERNO_CALL DIBHeight(char* dib);
 // fit inside it, or whose header is neither kind GDI reads the same way, as a lock failure.
 
 // A palette of the DIB's colour table; null for a DIB without one.
+// Of a DIB handle.
 QERNO_API HPALETTE QERNO_CALL CreateDIBPalette(void* dib);
+// Of a packed DIB already in memory, which is not checked.
 QERNO_API HPALETTE QERNO_CALL CreateDIBPalette(char* dib);
 // A device-dependent bitmap of the screen's format; the palette, when given, is selected first.
 QERNO_API HBITMAP QERNO_CALL DIBToBitmap(void* dib, HPALETTE palette);
@@ -93,7 +100,9 @@ QERNO_API void QERNO_CALL DrawShimmer(HDC dc, unsigned short direction, unsigned
                                       unsigned long colour, RECT* const rect,
                                       HBITMAP horizontalTile, HBITMAP verticalTile);
 // The library's two tiles, owned by it from start-up to unload.
+// The horizontal tile.
 QERNO_API HBITMAP QERNO_CALL GetHoriShimmerBmp();
+// The vertical tile.
 QERNO_API HBITMAP QERNO_CALL GetVertShimmerBmp();
 #endif
 
@@ -124,7 +133,9 @@ QERNO_API void QERNO_CALL unpackcolor(unsigned char* cyan, unsigned char* magent
 QERNO_API unsigned long QERNO_CALL CMYKtoRGB(COLOR_ITEM colour);
 // The complement of CMYKtoRGB's colour: a text colour that stands out on it.
 QERNO_API unsigned long QERNO_CALL CMYKtoCharRGB(COLOR_ITEM colour);
+// CMYKtoRGB of a COLOR_ITEM's 16 bits: cyan in the low 4, then magenta, yellow and black.
 QERNO_API unsigned long QERNO_CALL CMYKwordtoRGB(unsigned short colour);
+// The screen colour's three components; a null output is skipped.
 QERNO_API void QERNO_CALL _CMYKtoRGB(COLOR_ITEM colour, unsigned char* red, unsigned char* green,
                                      unsigned char* blue);
 // cmyk holds black in bits 24-31, cyan 16-23, magenta 8-15 and yellow 0-7 as 8-bit amounts.
@@ -149,6 +160,8 @@ QERNO_API void QERNO_CALL ReadFancyFromBuffer(int style, int part, char* tile, c
                                               char* table);
 // A style drawn as a sample filling cell, its number centred on it when showNumber is set.
 QERNO_API void QERNO_CALL PaintFancyChar(HDC dc, int style, RECT* cell, int unused, int showNumber);
+// PaintFancyChar with the caller's table (null: the library's) and two 32-byte buffers, for the
+// tile and its turning.
 QERNO_API void QERNO_CALL PaintFancyChar1(HDC dc, int style, RECT* cell, char* table, char* tile,
                                           char* scratch, int unused, int showNumber);
 // memory holds bitmap, a 16 x 16 one-bit bitmap the tiles are loaded into.
@@ -170,6 +183,8 @@ QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int he
 
 // --- Fancy borders and arrow lines ---
 
+// The distance between the points, rounded down as by intsqrt; valid while dx * dx + dy * dy
+// fits in 31 bits.
 QERNO_API int QERNO_CALL dist_ptpt(POINT a, POINT b);
 // The point distance away from `from` towards `towards` (beyond it, or behind `from` when
 // negative); `from` itself when the two points coincide.
@@ -185,12 +200,16 @@ QERNO_API void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startT
                                         unsigned long unused);
 // A fancy style along a rectangle (two corners), a line (two points), a closed polygon (count
 // points, the last repeating the first) or an open polyline, width units wide.
+// Around the rectangle with corners[0] and corners[1] opposite, in whole tiles.
 QERNO_API void QERNO_CALL PaintFcRect(HDC dc, POINT* corners, unsigned char width,
                                       unsigned short style);
+// Along the line from points[0] to points[1].
 QERNO_API void QERNO_CALL PaintFcLine(HDC dc, POINT* points, unsigned char width,
                                       unsigned short style);
+// Around the closed polygon.
 QERNO_API void QERNO_CALL PaintFcPolygon(HDC dc, POINT* points, unsigned char width,
                                          unsigned short style, int count);
+// Along the open polyline.
 QERNO_API void QERNO_CALL PaintFcPolyline(HDC dc, POINT* points, unsigned char width,
                                           unsigned short style, int count);
 #endif
@@ -201,6 +220,7 @@ QERNO_API void QERNO_CALL PaintFcPolyline(HDC dc, POINT* points, unsigned char w
 // first address in it on the alignment (2, 4 or 8; any other leaves the block's start).
 QERNO_API void* QERNO_CALL AllocAlignMemory(void** aligned, unsigned long size,
                                             unsigned long alignment);
+// The first address from address on the alignment (2, 4 or 8); any other leaves it.
 QERNO_API void* QERNO_CALL GetAlignedAddress(void* address, unsigned long alignment);
 
 #if defined(_WIN32)

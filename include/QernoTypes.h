@@ -5,11 +5,13 @@
 #if defined(_WIN32)
 #include <windows.h>
 
+// Marks an export: exported when building the library, imported by a host.
 #if defined(QERNO_BUILDING_DLL)
 #define QERNO_API __declspec(dllexport)
 #else
 #define QERNO_API __declspec(dllimport)
 #endif
+// The exports' calling convention; the variadic ones are __cdecl.
 #define QERNO_CALL __stdcall
 
 #else

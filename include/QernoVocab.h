@@ -11,20 +11,26 @@
 QERNO_API int QERNO_CALL GetActCategoryType(WORD action, int* index);
 
 // The string ids of the display names; an undefined action has the name of action 0.
+// The action's name string id.
 QERNO_API WORD QERNO_CALL GetPredefActID(WORD action);
+// The message's name string id, 12999 + message: no message is out of range.
 QERNO_API WORD QERNO_CALL GetPredefMsgNameStrID(WORD message);
 
 #if defined(_WIN32)
 // Copy the name into buffer, cut to size - 1 characters, and return its full length whatever
 // was copied; a null buffer just measures. Names are at most 79 characters.
+// The action's display name.
 QERNO_API int QERNO_CALL GetPredefActName(WORD action, char* buffer, int size);
+// The message's display name.
 QERNO_API int QERNO_CALL GetPredefMsgName(WORD message, char* buffer, int size);
 #endif
 
 // --- Event keys ---
 
 // An event key: the virtual-key code in its low byte, and these two flags.
+// Shift was held, or counts as held.
 constexpr WORD kEVKeyShifted = 0x100;
+// Ctrl was held.
 constexpr WORD kEVKeyCtrl = 0x200;
 
 // Room for the longest key name, "Ctrl+Backspace", with its terminator.
