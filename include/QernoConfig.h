@@ -128,8 +128,7 @@ public:
     FILETIME m_ftLastWrite;
 };
 
-// The text value name of the product key's "Paths" subkey, terminated within size bytes; 1 when
-// read.
+// Reads text value name of the product key's "Paths" subkey into size bytes; 1 when read.
 QERNO_API int QERNO_CALL GetLumoPathString(const char* name, char* buffer, unsigned long size);
 #endif
 
@@ -161,8 +160,7 @@ QERNO_API int QERNO_CALL ChangeFileExtName(char* name, UINT extensionId);
 // Into dest, after copying source there (dest may be source).
 QERNO_API int QERNO_CALL ChangeFileExtName(char* dest, const char* source, UINT extensionId);
 
-// Whether name exists in the directory dir; a joined path of 260 characters or more counts as
-// missing.
+// Whether name exists in dir; a joined path of 260 characters or more counts as missing.
 QERNO_API BOOL QERNO_CALL CheckIfPathFileExists(const char* dir, const char* name);
 // TRUE for a name without drive or directory; otherwise tells the user so and gives FALSE.
 QERNO_API BOOL QERNO_CALL CheckIfBaseFile(HWND hWnd, const char* name);
@@ -200,8 +198,7 @@ QERNO_API long QERNO_CALL GetFreeDiskSpace(const char* path);
 #if defined(_WIN32)
 // A document's companion files are named after it: its name with the suffix of the
 // configuration file or of the database file. Result buffers hold 260 bytes.
-// The configuration file's name; 1, or with mustExist whether the file exists; 0 when the name
-// cannot be made.
+// The configuration file's name; 0 when it cannot be made, or with mustExist when it is missing.
 QERNO_API int QERNO_CALL GetCfgFileName(HWND hWnd, const char* document, char* result,
                                         int mustExist);
 // The configuration file's "ADBFile" entry when set (its length is the result with mustExist),
@@ -271,14 +268,13 @@ QERNO_API WORD QERNO_CALL GetMediaTypeIDs(int mediaType);
 // number) and a list box of a directory's files matching the chosen description.
 // Refills the combo box with the descriptions of filter string filterId and selects the first.
 QERNO_API void QERNO_CALL LoadMediaFilterDesCombBox(HWND comboBox, WORD filterId);
-// out, when not null, needs room for 500 bytes.
 // The ';'-separated patterns of the description whose field number is description; their length.
+// out, when not null, needs room for 500 bytes.
 QERNO_API int QERNO_CALL GetMediaFilterTypeString(WORD filterId, int description, char* out);
 // Refills the list box with the directory's files matching any of the ';'-separated patterns.
 QERNO_API void QERNO_CALL LoadMediaDirList(HWND listBox, const char* directory,
                                            const char* patterns);
-// Refills the list box with the files of the description chosen in the combo box, and shows its
-// patterns in label when there is one.
+// Lists the files of the combo box's chosen description, and shows its patterns in label if any.
 QERNO_API void QERNO_CALL LoadCtlMediaDirListNameWnd(HWND listBox, HWND comboBox, HWND label,
                                                      const char* directory, WORD filterId);
 // The same with a dialog's controls by id.

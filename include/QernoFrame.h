@@ -11,9 +11,8 @@ struct tagLumoFileVer {
 };
 
 #if defined(_WIN32)
-// Starts the library beside the host's main window, taking over the resource module (freed when
-// the library unloads or another replaces it); non-zero when its tables and media windows are
-// ready.
+// Starts the library beside the host's window, taking hResource over (freed at unload); non-zero
+// when its tables and media windows are ready.
 QERNO_API int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource);
 // Call from the host's message loop before translating; non-zero when the library took the message.
 QERNO_API int QERNO_CALL FilterQernoDllMsg(MSG* pMsg);
@@ -36,8 +35,7 @@ QERNO_API int QERNO_CALL IsStringEmpty(const char* text);
 QERNO_API HINSTANCE QERNO_CALL GetRCDllInstance();
 // Sets the resource module without freeing the one before.
 QERNO_API void QERNO_CALL SetRCDllInstance(HINSTANCE hResource);
-// The resource module's RCDATA id as read-only bytes, valid while the module is loaded, with its
-// size; null with size 0 when missing.
+// RCDATA id of the resource module, valid while it is loaded; null with size 0 when missing.
 QERNO_API const char* QERNO_CALL LoadResourceData(unsigned int id, unsigned long& size);
 // Loads string id of the resource module into size bytes, cut to fit; 1 when found, else 0.
 QERNO_API int QERNO_CALL GetIDStringB(unsigned int id, char* buffer, int size);
@@ -78,8 +76,7 @@ QERNO_API int __cdecl PromptSTMsgIDsArg(HWND hWnd, const char* caption, unsigned
                                         unsigned int firstId, char* firstText, va_list rest);
 
 // Error prompts: logged at the error level, shown with the exclamation icon.
-// Shows text under the resource module's error caption ("Warning" without it); an empty text
-// shows nothing.
+// Shows text under the module's error caption, else "Warning"; an empty text shows nothing.
 QERNO_API void QERNO_CALL PromptError(HWND hWnd, const char* text);
 // The text by string id, at most 79 characters.
 QERNO_API void QERNO_CALL PromptErrorID(HWND hWnd, unsigned int textId);
@@ -100,8 +97,7 @@ QERNO_API unsigned long QERNO_CALL GetSystemErrorMsg(char* buffer, unsigned long
                                                      unsigned long size);
 // Shows the last error's system text, cut at 255 characters; nothing when the last error is 0.
 QERNO_API void QERNO_CALL PromptSysError(HWND hWnd);
-// The formatted text, " -- " and the system's text for code (0: the last error), cut at 2047
-// characters.
+// The formatted text, " -- " and the system's text for code (0: the last error); 2047 characters.
 QERNO_API void __cdecl PromptSysErrorFmt(HWND hWnd, unsigned long code, const char* format, ...);
 // Shows the common dialogs' last error; nothing when there is none.
 QERNO_API void QERNO_CALL PromptCommDlgError(HWND hWnd);

@@ -6,8 +6,8 @@
 // --- Integer trigonometry and polygons ---
 
 // Angles are whole degrees of any value; sines and cosines are scaled by 10000.
-// intsqrt rounds up only when n + 1 is a perfect square (intsqrt(8) = 3); negative n gives 0.
-// The whole square root of n.
+// The square root of n rounded down, but up when n + 1 is a perfect square (intsqrt(8) = 3);
+// negative n gives 0.
 QERNO_API long QERNO_CALL intsqrt(long n);
 // The sine of degrees, times 10000.
 QERNO_API int QERNO_CALL Lumo_GetSin(int degrees);
@@ -42,18 +42,17 @@ QERNO_API void QERNO_CALL MakePolyAround(POINT* points, int n, RECT* around);
 // travel on the screen, so a clockwise polygon grows and a counter-clockwise one shrinks.
 // Moves the segment a-b across itself by distance, in place.
 QERNO_API void QERNO_CALL LineOffset(POINT* a, POINT* b, long distance);
-// The closed polygon of n points moved distance off each edge, in place, its corners where the
-// moved edges meet.
+// Moves a closed polygon's n points distance off its edges, in place, corners where edges meet.
 QERNO_API void QERNO_CALL PolygonOffset(POINT* points, int distance, int n);
 // The open polyline of n points likewise, its ends moved square to the end segments.
 QERNO_API void QERNO_CALL PolylineOffset(POINT* points, int distance, int n);
 
 // Orientation and crossing. TriArea gives 1 for a clockwise turn on the screen, -1, or 0.
-// Whether the bounding box of inner lies inside that of outer, both of n points; the right and
-// bottom strictly inside.
+// Whether inner's bounding box lies inside outer's (n points each), right and bottom strictly.
 QERNO_API int QERNO_CALL PolygonInPolygon(POINT* inner, POINT* outer, int n);
-// Takes the corners without a repeated first point: with it, a list that starts at its topmost
-// corner compares that corner with itself and gives 0.
+// 1 when the polygon turns clockwise on the screen, else 0. Takes the corners without a repeated
+// first point: with it, a list that starts at its topmost corner compares that corner with itself
+// and gives 0.
 QERNO_API int QERNO_CALL PolygonClockWise(POINT* points, int n);
 // The turn a-b-c, with c moved 10 * shift units to the left first; products wrap for points
 // more than about 46340 apart.
@@ -62,18 +61,19 @@ QERNO_API int QERNO_CALL TriArea(POINT a, POINT b, POINT c, int shift);
 QERNO_API int QERNO_CALL SegmentCross(POINT a1, POINT a2, POINT b1, POINT b2);
 
 // Hit tests.
-// Whether p lies within tolerance of the segment a-b, ends included; a point segment is near
-// nothing.
+// Whether p is within tolerance of segment a-b, ends included; a zero-length one is near nothing.
 QERNO_API int QERNO_CALL PtNearLine(POINT a, POINT b, POINT p, int tolerance);
 // Whether p lies on the segment a-b, ends included, within a small fixed allowance.
 QERNO_API int QERNO_CALL PointOnLine(POINT p, POINT a, POINT b);
-// Where the line A*x + B*y = C meets the line through p1 and p2.
+// Where the line A*x + B*y = C meets the line through p1 and p2: 1 with the point in out, 0 for
+// parallel lines.
 QERNO_API int QERNO_CALL InsectTwoLinePoint(int A, int B, long C, POINT p1, POINT p2, POINT* out);
 // Whether p lies inside the closed polygon of n points or on its boundary.
 QERNO_API int QERNO_CALL PtInPolygon(POINT* points, int n, POINT p);
 // Whether p lies strictly inside the ellipse that fills bounds; an empty bounds holds nothing.
 QERNO_API int QERNO_CALL PtInEllipse(RECT* bounds, POINT p);
-// roundness is the corner radius in percent of half the shorter side.
+// Whether p lies in bounds with its corners rounded; roundness is the corner radius in percent of
+// half the shorter side.
 QERNO_API int QERNO_CALL PtInRoundCorner(RECT* bounds, int roundness, POINT p);
 // Whether p lies in the diamond touching the middles of bounds' sides, edges included.
 QERNO_API int QERNO_CALL PtInRhombus(RECT* bounds, POINT p);
@@ -126,8 +126,9 @@ QERNO_API void QERNO_CALL __Curve(HDC hdc, POINT* placed, int n);
 // --- Device scales, drawing primitives, rectangles, handles and CRectArray ---
 
 // Rectangle arithmetic. A normalised rectangle has left <= right and top <= bottom.
+// Normalises rect in place.
 QERNO_API void QERNO_CALL SortRect(RECT* rect);
-// Top-left, top-right, bottom-right, bottom-left.
+// The four corners: top-left, top-right, bottom-right, bottom-left.
 QERNO_API void QERNO_CALL GetRectPoints(RECT* rect, POINT* corners);
 // Whether a lies within b, edges included.
 QERNO_API BOOL QERNO_CALL IsRect1InRect2(RECT* a, RECT* b);
@@ -142,18 +143,22 @@ QERNO_API void QERNO_CALL CroppingRect(RECT* inner, RECT* outer);
 // has beyond their overlap: its side piece or, when that is empty, its band.
 QERNO_API void QERNO_CALL CropRect(RECT* a, RECT* b);
 
-// Selection handles: 0 top-left, then clockwise to 7 left-middle.
+// Selection handles: 0 top-left, then clockwise to 7 left-middle; any other counts modulo 8.
+// The handle's position on rect.
 QERNO_API void QERNO_CALL RectHandlePos(RECT* rect, POINT* position, int handle);
-// frame[0] is the top-left, frame[1] the bottom-right corner, frame[n] closes the list.
+// Moves the handle of a frame to p: frame[0] is the top-left, frame[1] the bottom-right corner,
+// and frame[n] is set to frame[0] to close the list.
 QERNO_API void QERNO_CALL SetRectHandlePos(POINT* frame, WORD n, POINT p, int handle);
 
 // Dragging: snap to horizontal, vertical or diagonal; force width:height = a:b.
+// Snaps moving to the horizontal, vertical or diagonal through anchor, whichever is nearest.
 QERNO_API void QERNO_CALL ShiftLine(POINT* anchor, POINT* moving);
 // Moves moving so that the rectangle it spans with anchor keeps the proportionally shorter side;
 // a or b of 0 leaves it.
 QERNO_API void QERNO_CALL ShiftRect(POINT* anchor, POINT* moving, long a, long b);
 
 // Pen widths count 4 logical units per unit, rounded to whole pixels of the given rate.
+// A pen width in logical units, at least one pixel.
 QERNO_API long QERNO_CALL GetWide(long width, long rate);
 // Whether width pen units are more than size logical units.
 QERNO_API BOOL QERNO_CALL IsSizeGreate(long width, long size);
@@ -211,6 +216,7 @@ QERNO_API long QERNO_CALL GetnXRateEx(HDC dc);
 // Along y; for the screen at 1440 logical units an inch.
 QERNO_API long QERNO_CALL GetnYRateEx(HDC dc);
 // A logical size rounded to whole vertical pixels, and that number of pixels.
+// The size rounded; a null DC is the screen.
 QERNO_API long QERNO_CALL GetIntMaxLogicSize(HDC dc, long size);
 // The number of whole vertical pixels a logical size rounds to.
 QERNO_API long QERNO_CALL GetIntMaxDeviceSize(HDC dc, long size);
@@ -256,17 +262,18 @@ QERNO_API void QERNO_CALL _DrawLine(HDC dc, int x1, int y1, int x2, int y2);
 QERNO_API void QERNO_CALL DrawRect(HDC dc, RECT* rect);
 // The same by corners.
 QERNO_API void QERNO_CALL _DrawRect(HDC dc, POINT topLeft, POINT bottomRight);
-// Roundness is the percentage of the shorter side the corner ellipse takes.
+// Round rectangles in the current pen and brush. Roundness is the percentage of the shorter
+// side the corner ellipse takes.
+// By rectangle.
 QERNO_API void QERNO_CALL DrawRoundRect(HDC dc, RECT* rect, int roundness);
-// By two opposite corners.
+// By corners[0] and corners[1].
 QERNO_API void QERNO_CALL _DrawRoundRect(HDC dc, POINT* corners, int roundness);
-// By corners.
+// By top-left and bottom-right corner.
 QERNO_API void QERNO_CALL __DrawRoundRect(HDC dc, POINT topLeft, POINT bottomRight, int roundness);
 // By coordinates.
 QERNO_API void QERNO_CALL ___DrawRoundRect(HDC dc, int left, int top, int right, int bottom,
                                            int roundness);
-// The corner ellipse's logical size the round rectangles use: round on the device, its
-// shorter side roundness percent of the rectangle's.
+// The corner ellipse the round rectangles use, in logical units: round on the device.
 QERNO_API void QERNO_CALL GetRectRoundSize(HDC dc, RECT* rect, int roundness, long* ellipseWidth,
                                            long* ellipseHeight);
 
@@ -327,6 +334,7 @@ QERNO_API void QERNO_CALL GetMsrNameStr(WORD unit, char* out);
 // A fill pattern is 16 x 16 pixels in 32 bytes: two bytes a row from the top, the most
 // significant bit leftmost. The quarter turns OR the turned pixels into a target the caller
 // has cleared: 90 clockwise on the screen, 270 counter-clockwise.
+// A quarter clockwise.
 QERNO_API void QERNO_CALL RotateBmp_90(char* target, char* source);
 // Half a turn.
 QERNO_API void QERNO_CALL RotateBmp_180(char* target, char* source);
@@ -343,6 +351,7 @@ QERNO_API void QERNO_CALL RotateBmp(int angle, char* pattern, char* work);
 // ceil(new width / 8) x new height bytes as rotwh (or slantwh, with the old height) gives them;
 // a null out pointer is skipped, a null bitmap leaves only the sizes written, and a width or
 // height below 0 counts as 0.
+// The size of the bitmap turned by angle.
 QERNO_API void QERNO_CALL rotwh(long width, long height, long* newWidth, long* newHeight,
                                 long angle);
 // Bitmaps wider or higher than kMaxRotatedSide get their size but are not drawn.
@@ -352,6 +361,7 @@ QERNO_API void QERNO_CALL rotate(BYTE* source, long width, long height, BYTE* ta
                                  long* newWidth, long* newHeight, long angle);
 // A positive angle leans the bottom to the right, a negative one the top. Angles whose cosine
 // is 0 do not lean; obtuse ones lean back, and what leaves the left edge is dropped.
+// The width of the bitmap leaned by angle.
 QERNO_API void QERNO_CALL slantwh(long width, long height, long* newWidth, long angle);
 // Leans source into target, every row written, and writes the new width.
 QERNO_API void QERNO_CALL slant(BYTE* source, long width, long height, BYTE* target, long* newWidth,

@@ -22,9 +22,8 @@ QERNO_API int QERNO_CALL ShowMciErrorStr(unsigned long error);
 // Logs text as a media-control error; always 0.
 QERNO_API int QERNO_CALL ShowCustomErrorStr(const char* text);
 
-// Opens element on the device its extension names, or CD audio by deviceType alone, with alias
-// when given and the open notified to notify; the Media-ID, its time format set to milliseconds
-// (tracks, minutes, seconds and frames for CD audio), or 0.
+// Opens element on the device its extension names (CD audio by deviceType alone); the Media-ID,
+// timed in milliseconds (tracks, minutes, seconds and frames for CD audio), or 0.
 QERNO_API unsigned short QERNO_CALL OpenMedia(const char* deviceType, const char* element,
                                               const char* alias, HWND notify);
 // Plays from from to to, in the time format set; notify, when given, is told when it ends.
@@ -89,20 +88,18 @@ QERNO_API unsigned short QERNO_CALL OpenMovie(const char* deviceType, const char
                                               unsigned long style);
 // Shows the pictures in window instead of the device's own display window.
 QERNO_API int QERNO_CALL SetMovieWindow(unsigned short id, HWND window);
-// The picture's left, top, width and height; written even when the device fails. The setters
-// below refuse a null rect (0); the frame queries then just answer.
-// The picture's rectangle in the display window when destination is set, else in the source.
+// The picture's rectangle in the display window when destination is set, else in the source:
+// left, top, width and height, written even when the device fails (not for a Media-ID of 0).
+// The setters below refuse a null rect (0); the frame queries then just answer.
 QERNO_API int QERNO_CALL GetMovieFrame(unsigned short id, RECT* rect, int destination);
-// rect holds x, y, width, height.
-// Moves and sizes the display window.
+// Moves and sizes the display window; rect holds x, y, width, height.
 QERNO_API int QERNO_CALL SetMovieWndPos(unsigned short id, RECT* rect);
 // Where the picture goes in the display window; rect is a plain RECT here.
 QERNO_API int QERNO_CALL SetMovieArea(unsigned short id, RECT* rect);
 // Seeks as SetMediaPosition does.
 QERNO_API int QERNO_CALL SetMoviePosition(unsigned short id, unsigned long position);
-// rect is in MCI's form (left, top, width, height), as GetMovieFrame gives it; a null rect
-// updates the whole picture.
-// Paints the current frame into dc; a null dc is refused and logged.
+// Paints the current frame into dc; a null dc is refused and logged. rect is in MCI's form
+// (left, top, width, height), as GetMovieFrame gives it; a null rect updates the whole picture.
 QERNO_API int QERNO_CALL UpdateMovie(unsigned short id, HDC dc, RECT* rect);
 // UpdateMovie without a result.
 QERNO_API void QERNO_CALL PaintMovie(HDC dc, unsigned short id, RECT* rect);
@@ -110,7 +107,7 @@ QERNO_API void QERNO_CALL PaintMovie(HDC dc, unsigned short id, RECT* rect);
 QERNO_API HWND QERNO_CALL GetMovieStageWnd(unsigned short id);
 // GetMediaStatus of a movie.
 QERNO_API unsigned long QERNO_CALL GetMovieStatus(unsigned short id, unsigned long item);
-// A negative bound is left out.
+// Plays from from to to, notify told at the end; a negative bound is left out.
 QERNO_API int QERNO_CALL PlayMovie(unsigned short id, int from, int to, HWND notify);
 // Shows or hides the display window with a ShowWindow command.
 QERNO_API int QERNO_CALL ShowMovieWindow(unsigned short id, int show);
@@ -128,8 +125,7 @@ QERNO_API unsigned long QERNO_CALL GetMovieNominalRate(unsigned short id);
 QERNO_API unsigned long QERNO_CALL GetMovieFrameRate(unsigned short id);
 
 // Opens element on the digital-video device deviceType, its display window of style a child of
-// parent when given; the Media-ID or 0. A Media-ID of 0 is refused by the calls below, but for
-// StopVideo, and logged.
+// parent when given; the Media-ID or 0. All but StopVideo refuse and log a Media-ID of 0.
 QERNO_API unsigned short QERNO_CALL OpenVideo(const char* deviceType, const char* element,
                                               const char* alias, HWND parent, HWND notify,
                                               unsigned long style);
@@ -143,8 +139,7 @@ QERNO_API int QERNO_CALL SetVideoWndPos(unsigned short id, RECT* rect);
 QERNO_API int QERNO_CALL SetVideoArea(unsigned short id, RECT* rect);
 // Seeks as SetMediaPosition does; -1 seeks to the end.
 QERNO_API int QERNO_CALL SetVideoPosition(unsigned short id, long position);
-// rect as for UpdateMovie.
-// Paints the current frame into dc; a null dc is refused and logged.
+// Paints the current frame into dc, rect as for UpdateMovie; a null dc is refused and logged.
 QERNO_API int QERNO_CALL UpdateVideo(unsigned short id, HDC dc, RECT* rect);
 // UpdateVideo without a result.
 QERNO_API void QERNO_CALL PaintVideo(HDC dc, unsigned short id, RECT* rect);
@@ -152,7 +147,7 @@ QERNO_API void QERNO_CALL PaintVideo(HDC dc, unsigned short id, RECT* rect);
 QERNO_API HWND QERNO_CALL GetVideoStageWnd(unsigned short id);
 // The answer to a status item of a video; 0 on failure.
 QERNO_API unsigned long QERNO_CALL GetVideoStatus(unsigned short id, unsigned long item);
-// Only -1 leaves a bound out.
+// Plays from from to to, notify told at the end; only -1 leaves a bound out.
 QERNO_API int QERNO_CALL PlayVideo(unsigned short id, long from, long to, HWND notify);
 // Shows or hides the display window with a ShowWindow command.
 QERNO_API int QERNO_CALL ShowVideoWindow(unsigned short id, int show);
@@ -199,6 +194,8 @@ QERNO_API unsigned long __cdecl GetSoundLength(unsigned short id);
 // A media file played in a pop-up window of its own by one call, then addressed by its key. The
 // same key calls also reach the wave-out player. Wrong requests are prompted on owner.
 
+// Opens file in a stage window under key and plays it from start to end; the window, or null,
+// also when a window has the key already, which then plays again instead.
 // The device's time format picks the unit of start and end: milliseconds for sound, frames for
 // video and movie; kNoMediaPosition is the current position (start) or the length (end).
 QERNO_API HWND QERNO_CALL OpenMediaPlayWnd(HWND owner, const char* title, const char* key,

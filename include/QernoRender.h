@@ -19,8 +19,7 @@ QERNO_API unsigned short QERNO_CALL DIBNumColors(char* dib);
 QERNO_API unsigned short QERNO_CALL PaletteSize(char* dib);
 // The width in pixels.
 QERNO_API unsigned long QERNO_CALL DIBWidth(char* dib);
-// The height field's 32 bits as stored, so a top-down DIB's negative height reads as a large
-// number.
+// The height field's 32 bits as stored: a top-down DIB's negative height reads as a large number.
 QERNO_API unsigned long QERNO_CALL DIBHeight(char* dib);
 
 #if defined(_WIN32)
@@ -160,8 +159,7 @@ QERNO_API void QERNO_CALL ReadFancyFromBuffer(int style, int part, char* tile, c
                                               char* table);
 // A style drawn as a sample filling cell, its number centred on it when showNumber is set.
 QERNO_API void QERNO_CALL PaintFancyChar(HDC dc, int style, RECT* cell, int unused, int showNumber);
-// PaintFancyChar with the caller's table (null: the library's) and two 32-byte buffers, for the
-// tile and its turning.
+// PaintFancyChar with the caller's table (null: the library's) and two 32-byte work buffers.
 QERNO_API void QERNO_CALL PaintFancyChar1(HDC dc, int style, RECT* cell, char* table, char* tile,
                                           char* scratch, int unused, int showNumber);
 // memory holds bitmap, a 16 x 16 one-bit bitmap the tiles are loaded into.
@@ -183,8 +181,7 @@ QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int he
 
 // --- Fancy borders and arrow lines ---
 
-// The distance between the points, rounded down as by intsqrt; valid while dx * dx + dy * dy
-// fits in 31 bits.
+// The distance, rounded down as by intsqrt; dx * dx + dy * dy must fit in 31 bits.
 QERNO_API int QERNO_CALL dist_ptpt(POINT a, POINT b);
 // The point distance away from `from` towards `towards` (beyond it, or behind `from` when
 // negative); `from` itself when the two points coincide.
