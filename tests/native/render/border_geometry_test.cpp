@@ -20,12 +20,10 @@ TEST(BorderGeometry, DistancesAndPointsAlongALine) {
         POINT from, towards;
         int distance;
         const char* expected;
-    } cases[] = {
-        {{0, 0}, {10, 0}, 15, "15,0"},    {{0, 0}, {0, -10}, -4, "0,4"},
-        {{0, 0}, {0, 0}, 15, "0,0"},      {{0, 0}, {3, 4}, 10, "6,8"},
-        {{10, 10}, {0, 0}, 7, "5,5"},     {{0, 0}, {7, 3}, 5, "5,2"},
-        {{0, 0}, {100000, 0}, 10, "0,0"}, // too far apart for a 32-bit distance
-    };
+    } cases[] = {{{0, 0}, {10, 0}, 15, "15,0"},   {{0, 0}, {0, -10}, -4, "0,4"},
+                 {{0, 0}, {0, 0}, 15, "0,0"},     {{0, 0}, {3, 4}, 10, "6,8"},
+                 {{10, 10}, {0, 0}, 7, "5,5"},    {{0, 0}, {7, 3}, 5, "5,2"},
+                 {{0, 0}, {100000, 0}, 10, "0,0"}}; // too far apart for a 32-bit distance
     for (const auto& c : cases) {
         POINT out = {-1, -1};
         distline(c.from, c.towards, c.distance, &out);
@@ -81,26 +79,14 @@ std::string Plan(const std::vector<POINT>& points, BorderPath path) {
 // diagonal edge has no corner (0) at either end. A polyline's last end moves by the corner its
 // wrap to the first point makes, but gets no tile.
 TEST(BorderGeometry, PolygonAndPolylinePlans) {
-    const struct {
-        std::vector<POINT> points;
-        BorderPath path;
-        const char* plan;
-    } cases[] = {
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}},
-         BorderPath::Closed,
-         "5,0-105,0:1 100,5-100,105:1 95,100--5,100:1 0,95-0,-5:1 "},
+    const std::pair<std::vector<POINT>, const char*> closed[] = {
         {{{0, 0}, {0, 100}, {100, 100}, {100, 0}, {0, 0}},
-         BorderPath::Closed,
          "0,5-0,105:2 5,100-105,100:2 100,95-100,-5:2 95,0--5,0:2 "},
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 0}},
-         BorderPath::Closed,
-         "0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 "},
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 100}},
-         BorderPath::Open,
-         "0,0-105,0:1 100,5-100,105:1 95,100--5,100:0 "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.plan, Plan(c.points, c.path));
+        {{{0, 0}, {100, 0}, {100, 100}, {0, 0}}, "0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 "}};
+    for (const auto& [points, plan] : closed)
+        EXPECT_EQ(plan, Plan(points, BorderPath::Closed));
+    EXPECT_EQ("0,0-105,0:1 100,5-100,105:1 95,100--5,100:0 ",
+              Plan({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, BorderPath::Open));
     EXPECT_TRUE(DrawablePath(3, BorderPath::Closed) && DrawablePath(2, BorderPath::Open));
     EXPECT_FALSE(DrawablePath(2, BorderPath::Closed) || DrawablePath(1, BorderPath::Open));
 }

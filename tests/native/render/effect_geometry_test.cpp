@@ -30,15 +30,14 @@ TEST(Sparkle, SizeStepAndArmOverTheCycle) {
 
 // Places as two letters: L, C or R across, then T, M or B down, of the frame (10, 20)-(50, 80).
 std::string PlacesOf(const SparkleStars& stars) {
-    const char* const kLetters = "LCRTMB";
-    const LONG kEdges[] = {10, 30, 50, 20, 50, 80};
+    const auto letter = [](LONG offset, LONG step, const char* letters) {
+        return offset % step == 0 && offset >= 0 && offset <= 2 * step ? letters[offset / step]
+                                                                       : '?';
+    };
     std::string places;
-    for (int i = 0; i < stars.count; ++i) {
-        places += i ? " ??" : "??";
-        for (int edge = 0; edge < 6; ++edge)
-            if ((edge < 3 ? stars.centre[i].x : stars.centre[i].y) == kEdges[edge])
-                places[places.size() - (edge < 3 ? 2 : 1)] = kLetters[edge];
-    }
+    for (int i = 0; i < stars.count; ++i)
+        places += std::string(i ? " " : "") + letter(stars.centre[i].x - 10, 20, "LCR") +
+                  letter(stars.centre[i].y - 20, 30, "TMB");
     return places;
 }
 
