@@ -39,7 +39,6 @@ TEST(BorderGeometry, StepsTurnedBoxesAndTheirOffsets) {
         int step, thickness;
         const char* laying; // count x step, angle: box at offset
     } cases[] = {
-        {{100, 0}, 16, 16, "6 x 16, 0: 16x16 at 0,-8"},
         {{100, 0}, 30, 4, "3 x 33, 0: 33x4 at 0,-2"},
         {{0, 99}, 100, 4, "0 x 0, 0: 0x0 at 0,0"},
         {{100, 100}, 20, 10, "7 x 20, 45: 21x21 at -7,-3"},
@@ -56,9 +55,6 @@ TEST(BorderGeometry, StepsTurnedBoxesAndTheirOffsets) {
                                 std::to_string(l.angle) + ": " + std::to_string(l.width) + "x" +
                                 std::to_string(l.height) + " at " + Text(l.offset));
     }
-    const TileLaying laying = LayTiles({10, 50}, {110, 50}, 16, 16);
-    for (int i = 0; i < laying.count; ++i)
-        EXPECT_EQ(Text({10 + 16 * i, 42}), Text(TileCorner({10, 50}, {110, 50}, laying, i)));
 }
 
 // Each segment as "from-to:end tile", width 10.
