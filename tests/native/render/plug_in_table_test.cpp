@@ -11,11 +11,11 @@
 namespace {
 
 // Entry number -> key, ULONG_MAX for an entry missing a value; a negative count is none. The
-// table comes back as the list's entry number per index after the built-in "b".
+// table comes back as "index:entry number" after the built-in "b0".
 struct Scripted : plugins::EntrySource {
     std::map<int, unsigned long> entries;
     long count = -1;
-    int read = -1, taken_entries = 0;
+    int read = -1;
     std::string taken;
 
     bool ReadCount(unsigned long& listed) override { return listed = count, count >= 0; }
@@ -25,8 +25,7 @@ struct Scripted : plugins::EntrySource {
     }
     void TakeBuiltIn(int index) override { taken += "b" + std::to_string(index); }
     void TakeEntry(int index) override {
-        taken += " " + std::to_string(read);
-        EXPECT_EQ(++taken_entries, index);
+        taken += " " + std::to_string(index) + ":" + std::to_string(read);
     }
 };
 
@@ -44,17 +43,18 @@ std::string Load(std::map<int, unsigned long> entries, long count = -1) {
 TEST(PlugInTable, LoadTakesTheBuiltInEntryThenTheListUpToItsCountAndFirstGap) {
     const std::map<int, unsigned long> five = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}};
     EXPECT_EQ("b0", Load({})) << "no list";
-    EXPECT_EQ("b0 0 1", Load(five, 2));
-    EXPECT_EQ("b0 0 1 2 3 4", Load(five, 0xFFFFFFFFL));
+    EXPECT_EQ("b0 1:0 2:1", Load(five, 2));
+    EXPECT_EQ("b0 1:0 2:1 3:2 4:3 5:4", Load(five, 0xFFFFFFFFL));
     EXPECT_EQ("b0", Load(five, 0));
-    EXPECT_EQ("b0 0", Load({{0, 4}, {2, 5}})) << "Shade1 missing";
-    EXPECT_EQ("b0 0", Load({{0, 4}, {1, ULONG_MAX}, {2, 5}}, 9));
-    EXPECT_EQ("b0 1 3", Load({{0, 250}, {1, 7}, {2, 200}, {3, 9}}));
-    EXPECT_EQ("b0 1", Load({{0, 250}, {1, 7}, {2, 8}}, 1)) << "a key passed over is not counted";
-    std::map<int, unsigned long> long_;
+    EXPECT_EQ("b0 1:0", Load({{0, 4}, {2, 5}})) << "Shade1 missing";
+    EXPECT_EQ("b0 1:0", Load({{0, 4}, {1, ULONG_MAX}, {2, 5}}, 9));
+    EXPECT_EQ("b0 1:1 2:3", Load({{0, 250}, {1, 7}, {2, 200}, {3, 9}}));
+    EXPECT_EQ("b0 1:1", Load({{0, 250}, {1, 7}, {2, 8}}, 1)) << "a key passed over is not counted";
+    std::map<int, unsigned long> many;
     for (int i = 0; i < 400; ++i)
-        long_[i] = i + 1;
-    EXPECT_EQ(" 198", Load(long_).substr(Load(long_).rfind(' '))) << "full at 200 entries";
+        many[i] = i + 1;
+    const std::string full = Load(many);
+    EXPECT_EQ(" 199:198", full.substr(full.rfind(' '))) << "full at 200 entries";
 }
 
 TEST(PlugInTable, KeyLookupTakesLargeKeysAsKeyOneAndFallsBackToTheBuiltInEntry) {

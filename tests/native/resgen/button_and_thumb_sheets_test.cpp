@@ -5,112 +5,80 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <vector>
 
 using namespace qerno::resgen;
-using qerno::image::Canvas;
 using qerno::image::Rgb;
 
 namespace {
 
-constexpr Rgb kBlack = {0, 0, 0};
-constexpr Rgb kWhite = {255, 255, 255};
-constexpr Rgb kShadow = {128, 128, 128};
+using Pixels = std::set<std::pair<int, int>>;
 
-const Canvas& Buttons() {
-    static const Canvas sheet = ButtonSheet();
+const qerno::image::Canvas& Buttons() {
+    static const qerno::image::Canvas sheet = ButtonSheet();
     return sheet;
 }
 
 // Black pixels of a face's interior, relative to the face's top-left.
-std::set<std::pair<int, int>> BlackInside(int column, ButtonRow row) {
-    std::set<std::pair<int, int>> black;
-    const int x0 = ButtonFaceX(column);
-    const int y0 = ButtonFaceY(static_cast<int>(row));
+Pixels BlackInside(int column, ButtonRow row) {
+    Pixels black;
     for (int y = 1; y < kVisibleFaceHeight - 2; ++y)
         for (int x = 1; x < kVisibleFaceWidth - 2; ++x)
-            if (Buttons().At(x0 + x, y0 + y) == kBlack)
+            if (Buttons().At(ButtonFaceX(column) + x, ButtonFaceY(int(row)) + y) == Rgb{})
                 black.insert({x, y});
     return black;
 }
 
 } // namespace
 
-TEST(ButtonSheet, CellSizeSurvivesThePaintersDivision) {
-    EXPECT_EQ(Buttons().Width(), 240);
-    EXPECT_EQ(Buttons().Height(), 132);
-    EXPECT_EQ(Buttons().Width() / 10, kButtonWidth);
-    EXPECT_EQ(Buttons().Height() / 6, kButtonHeight);
-}
-
-TEST(ButtonSheet, FacesAreRaisedExceptWhenPressed) {
+// Raised faces are lit top-left and shaded bottom-right, the pressed one sunken with its glyph a
+// pixel right and down; the idle row is greyed and each column's glyph its own, clear of the
+// focus ring. The painter finds a cell by dividing the sheet by 10 x 6.
+TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRing) {
+    ASSERT_TRUE(Buttons().Width() == 10 * kButtonWidth && Buttons().Height() == 6 * kButtonHeight);
+    const Rgb white = {255, 255, 255}, shadow = {128, 128, 128}, face = {0xC0, 0xC0, 0xC0};
+    std::set<Pixels> glyphs;
     for (int column = 0; column < kButtonColumns; ++column) {
-        const int x = ButtonFaceX(column);
-        for (ButtonRow row : {ButtonRow::Idle, ButtonRow::Normal, ButtonRow::Focused}) {
-            const int y = ButtonFaceY(static_cast<int>(row));
-            EXPECT_EQ(Buttons().At(x, y), kWhite) << column;
-            EXPECT_EQ(Buttons().At(x + kVisibleFaceWidth - 1, y + kVisibleFaceHeight - 1), kShadow);
+        for (ButtonRow row :
+             {ButtonRow::Idle, ButtonRow::Normal, ButtonRow::Focused, ButtonRow::Pressed}) {
+            const int x = ButtonFaceX(column), y = ButtonFaceY(int(row));
+            const bool pressed = row == ButtonRow::Pressed;
+            EXPECT_TRUE(Buttons().At(x, y) == (pressed ? shadow : white) &&
+                        Buttons().At(x + kVisibleFaceWidth - 1, y + kVisibleFaceHeight - 1) ==
+                            (pressed ? face : shadow))
+                << column << " row " << int(row);
         }
-        const int y = ButtonFaceY(static_cast<int>(ButtonRow::Pressed));
-        EXPECT_EQ(Buttons().At(x, y), kShadow) << column;
-        EXPECT_EQ(Buttons().At(x + kVisibleFaceWidth - 1, y + kVisibleFaceHeight - 1),
-                  (Rgb{0xC0, 0xC0, 0xC0}));
-    }
-}
-
-TEST(ButtonSheet, PressedGlyphIsTheNormalOneMovedByOnePixel) {
-    for (int column = 0; column < kButtonColumns; ++column) {
-        std::set<std::pair<int, int>> moved;
+        Pixels moved;
         for (const auto& [x, y] : BlackInside(column, ButtonRow::Normal))
             moved.insert({x + 1, y + 1});
         EXPECT_EQ(BlackInside(column, ButtonRow::Pressed), moved) << column;
-    }
-}
-
-TEST(ButtonSheet, IdleRowIsGreyedAndGlyphsDiffer) {
-    std::set<std::set<std::pair<int, int>>> glyphs;
-    for (int column = 0; column < kButtonColumns; ++column) {
         EXPECT_TRUE(BlackInside(column, ButtonRow::Idle).empty()) << column;
         glyphs.insert(BlackInside(column, ButtonRow::Normal));
-    }
-    EXPECT_EQ(glyphs.size(), 10u); // the unused column's empty face counts once
-    EXPECT_TRUE(BlackInside(static_cast<int>(ButtonColumn::Unused), ButtonRow::Normal).empty());
-}
-
-TEST(ButtonSheet, GlyphsClearTheFocusRing) {
-    for (int column = 0; column < kButtonColumns; ++column) {
-        const qerno::image::MonoImage glyph = ButtonGlyph(static_cast<ButtonColumn>(column));
+        const qerno::image::MonoImage glyph = ButtonGlyph(ButtonColumn(column));
         for (int y = 0; y < kVisibleFaceHeight; ++y)
             for (int x = 0; x < kVisibleFaceWidth; ++x)
-                if (glyph.At(x, y)) {
-                    EXPECT_GT(x, 3) << column;
-                    EXPECT_LT(x, kVisibleFaceWidth - 5) << column;
-                    EXPECT_GT(y, 3) << column;
-                    EXPECT_LT(y, kVisibleFaceHeight - 5) << column;
-                }
+                EXPECT_FALSE(glyph.At(x, y) && (x <= 3 || y <= 3 || x >= kVisibleFaceWidth - 5 ||
+                                                y >= kVisibleFaceHeight - 5))
+                    << column << " at " << x << "," << y;
     }
+    EXPECT_EQ(glyphs.size(), 10u); // the unused column's empty face counts once
+    EXPECT_TRUE(BlackInside(int(ButtonColumn::Unused), ButtonRow::Normal).empty());
 }
 
-TEST(ThumbSheet, EveryLookSharesColumnZerosOutlineAndHasNoYellowInside) {
-    const Canvas sheet = ThumbSheet();
-    ASSERT_EQ(sheet.Width(), 48);
-    ASSERT_EQ(sheet.Height(), 20);
-    for (int look = 0; look < kThumbColumns; ++look)
-        for (int y = 0; y < kThumbHeight; ++y)
-            for (int x = 0; x < kThumbWidth; ++x) {
-                const bool transparent = sheet.At(look * kThumbWidth + x, y) == kThumbTransparent;
-                EXPECT_EQ(transparent, !InThumbOutline(x, y)) << look << " at " << x << "," << y;
-                EXPECT_EQ(transparent, sheet.At(x, y) == kThumbTransparent);
-            }
-}
-
-TEST(ThumbSheet, PointsAtTheTrackPositionPixel) {
-    // The painter puts the track position at the thumb's left edge plus width / 2.
+// The painter masks every look by column 0's yellow and puts the track position under the
+// outline's one-pixel point at width / 2.
+TEST(ThumbSheet, LooksShareOneSymmetricOutlinePointingAtTheTrackPosition) {
+    const qerno::image::Canvas sheet = ThumbSheet();
+    ASSERT_TRUE(sheet.Width() == 48 && sheet.Height() == 20);
     const int point = kThumbWidth / 2;
-    EXPECT_TRUE(InThumbOutline(point, kThumbHeight - 1));
-    EXPECT_FALSE(InThumbOutline(point - 1, kThumbHeight - 1));
-    EXPECT_FALSE(InThumbOutline(point + 1, kThumbHeight - 1));
     for (int y = 0; y < kThumbHeight; ++y)
-        for (int d = 1; d < point; ++d)
-            EXPECT_EQ(InThumbOutline(point - d, y), InThumbOutline(point + d, y)) << y;
+        for (int x = 0; x < kThumbWidth; ++x) {
+            for (int look = 0; look < kThumbColumns; ++look)
+                EXPECT_EQ(!InThumbOutline(x, y),
+                          sheet.At(look * kThumbWidth + x, y) == kThumbTransparent)
+                    << look << " at " << x << "," << y;
+            if (x > 0)
+                EXPECT_EQ(InThumbOutline(x, y), InThumbOutline(2 * point - x, y)) << x << "," << y;
+            if (y == kThumbHeight - 1)
+                EXPECT_EQ(x == point, InThumbOutline(x, y)) << x;
+        }
 }

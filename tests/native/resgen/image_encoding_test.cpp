@@ -6,95 +6,66 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using qerno::image::Canvas;
-using qerno::image::MonoImage;
 using qerno::image::Rgb;
+using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+std::uint32_t Le32(const Bytes& b, std::size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | std::uint32_t(b[at + 3]) << 24;
 }
 
-std::uint16_t Le16(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// A canvas whose every pixel differs, so misplaced rows or channels show.
-Canvas Gradient(int width, int height) {
-    Canvas canvas(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            canvas.Put(x, y,
-                       {std::uint8_t(x * 7 + y), std::uint8_t(y * 13 + x), std::uint8_t(x ^ y)});
-    return canvas;
+// Little-endian fields by offset: file size, pixel offset, header size, width, height
+// (positive: bottom-up), planes and bits, compression, image size, colours used.
+void ExpectFields(const Bytes& bmp, std::vector<std::pair<std::size_t, std::uint32_t>> fields) {
+    EXPECT_TRUE(bmp[0] == 'B' && bmp[1] == 'M');
+    for (const auto& [at, value] : fields)
+        EXPECT_EQ(Le32(bmp, at), value) << "at " << at;
 }
 
 } // namespace
 
-TEST(PngWriter, SmallImageDecodesToTheSamePixels) {
-    const Canvas canvas = Gradient(7, 5);
-    const DecodedPng png = DecodePng(qerno::image::EncodePng(canvas));
-    ASSERT_TRUE(png.ok) << png.error;
-    EXPECT_EQ(png.width, 7u);
-    EXPECT_EQ(png.height, 5u);
-    EXPECT_EQ(png.rgb, canvas.Pixels());
-}
-
-TEST(PngWriter, FlatAreasAreCompressedAndAnEmptyImageGivesNothing) {
-    const Canvas canvas(301, 97, {10, 20, 30});
-    const std::vector<std::uint8_t> file = qerno::image::EncodePng(canvas);
-    EXPECT_LT(file.size(), canvas.Pixels().size() / 10);
-    EXPECT_EQ(DecodePng(file).rgb, canvas.Pixels());
+// Every pixel differs, so misplaced rows or channels show; a flat area compresses.
+TEST(PngWriter, DecodesToTheSamePixelsCompressesFlatAreasAndGivesNothingForNoImage) {
+    Canvas gradient(7, 5);
+    for (int i = 0; i < 35; ++i)
+        gradient.Put(i % 7, i / 7,
+                     {std::uint8_t(i * 7), std::uint8_t(i * 13 + 1), std::uint8_t(i ^ 5)});
+    const DecodedPng png = DecodePng(qerno::image::EncodePng(gradient));
+    EXPECT_TRUE(png.width == 7 && png.height == 5 && png.rgb == gradient.Pixels());
+    const Canvas flat(301, 97, {10, 20, 30});
+    const Bytes file = qerno::image::EncodePng(flat);
+    EXPECT_LT(file.size(), flat.Pixels().size() / 10);
+    EXPECT_EQ(DecodePng(file).rgb, flat.Pixels());
     EXPECT_TRUE(qerno::image::EncodePng(0, 5, nullptr).empty());
 }
 
+// Rows of 5 * 3 bytes padded to 16; the top row is stored last, blue first.
 TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {
     Canvas canvas(5, 2, {1, 2, 3});
-    canvas.Put(0, 0, {0xAA, 0xBB, 0xCC}); // top-left
-    const std::vector<std::uint8_t> bmp = qerno::image::EncodeBmp(canvas);
-
-    const std::size_t rowBytes = 16; // 5 * 3 = 15, padded to 16
-    ASSERT_EQ(bmp.size(), 54 + 2 * rowBytes);
-    EXPECT_EQ(bmp[0], 'B');
-    EXPECT_EQ(bmp[1], 'M');
-    // File size, pixel offset, header size, width, height (positive: bottom-up), compression
-    // and image size.
-    const std::pair<std::size_t, std::uint32_t> fields[] = {
-        {2, bmp.size()}, {10, 54}, {14, 40}, {18, 5}, {22, 2}, {30, 0}, {34, 2 * rowBytes}};
-    for (const auto& [at, value] : fields)
-        EXPECT_EQ(Le32(bmp, at), value) << "at " << at;
-    EXPECT_EQ(Le16(bmp, 26), 1);  // planes
-    EXPECT_EQ(Le16(bmp, 28), 24); // bits per pixel
-
-    // The top row is stored last, blue first; padding bytes are zero.
-    const std::size_t top = 54 + rowBytes;
-    EXPECT_EQ((std::vector<std::uint8_t>{0xCC, 0xBB, 0xAA}),
-              std::vector<std::uint8_t>(&bmp[top], &bmp[top + 3]));
-    EXPECT_EQ(bmp[54], 3);
-    EXPECT_EQ(bmp[54 + 15], 0);
-    EXPECT_EQ(bmp[top + 15], 0);
+    canvas.Put(0, 0, {0xAA, 0xBB, 0xCC});
+    const Bytes bmp = qerno::image::EncodeBmp(canvas);
+    ASSERT_EQ(bmp.size(), 54u + 2 * 16);
+    ExpectFields(
+        bmp,
+        {{2, 86}, {10, 54}, {14, 40}, {18, 5}, {22, 2}, {26, 1 | 24 << 16}, {30, 0}, {34, 32}});
+    EXPECT_EQ(Bytes({3, 2, 1, 3}), Bytes(&bmp[54], &bmp[58]));
+    EXPECT_EQ(Bytes({0xCC, 0xBB, 0xAA, 3}), Bytes(&bmp[70], &bmp[74]));
+    EXPECT_TRUE(bmp[54 + 15] == 0 && bmp[70 + 15] == 0) << "padding";
 }
 
+// Rows of 10 bits padded to 4 bytes; the colour table black then white.
 TEST(BmpWriter, OneBitHeadersPaletteAndBitOrder) {
-    MonoImage image(10, 3);
-    image.Set(0, 0); // top-left: bit 7 of the last stored row
-    image.Set(9, 2); // bottom-right: second byte of the first stored row
-    const std::vector<std::uint8_t> bmp = qerno::image::EncodeBmp(image);
-
-    const std::size_t rowBytes = 4; // 10 bits round up to 2 bytes, padded to 4
-    ASSERT_EQ(bmp.size(), 62 + 3 * rowBytes);
-    EXPECT_EQ(Le32(bmp, 10), 62u);
-    EXPECT_EQ(Le16(bmp, 28), 1);
-    EXPECT_EQ(Le32(bmp, 46), 2u);
-    const std::uint8_t palette[8] = {0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0};
-    EXPECT_EQ(std::memcmp(&bmp[54], palette, 8), 0);
-
-    EXPECT_EQ(bmp[62 + 2 * rowBytes], 0x80); // the top row
-    EXPECT_EQ((std::vector<std::uint8_t>{0x00, 0x40, 0x00}),
-              std::vector<std::uint8_t>(&bmp[62], &bmp[65]));
+    qerno::image::MonoImage image(10, 3);
+    image.Set(0, 0); // bit 7 of the last stored row
+    image.Set(9, 2); // second byte of the first stored row
+    const Bytes bmp = qerno::image::EncodeBmp(image);
+    ASSERT_EQ(bmp.size(), 62u + 3 * 4);
+    ExpectFields(bmp, {{10, 62}, {26, 1 | 1 << 16}, {46, 2}});
+    EXPECT_EQ(Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0x00, 0x40, 0x00}),
+              Bytes(&bmp[54], &bmp[65]));
+    EXPECT_EQ(bmp[62 + 2 * 4], 0x80);
 }
 
 TEST(Canvas, DrawingClipsAtTheEdgesAndLinesIncludeBothEnds) {
@@ -103,10 +74,8 @@ TEST(Canvas, DrawingClipsAtTheEdgesAndLinesIncludeBothEnds) {
     canvas.Line(-3, 1, 10, 1, red);
     canvas.FillRect(2, 2, 10, 10, red);
     canvas.Line(0, 3, 0, 3, red);
-    EXPECT_EQ(canvas.At(0, 1), red);
-    EXPECT_EQ(canvas.At(3, 1), red);
-    EXPECT_EQ(canvas.At(3, 3), red);
-    EXPECT_EQ(canvas.At(0, 3), red);
+    for (auto [x, y] : {std::pair{0, 1}, {3, 1}, {3, 3}, {0, 3}})
+        EXPECT_EQ(canvas.At(x, y), red) << x << "," << y;
     EXPECT_EQ(canvas.At(0, 0), Rgb{});
     EXPECT_EQ(canvas.Pixels().size(), 4u * 4 * 3);
 }
