@@ -1,27 +1,16 @@
 #include "media_reading.h"
 
-#include "MediaSet.h"
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <stdexcept>
 
-const Chunk& Chunk::Child(const std::string& idOrListType) const {
-    for (const Chunk& child : children)
-        if (child.id == idOrListType || (child.id == "LIST" && child.type == idOrListType))
-            return child;
-    throw std::runtime_error("no " + idOrListType + " inside " + id + " " + type);
-}
+namespace {
 
-std::vector<Chunk> ReadChunks(const Bytes& bytes, std::size_t begin, std::size_t end) {
-    std::vector<Chunk> chunks;
+std::vector<ParsedChunk> ReadChunks(const Bytes& bytes, std::size_t begin, std::size_t end) {
+    std::vector<ParsedChunk> chunks;
     std::size_t at = begin;
     while (at < end) {
         if (end - at < 8)
             throw std::runtime_error("a chunk header is cut at " + std::to_string(at));
-        Chunk chunk{FourCcAt(bytes, at), "", at, at + 8, Le32At(bytes, at + 4), {}};
+        ParsedChunk chunk{FourCcAt(bytes, at), "", at, at + 8, Le32At(bytes, at + 4), {}};
         const std::size_t chunkEnd = chunk.data + chunk.size;
         if (chunkEnd > end)
             throw std::runtime_error(chunk.id + " at " + std::to_string(at) + " runs past its end");
@@ -37,8 +26,17 @@ std::vector<Chunk> ReadChunks(const Bytes& bytes, std::size_t begin, std::size_t
     return chunks;
 }
 
-Chunk ReadRiff(const Bytes& bytes, const std::string& form) {
-    const std::vector<Chunk> chunks = ReadChunks(bytes, 0, bytes.size());
+} // namespace
+
+const ParsedChunk& ParsedChunk::Child(const std::string& idOrListType) const {
+    for (const ParsedChunk& child : children)
+        if (child.id == idOrListType || (child.id == "LIST" && child.type == idOrListType))
+            return child;
+    throw std::runtime_error("no " + idOrListType + " inside " + id + " " + type);
+}
+
+ParsedChunk ReadRiff(const Bytes& bytes, const std::string& form) {
+    const std::vector<ParsedChunk> chunks = ReadChunks(bytes, 0, bytes.size());
     if (chunks.size() != 1 || chunks[0].id != "RIFF" || chunks[0].type != form)
         throw std::runtime_error("not one RIFF " + form + " chunk");
     return chunks[0];
@@ -56,31 +54,10 @@ std::string FourCcAt(const Bytes& bytes, std::size_t offset) {
     return {bytes.begin() + offset, bytes.begin() + offset + 4};
 }
 
-namespace {
-
-class MediaDirectory {
-public:
-    MediaDirectory()
-        : path_(std::filesystem::temp_directory_path() /
-                ("qerno-media-" + std::to_string(std::random_device{}()))) {
-        std::string error;
-        if (!testmedia::WriteMediaSet(path_.string(), error))
-            throw std::runtime_error(error);
-    }
-    ~MediaDirectory() { std::filesystem::remove_all(path_); }
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-} // namespace
-
-Bytes ReadMediaFile(const std::string& name) {
-    static const MediaDirectory directory;
-    std::ifstream file(directory.path() / name, std::ios::binary);
-    if (!file)
-        throw std::runtime_error("missing " + name);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+const Bytes& ReadMediaFile(const std::string& name) {
+    static const std::vector<testmedia::MediaFile> files = testmedia::BuildMediaSet();
+    for (const testmedia::MediaFile& file : files)
+        if (file.name == name)
+            return file.bytes;
+    throw std::runtime_error("missing " + name);
 }

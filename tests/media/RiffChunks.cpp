@@ -1,0 +1,40 @@
+#include "RiffChunks.h"
+
+namespace testmedia {
+
+void Le16(Bytes& out, std::initializer_list<std::uint32_t> values) {
+    for (std::uint32_t value : values) {
+        out.push_back(static_cast<std::uint8_t>(value));
+        out.push_back(static_cast<std::uint8_t>(value >> 8));
+    }
+}
+
+void Le32(Bytes& out, std::initializer_list<std::uint32_t> values) {
+    for (std::uint32_t value : values)
+        Le16(out, {value & 0xFFFF, value >> 16});
+}
+
+void FourCc(Bytes& out, const char* code) {
+    out.insert(out.end(), code, code + 4);
+}
+
+Bytes Chunk(const char* id, const Bytes& data) {
+    Bytes chunk;
+    FourCc(chunk, id);
+    Le32(chunk, {static_cast<std::uint32_t>(data.size())});
+    chunk.insert(chunk.end(), data.begin(), data.end());
+    // The pad byte belongs to the enclosing chunk, not to this one's size.
+    if (data.size() % 2)
+        chunk.push_back(0);
+    return chunk;
+}
+
+Bytes List(const char* id, const char* type, const std::vector<Bytes>& parts) {
+    Bytes data;
+    FourCc(data, type);
+    for (const Bytes& part : parts)
+        data.insert(data.end(), part.begin(), part.end());
+    return Chunk(id, data);
+}
+
+} // namespace testmedia
