@@ -54,6 +54,15 @@ std::string FourCcAt(const Bytes& bytes, std::size_t offset) {
     return {bytes.begin() + offset, bytes.begin() + offset + 4};
 }
 
+Fields LeFields(const Bytes& bytes, std::size_t offset, const std::vector<int>& sizes) {
+    Fields fields;
+    for (int size : sizes) {
+        fields.push_back(size == 2 ? Le16At(bytes, offset) : Le32At(bytes, offset));
+        offset += size;
+    }
+    return fields;
+}
+
 const Bytes& ReadMediaFile(const std::string& name) {
     static const std::vector<testmedia::MediaFile> files = testmedia::BuildMediaSet();
     for (const testmedia::MediaFile& file : files)

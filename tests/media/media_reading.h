@@ -27,6 +27,9 @@ ParsedChunk ReadRiff(const Bytes& bytes, const std::string& form);
 std::uint32_t Le16At(const Bytes& bytes, std::size_t offset);
 std::uint32_t Le32At(const Bytes& bytes, std::size_t offset);
 std::string FourCcAt(const Bytes& bytes, std::size_t offset);
+// Consecutive little-endian fields of the given sizes in bytes, 2 or 4 each.
+using Fields = std::vector<std::uint32_t>;
+Fields LeFields(const Bytes& bytes, std::size_t offset, const std::vector<int>& sizes);
 
 // A file of the set as qerno_mediagen writes it.
 const Bytes& ReadMediaFile(const std::string& name);
