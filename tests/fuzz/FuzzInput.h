@@ -10,10 +10,8 @@
 // With terminated, one NUL follows the bytes, which C text functions need.
 inline std::unique_ptr<char[]> HeapCopy(const std::uint8_t* bytes, std::size_t size,
                                         bool terminated) {
-    std::unique_ptr<char[]> copy(new char[size + terminated]);
+    std::unique_ptr<char[]> copy(new char[size + terminated]()); // zeroed: the NUL is there
     std::memcpy(copy.get(), bytes, size);
-    if (terminated)
-        copy[size] = '\0';
     return copy;
 }
 

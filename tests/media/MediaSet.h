@@ -19,6 +19,12 @@ Bytes ToneWaveFile(const Wave& wave);
 // index marking every frame as a key frame.
 Bytes VideoFile(const Video& video);
 
+// BI_RLE8 compression: runs of one index, absolute mode for stretches without runs, an
+// end-of-line code after every row but the last, which the end-of-bitmap code closes. The
+// indices of width * height pixels go from the top row; the output starts with the bottom row,
+// as device-independent bitmaps do.
+Bytes EncodeRle8(const Bytes& indices, int width, int height);
+
 struct MediaFile {
     std::string name;
     Bytes bytes;

@@ -1,4 +1,4 @@
-#include "Rle8Encoder.h"
+#include "MediaSet.h"
 
 #include <cstddef>
 
@@ -21,7 +21,7 @@ std::size_t RunLength(const std::uint8_t* row, std::size_t from, std::size_t wid
     return end - from;
 }
 
-void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint8_t>& out) {
+void EncodeRow(const std::uint8_t* row, std::size_t width, Bytes& out) {
     std::size_t x = 0;
     while (x < width) {
         // The pixels before the next run worth a code of its own, as many as one count holds.
@@ -50,9 +50,8 @@ void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint
 
 } // namespace
 
-std::vector<std::uint8_t> EncodeRle8(const std::vector<std::uint8_t>& indices, int width,
-                                     int height) {
-    std::vector<std::uint8_t> out;
+Bytes EncodeRle8(const Bytes& indices, int width, int height) {
+    Bytes out;
     for (int y = height - 1; y >= 0; --y) {
         EncodeRow(indices.data() + static_cast<std::size_t>(y) * width, width, out);
         out.push_back(kEscape);

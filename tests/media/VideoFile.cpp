@@ -1,5 +1,4 @@
 #include "MediaSet.h"
-#include "Rle8Encoder.h"
 #include "TestPicture.h"
 
 #include <algorithm>
@@ -15,28 +14,27 @@ constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiRle8 = 1;
 static_assert(kVideoWidth * 3 % 4 == 0, "24-bit rows need no padding");
 
-// Blue, green, red per pixel, rows from the bottom up.
-Bytes Rgb24Frame(int frame) {
-    Bytes bits;
-    for (int y = kVideoHeight - 1; y >= 0; --y)
-        for (int x = 0; x < kVideoWidth; ++x) {
-            const unsigned long colour = FramePixel(frame, x, y);
-            bits.insert(bits.end(), {static_cast<std::uint8_t>(colour >> 16),
-                                     static_cast<std::uint8_t>(colour >> 8),
-                                     static_cast<std::uint8_t>(colour)});
-        }
-    return bits;
+// Blue, green, red: the order of DIB pixels and colour tables.
+void PutBgr(Bytes& out, unsigned long colour) {
+    out.insert(out.end(),
+               {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                static_cast<std::uint8_t>(colour)});
 }
 
-Bytes Rle8Frame(int frame, const std::vector<unsigned long>& palette) {
-    Bytes indices;
-    for (int y = 0; y < kVideoHeight; ++y)
+// DIB rows go from the bottom up; the encoder takes indices from the top and turns them over.
+Bytes FrameBits(bool rle8, int frame, const std::vector<unsigned long>& palette) {
+    Bytes bits;
+    for (int row = 0; row < kVideoHeight; ++row)
         for (int x = 0; x < kVideoWidth; ++x) {
-            // Exact colours only, the tests' decoding sees any outside the palette.
-            const auto found = std::find(palette.begin(), palette.end(), FramePixel(frame, x, y));
-            indices.push_back(static_cast<std::uint8_t>(found - palette.begin()));
+            const unsigned long colour = FramePixel(frame, x, rle8 ? row : kVideoHeight - 1 - row);
+            // Exact colours only: the tests' decoding sees any outside the palette.
+            if (rle8)
+                bits.push_back(static_cast<std::uint8_t>(
+                    std::find(palette.begin(), palette.end(), colour) - palette.begin()));
+            else
+                PutBgr(bits, colour);
         }
-    return EncodeRle8(indices, kVideoWidth, kVideoHeight);
+    return rle8 ? EncodeRle8(bits, kVideoWidth, kVideoHeight) : bits;
 }
 
 } // namespace
@@ -51,7 +49,7 @@ Bytes VideoFile(const Video& video) {
     std::uint32_t offset = 4; // index offsets count from the list type 'movi'
     std::uint32_t largest = 0;
     for (int frame = 0; frame < kVideoFrames; ++frame) {
-        const Bytes bits = video.rle8 ? Rle8Frame(frame, palette) : Rgb24Frame(frame);
+        const Bytes bits = FrameBits(video.rle8, frame, palette);
         const auto size = static_cast<std::uint32_t>(bits.size());
         frames.push_back(Chunk(chunkId, bits));
         FourCc(index, chunkId);
@@ -82,10 +80,10 @@ Bytes VideoFile(const Video& video) {
     Le16(format, {1, video.rle8 ? 8u : 24u}); // planes, bits per pixel
     Le32(format, {video.rle8 ? kBiRle8 : kBiRgb, largest, 0, 0,
                   static_cast<std::uint32_t>(palette.size()), 0});
-    for (unsigned long colour : palette) // RGBQUAD: blue first
-        format.insert(format.end(), {static_cast<std::uint8_t>(colour >> 16),
-                                     static_cast<std::uint8_t>(colour >> 8),
-                                     static_cast<std::uint8_t>(colour), 0});
+    for (unsigned long colour : palette) {
+        PutBgr(format, colour);
+        format.push_back(0); // RGBQUAD's reserved byte
+    }
 
     const Bytes streamList =
         List("LIST", "strl", {Chunk("strh", streamHeader), Chunk("strf", format)});

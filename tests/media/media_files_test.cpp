@@ -78,9 +78,8 @@ TEST_P(VideoFiles, HeadersDescribeTwentyFramesAtTenPerSecond) {
     std::uint32_t largest = 0;
     for (const ParsedChunk& frame : riff.Child("movi").children)
         largest = std::max(largest, frame.size);
-    ASSERT_EQ(main.size, 56u);
-    ASSERT_EQ(stream.size, 56u);
-    ASSERT_EQ(format.size, 40 + 4 * paletteSize);
+    ASSERT_EQ((Fields{main.size, stream.size, format.size}),
+              (Fields{56, 56, 40 + 4 * paletteSize}));
     EXPECT_GT(paletteSize, 0u); // at 24 bits too, or Wine's RLE codec claims the stream
 
     // Microseconds per frame, bytes per second, padding granularity, flags (has an index),
@@ -102,30 +101,24 @@ TEST_P(VideoFiles, HeadersDescribeTwentyFramesAtTenPerSecond) {
                       largest, 0, 0, paletteSize, 0}));
 }
 
-TEST_P(VideoFiles, IndexPointsAtEveryFrameAsAKeyFrame) {
+// The RGB24 rows from the bottom up, the RLE8 indices through the colour table.
+TEST_P(VideoFiles, EveryFrameIsAnIndexedKeyFrameShowingThePictureExactly) {
     const ParsedChunk& frames = riff.Child("movi");
     const ParsedChunk& index = riff.Child("idx1");
     ASSERT_EQ(frames.children.size(), std::size_t(kVideoFrames));
     ASSERT_EQ(index.size, 16u * kVideoFrames);
-    for (int frame = 0; frame < kVideoFrames; ++frame) {
-        SCOPED_TRACE(frame);
-        const ParsedChunk& chunk = frames.children[frame];
-        EXPECT_EQ(chunk.id, video.rle8 ? "00dc" : "00db");
-        EXPECT_EQ(FourCcAt(bytes, index.data + 16 * frame), chunk.id);
-        // Flags (a key frame), offset from the list type 'movi' at the list's data, size.
-        EXPECT_EQ(LeFields(bytes, index.data + 16 * frame + 4, {4, 4, 4}),
-                  (Fields{0x10, std::uint32_t(chunk.offset - frames.data), chunk.size}));
-    }
-}
-
-// The RGB24 rows from the bottom up, the RLE8 indices through the colour table.
-TEST_P(VideoFiles, EveryFrameShowsThePictureExactly) {
     const auto colourAt = [this](std::size_t at) { // blue, green, red
         return static_cast<unsigned long>(bytes[at + 2] | bytes[at + 1] << 8 | bytes[at] << 16);
     };
     for (int frame = 0; frame < kVideoFrames; ++frame) {
         SCOPED_TRACE(frame);
-        const ParsedChunk& chunk = riff.Child("movi").children.at(frame);
+        const ParsedChunk& chunk = frames.children[frame];
+        EXPECT_EQ(chunk.id, video.rle8 ? "00dc" : "00db");
+        EXPECT_EQ(FourCcAt(bytes, index.data + 16 * frame), chunk.id);
+        // Flags (a key frame), offset of the chunk from the list type 'movi', size.
+        EXPECT_EQ(LeFields(bytes, index.data + 16 * frame + 4, {4, 4, 4}),
+                  (Fields{0x10, std::uint32_t(chunk.data - 8 - frames.data), chunk.size}));
+
         std::vector<unsigned long> colours; // rows from the top
         if (video.rle8) {
             const Bytes bits(bytes.begin() + chunk.data, bytes.begin() + chunk.data + chunk.size);
@@ -149,16 +142,13 @@ TEST_P(VideoFiles, EveryFrameShowsThePictureExactly) {
 }
 
 TEST(TruncatedFiles, EndInsideTheirFirstChunk) {
-    const std::pair<const char*, const char*> truncated[] = {{kTruncatedWave, "WAVEfmt "},
-                                                             {kTruncatedVideo, "AVI LIST"}};
-    for (const auto& [file, formAndFirstChunk] : truncated) {
-        SCOPED_TRACE(file);
-        const Bytes& bytes = ReadMediaFile(file);
-        ASSERT_GT(bytes.size(), 24u);
-        EXPECT_EQ(FourCcAt(bytes, 8) + FourCcAt(bytes, 12), formAndFirstChunk);
-        EXPECT_LT(bytes.size(), 20 + Le32At(bytes, 16));
-    }
-    EXPECT_EQ(FourCcAt(ReadMediaFile(kTruncatedVideo), 20), "hdrl");
+    const Bytes& wave = ReadMediaFile(kTruncatedWave);
+    const Bytes& video = ReadMediaFile(kTruncatedVideo);
+    ASSERT_TRUE(wave.size() >= 24 && video.size() >= 24);
+    EXPECT_EQ(FourCcAt(wave, 8) + FourCcAt(wave, 12), "WAVEfmt ");
+    EXPECT_EQ(FourCcAt(video, 8) + FourCcAt(video, 12) + FourCcAt(video, 20), "AVI LISThdrl");
+    EXPECT_LT(wave.size(), 20 + Le32At(wave, 16));
+    EXPECT_LT(video.size(), 20 + Le32At(video, 16));
 }
 
 TEST(TestPicture, OneBandPixelTellsWhichFrameIsShowing) {

@@ -12,7 +12,6 @@ using testmedia::Bytes;
 struct ParsedChunk {
     std::string id;
     std::string type;   // the form or list type of RIFF and LIST chunks
-    std::size_t offset; // of the id
     std::size_t data;   // of the first byte after the size field
     std::uint32_t size; // as the file states it
     std::vector<ParsedChunk> children;

@@ -1,4 +1,3 @@
-#include "Rle8Encoder.h"
 #include "media_reading.h"
 
 #include <gtest/gtest.h>
