@@ -35,12 +35,9 @@ void EncodeRow(const std::uint8_t* row, std::size_t width, Bytes& out) {
             if ((end - x) % 2) // absolute stretches end on a 16-bit boundary
                 out.push_back(0);
             x = end;
-            continue;
-        }
-        // A run, or pixels too few for absolute mode: each of their runs gets its own code.
-        const std::size_t to = end == x ? x + RunLength(row, x, width) : end;
-        while (x < to) {
-            const std::size_t run = RunLength(row, x, to);
+        } else {
+            // A run, or pixels too few for absolute mode, each of whose runs gets its own code.
+            const std::size_t run = RunLength(row, x, end == x ? width : end);
             out.push_back(static_cast<std::uint8_t>(run));
             out.push_back(row[x]);
             x += run;
