@@ -1,7 +1,6 @@
-#include "Rle8Encoder.h"
+#include "MediaSet.h"
 
 #include <cstddef>
-#include <stdexcept>
 
 namespace testmedia {
 namespace {
@@ -22,7 +21,7 @@ std::size_t RunLength(const std::uint8_t* row, std::size_t from, std::size_t wid
     return end - from;
 }
 
-void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint8_t>& out) {
+void EncodeRow(const std::uint8_t* row, std::size_t width, Bytes& out) {
     std::size_t x = 0;
     while (x < width) {
         // The pixels before the next run worth a code of its own, as many as one count holds.
@@ -36,12 +35,9 @@ void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint
             if ((end - x) % 2) // absolute stretches end on a 16-bit boundary
                 out.push_back(0);
             x = end;
-            continue;
-        }
-        // A run, or pixels too few for absolute mode: each of their runs gets its own code.
-        const std::size_t to = end == x ? x + RunLength(row, x, width) : end;
-        while (x < to) {
-            const std::size_t run = RunLength(row, x, to);
+        } else {
+            // A run, or pixels too few for absolute mode, each of whose runs gets its own code.
+            const std::size_t run = RunLength(row, x, end == x ? width : end);
             out.push_back(static_cast<std::uint8_t>(run));
             out.push_back(row[x]);
             x += run;
@@ -51,12 +47,8 @@ void EncodeRow(const std::uint8_t* row, std::size_t width, std::vector<std::uint
 
 } // namespace
 
-std::vector<std::uint8_t> EncodeRle8(const std::vector<std::uint8_t>& indices, int width,
-                                     int height) {
-    if (width <= 0 || height <= 0 ||
-        indices.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
-        throw std::invalid_argument("EncodeRle8: the indices do not fill width * height");
-    std::vector<std::uint8_t> out;
+Bytes EncodeRle8(const Bytes& indices, int width, int height) {
+    Bytes out;
     for (int y = height - 1; y >= 0; --y) {
         EncodeRow(indices.data() + static_cast<std::size_t>(y) * width, width, out);
         out.push_back(kEscape);

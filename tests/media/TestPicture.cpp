@@ -38,23 +38,12 @@ constexpr unsigned long BandColour(int frame) {
     return Rgb(255 - 12 * frame, 12 * frame, 128);
 }
 
-bool InBlock(int frame, int x, int y) {
-    const int left = kBlockLeft + kBlockStep * frame;
-    return x >= left && x < left + kBlockSize && y >= kBlockTop && y < kBlockTop + kBlockSize;
-}
-
-unsigned long TickPixel(int frame, int x, int y) {
-    const int fromTop = y - kTicksTop;
-    const int fromBottom = kVideoHeight - 1 - y;
-    if (fromTop < kTickMargin || fromBottom < kTickMargin || x % kTickWidth == kTickWidth - 1)
-        return kBlack;
-    return x / kTickWidth <= frame ? kWhite : kUnlitTick;
-}
-
 } // namespace
 
 unsigned long FramePixel(int frame, int x, int y) {
-    if (InBlock(frame, x, y))
+    const int blockLeft = kBlockLeft + kBlockStep * frame;
+    if (x >= blockLeft && x < blockLeft + kBlockSize && y >= kBlockTop &&
+        y < kBlockTop + kBlockSize)
         return kWhite;
     if (y < kCheckerTop)
         return kBars[x / kBarWidth];
@@ -62,7 +51,11 @@ unsigned long FramePixel(int frame, int x, int y) {
         return (x + y) % 2 ? kWhite : kBlack;
     if (y < kTicksTop)
         return BandColour(frame);
-    return TickPixel(frame, x, y);
+    // The tick strip: a black margin round it and a black line after each tick.
+    if (y < kTicksTop + kTickMargin || y >= kVideoHeight - kTickMargin ||
+        x % kTickWidth == kTickWidth - 1)
+        return kBlack;
+    return x / kTickWidth <= frame ? kWhite : kUnlitTick;
 }
 
 std::vector<unsigned long> PictureColours() {

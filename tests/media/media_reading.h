@@ -1,34 +1,38 @@
-// Reading the test media back: the set written once into a temporary directory, and RIFF
-// chunk trees whose sizes must fit their parents.
+// Reading the test media back, apart from the writers: RIFF chunk trees whose sizes must fit
+// their parents, and a BI_RLE8 decoder. Both throw std::runtime_error on what breaks a rule.
 #pragma once
 
+#include "MediaSet.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
-#include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
+using testmedia::Bytes;
 
-struct Chunk {
+struct ParsedChunk {
     std::string id;
     std::string type;   // the form or list type of RIFF and LIST chunks
-    std::size_t offset; // of the id
     std::size_t data;   // of the first byte after the size field
     std::uint32_t size; // as the file states it
-    std::vector<Chunk> children;
+    std::vector<ParsedChunk> children;
 
-    // Throws when there is none; "LIST" children are found by their list type.
-    const Chunk& Child(const std::string& idOrListType) const;
+    // "LIST" children are found by their list type.
+    const ParsedChunk& Child(const std::string& idOrListType) const;
 };
 
-// Throws std::runtime_error when a chunk runs past the end or the bytes do not end in chunks.
-std::vector<Chunk> ReadChunks(const Bytes& bytes, std::size_t begin, std::size_t end);
 // The file's one RIFF chunk of the given form, which must end where the file ends.
-Chunk ReadRiff(const Bytes& bytes, const std::string& form);
+ParsedChunk ReadRiff(const Bytes& bytes, const std::string& form);
 
 std::uint32_t Le16At(const Bytes& bytes, std::size_t offset);
 std::uint32_t Le32At(const Bytes& bytes, std::size_t offset);
 std::string FourCcAt(const Bytes& bytes, std::size_t offset);
+// Consecutive little-endian fields of the given sizes in bytes, 2 or 4 each.
+using Fields = std::vector<std::uint32_t>;
+Fields LeFields(const Bytes& bytes, std::size_t offset, const std::vector<int>& sizes);
 
 // A file of the set as qerno_mediagen writes it.
-Bytes ReadMediaFile(const std::string& name);
+const Bytes& ReadMediaFile(const std::string& name);
+
+// Palette indices, rows from the top. Strict about the encoder's own promises: every row filled
+// exactly, no delta codes, the end-of-bitmap code last.
+Bytes DecodeRle8(const Bytes& data, int width, int height);
