@@ -63,13 +63,12 @@ std::string Lower(std::string text) {
 
 TEST(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
     ASSERT_NE(nullptr, LoadLibraryA("QernoRes.dll")) << "QernoRes.dll not beside the test";
-    for (const auto& range : kRequired) {
+    for (const auto& range : kRequired)
         for (UINT id = range.first; id <= range.last; ++id) {
             const std::string text = Load(id);
             EXPECT_FALSE(text.empty()) << "string " << id << " is missing";
             EXPECT_LE(text.size(), range.room) << "string " << id << " is cut: " << text;
         }
-    }
 }
 
 // Names are compared from their last dot, so a second dot never matches.
