@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kBarId = 4000;
-constexpr int kTextId = 4001;
-
 class LogWindow : public testing::Test {
 protected:
     void SetUp() override {
@@ -21,21 +18,14 @@ protected:
     }
 
     HWND Window() const { return FindWindowA(nullptr, ResourceString(11266).c_str()); }
-    int TextLines() const {
-        return static_cast<int>(SendDlgItemMessageA(Window(), kTextId, EM_GETLINECOUNT, 0, 0));
-    }
-    std::string Line(int index) const {
-        char line[128] = {}; // the start of a record
-        *reinterpret_cast<WORD*>(line) = sizeof line - 1;
-        const LRESULT length = SendDlgItemMessageA(Window(), kTextId, EM_GETLINE, index,
-                                                   reinterpret_cast<LPARAM>(line));
-        return std::string(line, static_cast<size_t>(length));
-    }
-    std::string Bar() const {
-        char text[80] = {}; // the bar's text holds 79 characters
-        GetDlgItemTextA(Window(), kBarId, text, sizeof text);
+    HWND Records() const { return GetDlgItem(Window(), 4001); }
+    int Lines() const { return static_cast<int>(SendMessageA(Records(), EM_GETLINECOUNT, 0, 0)); }
+    std::string Text(HWND control) const {
+        std::string text(GetWindowTextLengthA(control) + 1, '\0');
+        text.resize(GetWindowTextA(control, &text[0], static_cast<int>(text.size())));
         return text;
     }
+    std::string Bar() const { return Text(GetDlgItem(Window(), 4000)); }
     // Long records: 200 of them outgrow an edit control's default limit of 30,000 characters.
     void Write(int first, int last) {
         const std::string padding(200, '.');
@@ -56,11 +46,9 @@ TEST_F(LogWindow, StartsHiddenAtTheDesktopsLowerRight) {
     RECT desktop, window;
     GetWindowRect(GetDesktopWindow(), &desktop);
     GetWindowRect(Window(), &window);
-    EXPECT_EQ(desktop.right - 300, window.left);
-    EXPECT_EQ(desktop.bottom - 100, window.top);
-    EXPECT_EQ(300, window.right - window.left);
-    EXPECT_EQ(200, window.bottom - window.top);
-
+    const RECT expected = {desktop.right - 300, desktop.bottom - 100, desktop.right,
+                           desktop.bottom + 100}; // 300 x 200
+    EXPECT_TRUE(EqualRect(&expected, &window)) << window.left << ", " << window.top;
     log_.DeleteMsgWnd();
     EXPECT_EQ(nullptr, Window());
 }
@@ -68,44 +56,39 @@ TEST_F(LogWindow, StartsHiddenAtTheDesktopsLowerRight) {
 TEST_F(LogWindow, KeepsTheLatestHundredRecordsOncePastTwoHundredLines) {
     ASSERT_EQ(1, log_.CreateMsgWnd(nullptr));
     Write(1, 200);
-    ASSERT_EQ(201, TextLines()) << "200 records and the empty line after the last";
+    ASSERT_EQ(201, Lines()) << "200 records and the empty line after the last";
 
     Write(201, 201);
-    EXPECT_EQ(101, TextLines());
-    EXPECT_NE(std::string::npos, Line(0).find("record 102 "));
-    EXPECT_NE(std::string::npos, Line(99).find("record 201 "));
-
+    EXPECT_EQ(101, Lines());
+    const std::string text = Text(Records());
+    EXPECT_EQ(std::string::npos, text.find("record 101 "));
+    EXPECT_NE(std::string::npos, text.find("record 102 "));
+    EXPECT_NE(std::string::npos, text.find("record 201 "));
     char expected[1024]; // wsprintf's own limit
     wsprintfA(expected, ResourceString(12059).c_str(), 101);
     EXPECT_EQ(expected, Bar());
 }
 
-TEST_F(LogWindow, CloseBoxHidesAndRecordsStillArrive) {
+// Minimising leaves the children where they were; closing only hides.
+TEST_F(LogWindow, MinimisingKeepsTheLayoutAndTheCloseBoxHides) {
     ASSERT_EQ(1, log_.CreateMsgWnd(nullptr));
     log_.ShowMsgWnd(1);
     EXPECT_EQ(1, log_.IsMsgWndVisible());
+    Write(1, 2);
+    RECT before, after;
+    GetWindowRect(Records(), &before);
+    const std::string bar = Bar();
+    ShowWindow(Window(), SW_MINIMIZE);
+    GetWindowRect(Records(), &after);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+    EXPECT_EQ(bar, Bar());
 
     SendMessageA(Window(), WM_CLOSE, 0, 0);
     ASSERT_NE(nullptr, Window()) << "closing must not destroy the window";
     EXPECT_EQ(0, log_.IsMsgWndVisible());
-    Write(1, 3);
-    EXPECT_EQ(4, TextLines());
-}
-
-TEST_F(LogWindow, MinimisingLeavesTheLayoutAlone) {
-    ASSERT_EQ(1, log_.CreateMsgWnd(nullptr));
-    log_.ShowMsgWnd(1);
-    Write(1, 2);
-    HWND text = GetDlgItem(Window(), kTextId);
-    RECT before, after;
-    GetWindowRect(text, &before);
-    const std::string bar = Bar();
-
-    ShowWindow(Window(), SW_MINIMIZE);
-    GetWindowRect(text, &after);
-    EXPECT_EQ(before.right - before.left, after.right - after.left);
-    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
-    EXPECT_EQ(bar, Bar());
+    Write(3, 3);
+    EXPECT_EQ(4, Lines());
 }
 
 } // namespace

@@ -1,7 +1,5 @@
-#include "Qerno.h"
+#include "support/LibraryHostTest.h"
 #include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
@@ -10,34 +8,27 @@ namespace {
 constexpr unsigned int kLogWindowTitle = 11266;
 constexpr unsigned int kMissingString = 1;
 
-// Works on the resource handle alone and gives back whatever the process had before.
-class ResourceAccess : public testing::Test {
+// Each test may switch the module; the started library's comes back after it.
+class ResourceAccess : public LibraryHostTest {
 protected:
-    void SetUp() override {
-        previous_ = GetRCDllInstance();
-        complete_ = LoadLibraryA("QernoRes.dll");
-        withoutFancy_ = LoadLibraryA("QernoResNoFancy.dll");
-        ASSERT_NE(nullptr, complete_);
-        ASSERT_NE(nullptr, withoutFancy_);
-        SetRCDllInstance(complete_);
-    }
-    void TearDown() override {
-        SetRCDllInstance(previous_);
-        FreeLibrary(withoutFancy_);
-        FreeLibrary(complete_);
-    }
+    void TearDown() override { SetRCDllInstance(started_); }
 
-    HINSTANCE previous_ = nullptr;
-    HINSTANCE complete_ = nullptr;
-    HINSTANCE withoutFancy_ = nullptr;
+    const HINSTANCE started_ = GetRCDllInstance();
+    inline static const HINSTANCE withoutFancy_ = LoadLibraryA("QernoResNoFancy.dll");
 };
 
 // Without a module the system would search the host's own file instead.
-TEST_F(ResourceAccess, WithoutAModuleNothingIsFound) {
-    SetRCDllInstance(nullptr);
-    unsigned long size = 123;
-    EXPECT_EQ(nullptr, LoadResourceData(5803, size));
-    EXPECT_EQ(0u, size);
+TEST_F(ResourceAccess, DataNotFoundIsNullAndEmpty) {
+    const struct {
+        HINSTANCE module;
+        unsigned int id;
+    } cases[] = {{started_, 4242}, {withoutFancy_, 5804}, {nullptr, 5803}}; // none last
+    for (const auto& c : cases) {
+        SetRCDllInstance(c.module);
+        unsigned long size = 123;
+        EXPECT_EQ(nullptr, LoadResourceData(c.id, size)) << c.id;
+        EXPECT_EQ(0u, size) << c.id;
+    }
     char text[16] = "kept";
     EXPECT_EQ(0, GetIDStringB(kLogWindowTitle, text, sizeof text));
 }
@@ -59,7 +50,8 @@ TEST_F(ResourceAccess, StringsAreCutAtTheBufferAndCatCountsTheRoomLeft) {
     EXPECT_STREQ("C:", missing);
 }
 
-TEST_F(ResourceAccess, DataIsFoundByTheLowSixteenBitsOfItsId) {
+// The data is read in place, from whichever module is set.
+TEST_F(ResourceAccess, DataIsFoundByTheLowSixteenBitsOfItsIdInTheModuleSet) {
     unsigned long size = 0, sizeHigh = 0;
     const char* table = LoadResourceData(5803, size);
     ASSERT_NE(nullptr, table);
@@ -67,19 +59,8 @@ TEST_F(ResourceAccess, DataIsFoundByTheLowSixteenBitsOfItsId) {
     EXPECT_EQ(table, LoadResourceData(0x70000u + 5803, sizeHigh));
     EXPECT_EQ(size, sizeHigh);
 
-    size = 99;
-    EXPECT_EQ(nullptr, LoadResourceData(4242, size));
-    EXPECT_EQ(0u, size);
-}
-
-TEST_F(ResourceAccess, SwitchingTheModuleSwitchesStringsAndData) {
-    unsigned long size = 0;
-    EXPECT_NE(nullptr, LoadResourceData(5804, size));
-
     SetRCDllInstance(withoutFancy_);
-    EXPECT_EQ(nullptr, LoadResourceData(5804, size));
-    const char* table = LoadResourceData(5803, size);
-    ASSERT_NE(nullptr, table);
+    table = LoadResourceData(5803, size);
     MEMORY_BASIC_INFORMATION where = {};
     ASSERT_TRUE(VirtualQuery(table, &where, sizeof where));
     EXPECT_EQ(reinterpret_cast<HMODULE>(withoutFancy_), where.AllocationBase);

@@ -11,51 +11,43 @@
 
 namespace {
 
-struct IdRange {
-    UINT first;
-    UINT last;
-    size_t room; // characters the caller's buffer holds, terminator excluded
-};
-
-// Every string the library loads, with the room its caller gives it.
-const IdRange kRequired[] = {
-    {11004, 11005, 79},  {11012, 11012, 79}, // document, configuration, database suffixes
-    {11030, 11039, 15},                      // measure unit names
-    {11252, 11252, 8},   {12319, 12320, 8},  // position units, appended to "12.34"
-    {11266, 11266, 31},  {12059, 12059, 79}, // log window title and status bar
-    {11267, 11267, 63},                      // built-in gradient entry
+// Every string the library loads (first and last id) with the room its caller gives it,
+// terminator excluded, in this order: file
+// suffixes; unit names; position units, appended to "12.34"; the log window's title and bar; the
+// built-in gradient entry; media filters and extensions; log levels and categories; button labels
+// and the error caption; file access; playback; memory and missing tables; the missing configured
+// folder; disk space, whose two texts share 320 characters; common-dialog errors; predefined
+// messages and actions.
+const struct {
+    UINT first, last;
+    size_t room;
+} kRequired[] = {
+    {11004, 11005, 79},  {11012, 11012, 79},  {11030, 11039, 15},  {11252, 11252, 8},
+    {12319, 12320, 8},   {11266, 11266, 31},  {12059, 12059, 79},  {11267, 11267, 63},
     {11309, 11309, 499}, {11312, 11312, 499}, {11315, 11315, 499}, {11318, 11318, 499},
     {11321, 11321, 499}, {11327, 11327, 499}, {11530, 11530, 499}, {11533, 11533, 499},
-    {11350, 11378, 79},                                           // media extensions
-    {11600, 11603, 15},  {11616, 11622, 31},  {11632, 11633, 31}, // log levels, categories
-    {12000, 12007, 15},  {12009, 12009, 79},                      // button labels, error caption
-    {12023, 12028, 79},  {12125, 12125, 79},                      // file access
+    {11350, 11378, 79},  {11600, 11603, 15},  {11616, 11622, 31},  {11632, 11633, 31},
+    {12000, 12007, 15},  {12009, 12009, 79},  {12023, 12028, 79},  {12125, 12125, 79},
     {12032, 12032, 79},  {12300, 12301, 79},  {12304, 12305, 79},  {12307, 12307, 79},
-    {12309, 12315, 79},  {12317, 12318, 79},                      // playback
-    {12037, 12037, 79},  {12132, 12133, 79},  {12135, 12135, 79}, // memory, missing tables
-    {12058, 12058, 255},                                          // missing configured folder
-    {12203, 12204, 150}, // disk space: both share a 320-character text
-    {12221, 12233, 79},  // common-dialog errors
-    {13000, 13039, 79},  // predefined messages 1..40
-    {14100, 14107, 79},  {14113, 14152, 79},  {14160, 14171, 79},  {14180, 14180, 79},
-    {14200, 14201, 79},  {14220, 14223, 79},  {14240, 14251, 79},  {14260, 14267, 79},
-    {14280, 14287, 79},  {14300, 14303, 79},  {14400, 14404, 79}, // predefined actions
+    {12309, 12315, 79},  {12317, 12318, 79},  {12037, 12037, 79},  {12132, 12133, 79},
+    {12135, 12135, 79},  {12058, 12058, 255}, {12203, 12204, 150}, {12221, 12233, 79},
+    {13000, 13039, 79},  {14100, 14107, 79},  {14113, 14152, 79},  {14160, 14171, 79},
+    {14180, 14180, 79},  {14200, 14201, 79},  {14220, 14223, 79},  {14240, 14251, 79},
+    {14260, 14267, 79},  {14280, 14287, 79},  {14300, 14303, 79},  {14400, 14404, 79},
 };
 
 // Each media filter and the extensions the classifier accepts for its type.
 const struct {
     UINT filter;
     std::vector<UINT> extensions;
-} kFilters[] = {
-    {11309, {11350, 11351, 11352, 11353, 11354, 11355, 11356, 11357, 11377, 11378}},
-    {11312, {11358, 11359}},
-    {11315, {11364, 11372, 11373, 11374}},
-    {11318, {11361, 11362, 11363}},
-    {11321, {11365, 11368, 11369, 11375}},
-    {11327, {11366, 11376}},
-    {11530, {11370}},
-    {11533, {11367}},
-};
+} kFilters[] = {{11309, {11350, 11351, 11352, 11353, 11354, 11355, 11356, 11357, 11377, 11378}},
+                {11312, {11358, 11359}},
+                {11315, {11364, 11372, 11373, 11374}},
+                {11318, {11361, 11362, 11363}},
+                {11321, {11365, 11368, 11369, 11375}},
+                {11327, {11366, 11376}},
+                {11530, {11370}},
+                {11533, {11367}}};
 
 std::string Load(UINT id) {
     static const HMODULE module = LoadLibraryA("QernoRes.dll");
@@ -64,37 +56,19 @@ std::string Load(UINT id) {
     return std::string(buffer, length > 0 ? length : 0);
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
-        parts.push_back(text.substr(start, end - start));
-    parts.push_back(text.substr(start));
-    return parts;
-}
-
 std::string Lower(std::string text) {
     CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
     return text;
 }
 
-// A ';'-separated list of wildcard patterns, as the directory list expects.
-bool IsPatternList(const std::string& field) {
-    for (const std::string& pattern : Split(field, ';'))
-        if (!std::regex_match(pattern, std::regex(R"([^\s]*[*?][^\s]*)")))
-            return false;
-    return true;
-}
-
 TEST(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
     ASSERT_NE(nullptr, LoadLibraryA("QernoRes.dll")) << "QernoRes.dll not beside the test";
-    for (const IdRange& range : kRequired) {
+    for (const auto& range : kRequired)
         for (UINT id = range.first; id <= range.last; ++id) {
             const std::string text = Load(id);
             EXPECT_FALSE(text.empty()) << "string " << id << " is missing";
             EXPECT_LE(text.size(), range.room) << "string " << id << " is cut: " << text;
         }
-    }
 }
 
 // Names are compared from their last dot, so a second dot never matches.
@@ -112,23 +86,23 @@ TEST(ResourceStrings, ExtensionsAreOneLeadingDotAndDistinct) {
     }
 }
 
-// Description and pattern fields alternate and the last is closed; the patterns are exactly the
-// extensions the classifier gives the filter's type, besides "*.*".
+// Description and pattern fields alternate and the last is closed; the patterns, ';'-separated
+// wildcards as the directory list expects, are exactly the extensions the classifier gives the
+// filter's type, besides "*.*".
 TEST(ResourceStrings, FiltersPairDescriptionsWithTheExtensionsOfTheirType) {
+    const std::string wildcard = R"([^\s|;]*[*?][^\s|;]*)";
+    const std::string pairs = "([^|]+)\\|(" + wildcard + "(?:;" + wildcard + ")*)\\|";
+    const std::regex pair(pairs), item("[^;]+");
     for (const auto& media : kFilters) {
         const std::string filter = Load(media.filter);
         SCOPED_TRACE(testing::Message() << media.filter << ": " << filter);
-        ASSERT_FALSE(filter.empty());
-        ASSERT_EQ('|', filter.back());
-        const std::vector<std::string> fields = Split(filter.substr(0, filter.size() - 1), '|');
-        EXPECT_EQ(0u, fields.size() % 2);
+        EXPECT_TRUE(std::regex_match(filter, std::regex("(?:" + pairs + ")+")));
         std::set<std::string> patterns, expected;
-        for (size_t k = 0; k < fields.size(); ++k) {
-            EXPECT_FALSE(fields[k].empty()) << "field " << k;
-            EXPECT_EQ(k % 2 == 1, IsPatternList(fields[k])) << "field " << k << ": " << fields[k];
-            for (const std::string& pattern : Split(fields[k], ';'))
-                if (k % 2 == 1 && pattern != "*.*")
-                    patterns.insert(Lower(pattern));
+        for (std::sregex_iterator at(filter.begin(), filter.end(), pair), end; at != end; ++at) {
+            const std::string list = (*at)[2];
+            for (std::sregex_iterator p(list.begin(), list.end(), item); p != end; ++p)
+                if (p->str() != "*.*")
+                    patterns.insert(Lower(p->str()));
         }
         for (UINT id : media.extensions)
             expected.insert("*" + Lower(Load(id)));
