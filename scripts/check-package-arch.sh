@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The SDK's CMake package refuses a host of the other bitness: configuring the example host with
-# the x86_64 toolchain against the 32-bit package must fail and say why.
+# The SDK's 32-bit CMake package: a 64-bit host is refused with the reason, and the example host
+# builds with the i686 toolchain into a 32-bit executable that imports Qerno.dll. These machines
+# cannot run 32-bit code, so the 32-bit host is built and inspected, not run.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -23,3 +24,15 @@ if ! grep -q "is the 32-bit build; this project is 64-bit" <<<"$output"; then
     exit 1
 fi
 echo "check-package-arch: the 32-bit package refuses a 64-bit host"
+
+objdump=$(command -v i686-w64-mingw32-objdump)
+cmake -S "$root/examples/host" -B "$work/host32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" \
+    -DCMAKE_PREFIX_PATH="$sdk" >/dev/null
+cmake --build "$work/host32" >/dev/null
+headers=$("$objdump" -p "$work/host32/host.exe")
+if ! grep -q "file format pei-i386" <<<"$headers" || ! grep -q "DLL Name: Qerno.dll" <<<"$headers"; then
+    echo "check-package-arch: the 32-bit example host is not a 32-bit program importing Qerno.dll" >&2
+    exit 1
+fi
+echo "check-package-arch: the example host builds from the 32-bit package"
