@@ -28,7 +28,7 @@ protected:
     const std::string file_ = dir_ + "\\A.DAT";
 };
 
-TEST_F(FileAccess, NamesAgreeWithTheRunTimeSplitter) {
+TEST_F(FileAccess, NamesAgreeWithTheRunTimeSplitterAndExtensionsFollowTheLastDot) {
     for (const char* path : {"C:\\DATA\\A.DAT", "A.DAT", "C:A.B.C", "a/b\\c", "x\\..", ".cfg",
                              "\\\\server\\share\\f.x", "C:\\", "a.b\\name", "ab:c", ""}) {
         char drive[3], dir[256], name[256], ext[256];
