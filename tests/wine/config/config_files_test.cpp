@@ -2,35 +2,20 @@
 // read back as plain text where what reached the disk matters.
 #include "Qerno.h"
 #include "support/BoxCloser.h"
+#include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
-#include "support/TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <string>
 
 namespace {
 
-class ConfigFiles : public testing::Test {
+class ConfigFiles : public LibraryHostTest {
 protected:
-    // The log is where the error box's text can be read back.
-    static void SetUpTestSuite() {
-        if (!GetSysLog())
-            InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll"));
-    }
-
-    void SetUp() override {
-        ASSERT_NE(nullptr, GetSysLog());
-        dir_ = TempFilePath("qerno-config-" + std::to_string(GetCurrentProcessId()));
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-        document_ = dir_ + "\\talk.v2.lmo";
-        cfg_ = dir_ + "\\talk.v2" + ResourceString(11005);
-        database_ = dir_ + "\\talk.v2" + ResourceString(11012);
-    }
-
+    void SetUp() override { ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)); }
     void TearDown() override {
         FlushCfgFile(cfg_.c_str());
         DeleteFileA(cfg_.c_str());
@@ -38,34 +23,34 @@ protected:
         EXPECT_TRUE(RemoveDirectoryA(dir_.c_str())) << "a test left a file in " << dir_;
     }
 
-    std::string dir_, document_, cfg_, database_;
+    const std::string dir_ = TempFilePath("qerno-config-" + std::to_string(GetCurrentProcessId()));
+    const std::string document_ = dir_ + "\\talk.v2.lmo";
+    const std::string cfg_ = dir_ + "\\talk.v2" + ResourceString(11005);
+    const std::string database_ = dir_ + "\\talk.v2" + ResourceString(11012);
+    char result_[260] = ""; // a derived name
 };
 
 TEST_F(ConfigFiles, DerivedNamesAreCheckedOnlyWhenAsked) {
-    char result[260] = "";
-    EXPECT_EQ(1, GetCfgFileName(nullptr, document_.c_str(), result, 0));
-    EXPECT_EQ(cfg_, result);
-    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 0));
-    EXPECT_EQ(database_, result);
-    EXPECT_EQ(0, GetCfgFileName(nullptr, document_.c_str(), result, 1));
+    EXPECT_EQ(1, GetCfgFileName(nullptr, document_.c_str(), result_, 0));
+    EXPECT_EQ(cfg_, result_);
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result_, 0));
+    EXPECT_EQ(database_, result_);
+    EXPECT_EQ(0, GetCfgFileName(nullptr, document_.c_str(), result_, 1));
     // The database alone is not enough: its configuration file must be there first.
     std::ofstream(database_) << "x";
-    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result, 1));
+    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result_, 1));
     std::ofstream(cfg_) << "x";
-    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 1));
-    EXPECT_EQ(database_, result);
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result_, 1));
     DeleteFileA(database_.c_str());
-    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result, 1));
-}
+    EXPECT_EQ(0, GetMDBFileName(nullptr, document_.c_str(), result_, 1));
 
-TEST_F(ConfigFiles, DatabaseNameSetInTheCfgFileIsTakenUnchecked) {
+    // A database named in the configuration file is taken unchecked.
     const std::string elsewhere = "C:\\nowhere\\shared.mdb";
     ASSERT_TRUE(WritePrivateProfileStringA("PATHINFO", "ADBFile", elsewhere.c_str(), cfg_.c_str()));
-    char result[260] = "";
-    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result, 0));
-    EXPECT_EQ(elsewhere, result);
+    EXPECT_EQ(1, GetMDBFileName(nullptr, document_.c_str(), result_, 0));
+    EXPECT_EQ(elsewhere, result_);
     EXPECT_EQ(static_cast<int>(elsewhere.size()),
-              GetMDBFileName(nullptr, document_.c_str(), result, 1));
+              GetMDBFileName(nullptr, document_.c_str(), result_, 1));
 }
 
 TEST_F(ConfigFiles, PathsReachTheDiskOnFlushUnlessTheyWouldReadBackCut) {
@@ -83,9 +68,8 @@ TEST_F(ConfigFiles, PathsReachTheDiskOnFlushUnlessTheyWouldReadBackCut) {
     EXPECT_EQ(std::string::npos, text.find("TooLong")) << text;
 
     BoxCloser closer;
-    char path[256] = "";
-    EXPECT_EQ(1, GetCfgPath(nullptr, cfg_.c_str(), "Media", path));
-    EXPECT_EQ(dir_, path);
+    EXPECT_EQ(1, GetCfgPath(nullptr, cfg_.c_str(), "Media", result_));
+    EXPECT_EQ(dir_, result_);
     EXPECT_TRUE(closer.titles().empty());
 }
 
@@ -96,9 +80,9 @@ TEST_F(ConfigFiles, MissingPathsShowOneErrorBoxWithFileKeyAndPath) {
     for (const auto& [key, expected] :
          {std::pair<const char*, std::string>{"Sound", gone}, {"Video", ""}}) {
         BoxCloser closer;
-        char path[256] = "old";
-        EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), key, path));
-        EXPECT_EQ(expected, path) << "the path read stays in the buffer";
+        std::strcpy(result_, "old");
+        EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), key, result_));
+        EXPECT_EQ(expected, result_) << "the path read stays in the buffer";
         EXPECT_EQ(1u, closer.titles().size()) << key;
 
         char text[1024]; // the format and three names of at most 259 characters

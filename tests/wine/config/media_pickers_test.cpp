@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,9 @@ protected:
         if (!GetRCDllInstance())
             SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
         ASSERT_NE(nullptr, GetRCDllInstance());
-        list_ = Child("LISTBOX", LBS_SORT, kListId);
-        combo_ = Child("COMBOBOX", CBS_DROPDOWNLIST, kComboId);
-        label_ = Child("STATIC", 0, kLabelId);
-        // Blanks in the name give the folder a short form different from its long one.
         CreateDirectoryA(folder_.c_str(), nullptr);
         for (const char* name : kFiles)
-            CloseHandle(CreateFileA(Path(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+            std::ofstream{Path(name)};
         // A folder named like a picture must not be listed.
         CreateDirectoryA(Path("folder.bmp").c_str(), nullptr);
     }
@@ -49,24 +45,14 @@ protected:
                              nullptr, nullptr);
     }
 
-    Texts ListItems() const {
+    // The texts of a list box's or a combo box's items.
+    Texts Items(HWND box) const {
+        const bool combo = box == combo_;
         Texts items;
-        for (int i = 0; i < SendMessageA(list_, LB_GETCOUNT, 0, 0); ++i) {
-            char text[MAX_PATH]; // one file name
-            SendMessageA(list_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        for (int i = 0; i < SendMessageA(box, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0); ++i) {
+            char text[500]; // one description or file name
+            SendMessageA(box, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
             items.push_back(text);
-        }
-        return items;
-    }
-
-    // Each item's text with its data, the description's field number.
-    Texts ComboItems() const {
-        Texts items;
-        for (int i = 0; i < SendMessageA(combo_, CB_GETCOUNT, 0, 0); ++i) {
-            char text[500]; // one description of a filter string
-            SendMessageA(combo_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            items.push_back(std::string(text) + "=" +
-                            std::to_string(SendMessageA(combo_, CB_GETITEMDATA, i, 0)));
         }
         return items;
     }
@@ -78,18 +64,22 @@ protected:
     }
 
     HostWindow host_;
-    HWND list_ = nullptr, combo_ = nullptr, label_ = nullptr;
+    const HWND list_ = Child("LISTBOX", LBS_SORT, kListId);
+    const HWND combo_ = Child("COMBOBOX", CBS_DROPDOWNLIST, kComboId);
+    const HWND label_ = Child("STATIC", 0, kLabelId);
+    // Blanks in the name give the folder a short form different from its long one.
     const std::string folder_ = TempFilePath("qerno media picker test");
 };
 
 TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
     LoadMediaFilterDesCombBox(combo_, kSoundFilter);
-    EXPECT_EQ(
-        (Texts{"All sounds=0", "Wave audio (*.wav)=2", "MIDI music (*.mid)=4", "All files=6"}),
-        ComboItems());
+    EXPECT_EQ((Texts{"All sounds", "Wave audio (*.wav)", "MIDI music (*.mid)", "All files"}),
+              Items(combo_));
+    for (int item = 0; item < 4; ++item)
+        EXPECT_EQ(2 * item, SendMessageA(combo_, CB_GETITEMDATA, item, 0));
     EXPECT_EQ(0, SendMessageA(combo_, CB_GETCURSEL, 0, 0));
     LoadMediaFilterDesCombBox(combo_, 1); // an id without text
-    EXPECT_EQ(Texts{}, ComboItems());
+    EXPECT_EQ(Texts{}, Items(combo_));
 
     char patterns[500]; // room for any filter string
     EXPECT_EQ(11, GetMediaFilterTypeString(kSoundFilter, 0, patterns));
@@ -101,35 +91,35 @@ TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
 
 TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
     LoadMediaDirList(list_, folder_.c_str(), "*.bmp;;*.dib");
-    EXPECT_EQ((Texts{"a.bmp", "b.DIB"}), ListItems());
+    EXPECT_EQ((Texts{"a.bmp", "b.DIB"}), Items(list_));
     LoadMediaDirList(list_, (folder_ + "\\").c_str(), "*.wav;");
-    EXPECT_EQ(Texts{"c.wav"}, ListItems());
+    EXPECT_EQ(Texts{"c.wav"}, Items(list_));
     LoadMediaDirList(list_, folder_.c_str(), "*.*");
-    EXPECT_EQ(6u, ListItems().size()); // files only, not the folder named like a picture
+    EXPECT_EQ(6u, Items(list_).size()); // files only, not the folder named like a picture
     LoadMediaDirList(list_, folder_.c_str(), "");
-    EXPECT_EQ(Texts{}, ListItems());
+    EXPECT_EQ(Texts{}, Items(list_));
     // A folder without a short form (a missing one) leaves the list empty.
     LoadMediaDirList(list_, folder_.c_str(), "*.*");
     LoadMediaDirList(list_, (folder_ + "\\missing").c_str(), "*.*");
-    EXPECT_EQ(Texts{}, ListItems());
+    EXPECT_EQ(Texts{}, Items(list_));
 }
 
 TEST_F(MediaPickers, ChosenDescriptionFillsListAndLabel) {
     LoadMediaFilterDesCombBox(combo_, kSoundFilter);
     LoadDlgMediaDirListNameWnd(host_.handle(), kListId, kComboId, kLabelId, folder_.c_str(),
                                kSoundFilter);
-    EXPECT_EQ((Texts{"c.wav", "d.mid"}), ListItems());
+    EXPECT_EQ((Texts{"c.wav", "d.mid"}), Items(list_));
     EXPECT_EQ("*.wav;*.mid", LabelText());
 
     SendMessageA(combo_, CB_SETCURSEL, 2, 0);
     LoadCtlMediaDirListNameWnd(list_, combo_, nullptr, folder_.c_str(), kSoundFilter);
-    EXPECT_EQ(Texts{"d.mid"}, ListItems());
+    EXPECT_EQ(Texts{"d.mid"}, Items(list_));
     EXPECT_EQ("*.wav;*.mid", LabelText()); // no label given, none changed
 
     // No selection at all: no patterns, so nothing listed.
     SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     LoadCtlMediaDirListNameWnd(list_, combo_, label_, folder_.c_str(), kSoundFilter);
-    EXPECT_EQ(Texts{}, ListItems());
+    EXPECT_EQ(Texts{}, Items(list_));
     EXPECT_EQ("", LabelText());
 }
 

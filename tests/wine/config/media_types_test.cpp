@@ -1,17 +1,15 @@
 #include "Qerno.h"
+#include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
+using MediaTypes = LibraryHostTest;
+
 // The classification itself is tested natively; here, that the exports reach the module's texts.
-TEST(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
-    if (!GetRCDllInstance())
-        SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
-    ASSERT_NE(nullptr, GetRCDllInstance());
+TEST_F(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
     EXPECT_EQ(3, GetFileNameType("C:\\Pictures\\Sunset.JPG"));
     EXPECT_EQ(8, CheckPicFileType("a.png"));
     EXPECT_EQ(2, CheckVideoFileType("a.mpeg"));
@@ -20,54 +18,42 @@ TEST(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
     EXPECT_TRUE(CheckFileType("a.avi", 11364));
 }
 
-// The optional MCI drivers as "system.ini" lists them, put back as the test found them.
-class OptionalVideoDrivers : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (!GetSysLog())
-            InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll"));
+// One optional MCI driver as "system.ini" lists it, put back as the test found it.
+class DriverEntry {
+public:
+    explicit DriverEntry(const char* key) : key_(key) {
+        present_ =
+            GetPrivateProfileStringA("mci", key, "", saved_, sizeof saved_, "system.ini") > 0;
     }
-    void SetUp() override {
-        for (Entry& entry : entries_)
-            entry.present = GetPrivateProfileStringA("mci", entry.key, "", entry.value,
-                                                     sizeof entry.value, "system.ini") > 0;
+    ~DriverEntry() { Set(present_ ? saved_ : nullptr); }
+    void Set(const char* file) const {
+        WritePrivateProfileStringA("mci", key_, file, "system.ini");
     }
-    void TearDown() override {
-        for (const Entry& entry : entries_)
-            SetDriver(entry.key, entry.present ? entry.value : nullptr);
-    }
-
-    static void SetDriver(const char* key, const char* file) {
-        WritePrivateProfileStringA("mci", key, file, "system.ini");
-    }
-
-    LogCapture log_{"qerno-media-types.log"};
 
 private:
-    struct Entry {
-        const char* key;
-        bool present;
-        char value[MAX_PATH]; // a driver's file name
-    };
-    Entry entries_[2] = {{"MpegVideo", false, {}}, {"QTWVideo", false, {}}};
+    const char* const key_;
+    bool present_;
+    char saved_[MAX_PATH]; // a driver's file name
 };
 
-TEST_F(OptionalVideoDrivers, ListedDriversPlayElseActiveMovieWithOneRecordEach) {
-    SetDriver("MpegVideo", "mciqtz32.dll");
-    SetDriver("QTWVideo", "mciqtw.drv");
+TEST_F(MediaTypes, ListedVideoDriversPlayElseActiveMovieWithOneRecordEach) {
+    const DriverEntry mpeg("MpegVideo"), quickTime("QTWVideo");
+    LogCapture log("qerno-media-types.log");
+    mpeg.Set("mciqtz32.dll");
+    quickTime.Set("mciqtw.drv");
     char name[32]; // longer than any device type name
     EXPECT_EQ(9, GetVideoTypeString(2, name));
     EXPECT_STREQ("MpegVideo", name);
     EXPECT_EQ(8, GetVideoTypeString(3, nullptr));
-    EXPECT_EQ(0, log_.Count("not installed"));
+    EXPECT_EQ(0, log.Count("not installed"));
 
-    SetDriver("MpegVideo", nullptr);
-    SetDriver("QTWVideo", "");
+    mpeg.Set(nullptr);
+    quickTime.Set("");
     EXPECT_EQ(11, GetVideoTypeString(2, name));
     EXPECT_STREQ("ActiveMovie", name);
     EXPECT_EQ(11, GetVideoTypeString(3, nullptr));
-    EXPECT_EQ(1, log_.Count("MpegVideo not installed -- Using ActiveMovie"));
-    EXPECT_EQ(1, log_.Count("QTWVideo not installed -- Using ActiveMovie"));
+    EXPECT_EQ(1, log.Count("MpegVideo not installed -- Using ActiveMovie"));
+    EXPECT_EQ(1, log.Count("QTWVideo not installed -- Using ActiveMovie"));
 }
 
 } // namespace
