@@ -8,6 +8,12 @@ namespace {
 
 TestPlugInRecord record;
 
+#if defined(QERNO_TEST_PLUGIN_PAINTS)
+constexpr bool kPaints = true;
+#else
+constexpr bool kPaints = false;
+#endif
+
 } // namespace
 
 extern "C" const TestPlugInRecord* __cdecl QueryTestPlugIn() {
@@ -15,34 +21,26 @@ extern "C" const TestPlugInRecord* __cdecl QueryTestPlugIn() {
 }
 
 #if !defined(QERNO_TEST_PLUGIN_NO_ENTRY)
+// The first colour in the left half, the second in the right: a test sees both the colours and
+// the orientation.
 extern "C" int __cdecl PaintTestGradient(HGLOBAL dib, COLORREF first, COLORREF second,
                                          DWORD parameter) {
-    ++record.calls;
-    record.blockSize = GlobalSize(dib);
-    record.first = first;
-    record.second = second;
-    record.parameter = parameter;
+    record = {record.calls + 1, {}, GlobalSize(dib), first, second, parameter};
     auto* block = static_cast<BYTE*>(GlobalLock(dib));
     if (!block)
         return 0;
-    record.header = *reinterpret_cast<BITMAPINFOHEADER*>(block);
-#if defined(QERNO_TEST_PLUGIN_PAINTS)
-    const BITMAPINFOHEADER& header = record.header;
+    const BITMAPINFOHEADER& header = record.header = *reinterpret_cast<BITMAPINFOHEADER*>(block);
     const SIZE_T rowBytes = (header.biWidth * 24 + 31) / 32 * 4;
-    for (LONG y = 0; y < header.biHeight; ++y) {
-        BYTE* pixel = block + header.biSize + y * rowBytes;
-        for (LONG x = 0; x < header.biWidth; ++x, pixel += 3) {
-            const COLORREF colour = TestPlugInPixel(x, header.biWidth, first, second);
+    for (LONG y = 0; kPaints && y < header.biHeight; ++y) {
+        for (LONG x = 0; x < header.biWidth; ++x) {
+            const COLORREF colour = x < header.biWidth / 2 ? first : second;
+            BYTE* pixel = block + header.biSize + y * rowBytes + 3 * x;
             pixel[0] = GetBValue(colour);
             pixel[1] = GetGValue(colour);
             pixel[2] = GetRValue(colour);
         }
     }
     GlobalUnlock(dib);
-    return 1;
-#else
-    GlobalUnlock(dib);
-    return 0;
-#endif
+    return kPaints;
 }
 #endif

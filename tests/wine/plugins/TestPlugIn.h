@@ -15,9 +15,3 @@ struct TestPlugInRecord {
 
 // "QueryTestPlugIn" in each test plug-in.
 typedef const TestPlugInRecord*(__cdecl* QueryTestPlugInFunction)();
-
-// Every pixel a plug-in that succeeds paints: the first colour in the left half, the second in
-// the right half, so a test sees both the colours and the orientation.
-inline COLORREF TestPlugInPixel(int x, int width, COLORREF first, COLORREF second) {
-    return x < width / 2 ? first : second;
-}

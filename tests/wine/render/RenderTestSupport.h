@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 class RenderTest : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -16,3 +18,26 @@ protected:
         }
     }
 };
+
+// Bit (x, y) of a monochrome tile in rows of 2 bytes, bit 7 of a row's first byte leftmost.
+inline bool TileBit(const char* tile, int x, int y) {
+    return (static_cast<unsigned char>(tile[2 * y + x / 8]) >> (7 - x % 8)) & 1;
+}
+
+// The frame part of the tile in column and row, each 0 at the start, 1 between or 2 at the end:
+// corners 7, 4, 5, 6 clockwise from the top-left, edges 0 to 3 clockwise from the top, -1 inside.
+inline int FramePart(int column, int row) {
+    const int parts[3][3] = {{7, 3, 6}, {0, -1, 2}, {4, 1, 5}};
+    return parts[column][row];
+}
+
+// "" when each pixel of the width x height canvas is expected(x, y) as 0xRRGGBB, else the first
+// that is not.
+template <typename Expected>
+std::string Mismatch(const CanvasDC& canvas, int width, int height, Expected expected) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (canvas.At(x, y) != static_cast<DWORD>(expected(x, y)))
+                return std::to_string(x) + ", " + std::to_string(y);
+    return "";
+}

@@ -8,28 +8,26 @@
 
 namespace {
 
-class Cmyk : public RenderTest {};
+using Cmyk = RenderTest;
 
 // The ink amounts of the sixteen values a level nibble can hold.
 constexpr int kAmounts[16] = {0,   13,  26,  51,  77,  102, 128, 153,
                               179, 204, 230, 255, 255, 255, 255, 255};
 
-// The colour a word converts to through table, or uncorrected without one.
+// The colour a word converts to through table (levels past 11 read as 11), or uncorrected
+// without one; black adds to each ink.
 DWORD Reference(WORD word, const BYTE* table) {
-    const int levels[4] = {word & 0xF, word >> 4 & 0xF, word >> 8 & 0xF, word >> 12};
-    int inks[3] = {kAmounts[levels[0]], kAmounts[levels[1]], kAmounts[levels[2]]};
-    if (table)
-        std::copy_n(table + 3 * (std::min(levels[0], 11) + 12 * std::min(levels[1], 11) +
-                                 144 * std::min(levels[2], 11)),
-                    3, inks);
+    int level[4];
+    for (int i = 0; i < 4; ++i)
+        level[i] = word >> 4 * i & 0xF;
+    const int entry =
+        3 * (std::min(level[0], 11) + 12 * std::min(level[1], 11) + 144 * std::min(level[2], 11));
     DWORD colour = 0x02000000;
-    for (int i = 0; i < 3; ++i)
-        colour |= (255 - std::min(inks[i] + kAmounts[levels[3]], 255)) << 8 * i;
+    for (int i = 0; i < 3; ++i) {
+        const int ink = table ? table[entry + i] : kAmounts[level[i]];
+        colour |= (255 - std::min(ink + kAmounts[level[3]], 255)) << 8 * i;
+    }
     return colour;
-}
-
-DWORD ColourOf(const BYTE (&rgb)[3]) {
-    return 0x02000000u | rgb[2] << 16 | rgb[1] << 8 | rgb[0];
 }
 
 TEST_F(Cmyk, EveryColourThroughTheTableInEveryPacking) {
@@ -48,8 +46,9 @@ TEST_F(Cmyk, EveryColourThroughTheTableInEveryPacking) {
                            kAmounts[word >> 4 & 0xF] << 8 | kAmounts[word >> 8 & 0xF],
                        &packed[0], &packed[1], &packed[2]);
         ASSERT_TRUE(CMYKwordtoRGB(word) == expected && CMYKtoRGB(item) == expected &&
-                    CMYKtoCharRGB(item) == (expected ^ 0xFFFFFF) && ColourOf(split) == expected &&
-                    ColourOf(packed) == expected)
+                    CMYKtoCharRGB(item) == (expected ^ 0xFFFFFF) &&
+                    RGB(split[0], split[1], split[2]) == (expected & 0xFFFFFF) &&
+                    RGB(packed[0], packed[1], packed[2]) == (expected & 0xFFFFFF))
             << std::hex << value;
     }
     EXPECT_EQ(0, log.Count("Cannot lock"));

@@ -1,18 +1,11 @@
 // Fancy characters read back pixel by pixel: the tile blitter in every raster and background
-// mode, tiles read out of a table and turned, frames, samples and the chooser.
+// mode, tiles read out of a table and turned, samples and the chooser.
 #include "RenderTestSupport.h"
-
-#include <string>
-#include <vector>
 
 namespace {
 
 constexpr int kSide = 16;
-constexpr int kTileBytes = 32; // 16 rows of 2 bytes, bit 7 of a row's first byte leftmost
-
-bool IsSet(const char* tile, int x, int y) {
-    return (static_cast<unsigned char>(tile[2 * y + x / 8]) >> (7 - x % 8)) & 1;
-}
+constexpr int kTileBytes = 32;
 
 using FancyChars = RenderTest;
 
@@ -52,16 +45,14 @@ TEST_F(FancyChars, CharBitmapInEveryRasterAndBackgroundMode) {
             SetROP2(dc, mode);
             SetBkMode(dc, bkMode);
             DrawCharBitmap(dc, 0, 0, 2 * kSide, 2 * kSide, source, kSide, kSide);
-            for (int y = 0; y < 40; ++y)
-                for (int x = 0; x < 40; ++x) {
-                    const bool inside = x >= 4 && x < 36 && y >= 4 && y < 36;
-                    const int row = upwards ? (35 - y) / 2 : (y - 4) / 2;
-                    const bool one = IsSet(bits, (x - 4) / 2, row);
-                    const DWORD want = !inside ? 0xFFFFFF : one ? set : clear;
-                    ASSERT_EQ(want, canvas.At(x, y))
-                        << "mode " << mode << " bk " << bkMode << " upwards " << upwards << " at "
-                        << x << ", " << y;
-                }
+            const auto expected = [&](int x, int y) {
+                if (x < 4 || x >= 36 || y < 4 || y >= 36)
+                    return 0xFFFFFFul;
+                return TileBit(bits, (x - 4) / 2, upwards ? (35 - y) / 2 : (y - 4) / 2) ? set
+                                                                                        : clear;
+            };
+            EXPECT_EQ("", Mismatch(canvas, 40, 40, expected))
+                << "mode " << mode << " bk " << bkMode << " upwards " << upwards;
         }
     }
     SelectObject(source, previous);
@@ -102,69 +93,37 @@ TEST_F(FancyChars, TilesReadAndTurned) {
     EXPECT_EQ(std::string(kTileBytes, 'Z'), untouched);
 }
 
-// Tiles of the library's table placed on a white picture, their 1 bits black.
-class Inked {
-public:
-    Inked(int width, int height) : width_(width), ink_(width * height) {}
-    void Place(int style, int part, int left, int top) {
-        char tile[kTileBytes], scratch[kTileBytes];
-        ReadFancyFromBuffer(style, part, tile, scratch, nullptr);
-        for (int i = 0; i < kSide * kSide; ++i)
-            ink_[(top + i / kSide) * width_ + left + i % kSide] = IsSet(tile, i % kSide, i / kSide);
-    }
-    // "" when the canvas is the picture, else the first pixel that differs.
-    std::string Mismatch(const CanvasDC& canvas) const {
-        for (std::size_t i = 0; i < ink_.size(); ++i)
-            if (canvas.At(i % width_, i / width_) != (ink_[i] ? 0u : 0xFFFFFFu))
-                return std::to_string(i % width_) + ", " + std::to_string(i / width_);
-        return "";
-    }
-
-private:
-    int width_;
-    std::vector<bool> ink_;
-};
-
-// Transparent, so only the 1 bits show, in black; a 0 bit painted would show red. A frame four
-// tiles across and three down (with pixels to spare) walks clockwise from its top-left corner;
-// a 48-pixel cell splits into thirds of one tile, so a sample is a frame of 3 x 3 tiles; the
-// chooser from style 100 draws 100 and 101 only. Bad styles, cells and sizes draw nothing.
-TEST_F(FancyChars, FramesSamplesAndChooserPutEachTileInItsPlace) {
+// Transparent, so only the 1 bits show, in black; a 0 bit painted would show red. A 48-pixel
+// cell splits into thirds of one tile, so a sample is a frame of 3 x 3 tiles of the library's
+// table; the chooser from style 100 draws 100 and 101 only. Bad styles, cells and sizes draw
+// nothing.
+TEST_F(FancyChars, SamplesAndChooserPutEachTileInItsPlace) {
     CanvasDC canvas(160, 64);
     HDC dc = canvas.get(), memory = CreateCompatibleDC(dc);
     SetBkMode(dc, TRANSPARENT);
     SetBkColor(dc, RGB(0, 0, 0));
     SetTextColor(dc, RGB(255, 0, 0));
-    RECT frame = {4, 4, 4 + 4 * kSide + 5, 4 + 3 * kSide + 7};
-    PaintFancyChar3(dc, memory, 69, &frame, kSide, kSide);
-    Inked framed(160, 64);
-    const int walk[][3] = {{7, 4, 4},   {0, 20, 4},  {0, 36, 4},  {4, 52, 4}, {1, 52, 20},
-                           {5, 52, 36}, {2, 36, 36}, {2, 20, 36}, {6, 4, 36}, {3, 4, 20}};
-    for (const auto& [part, x, y] : walk)
-        framed.Place(69, part, x, y);
-    EXPECT_EQ("", framed.Mismatch(canvas)) << "frame";
-
-    Inked samples(160, 64);
-    const int pieces[][3] = {{7, 0, 0},   {0, 16, 0},  {4, 32, 0}, {1, 32, 16},
-                             {5, 32, 32}, {2, 16, 32}, {6, 0, 32}, {3, 0, 16}};
-    for (int style = 100; style <= 101; ++style)
-        for (const auto& [part, x, y] : pieces)
-            samples.Place(style, part, x + 48 * (style - 100), y);
-    canvas.Clear();
+    char tile[kTileBytes], scratch[kTileBytes];
+    const auto samples = [&](int x, int y) {
+        const int part = x < 96 && y < 48 ? FramePart(x % 48 / kSide, y / kSide) : -1;
+        if (part >= 0)
+            ReadFancyFromBuffer(100 + x / 48, part, tile, scratch, nullptr);
+        return part >= 0 && TileBit(tile, x % kSide, y % kSide) ? 0 : 0xFFFFFF;
+    };
     RECT area = {0, 0, 160, 48}, cells[] = {{0, 0, 48, 48}, {48, 0, 96, 48}};
     PaintAllFancyChars(nullptr, dc, 100, 48, 48, &area, 0, 0);
-    EXPECT_EQ("", samples.Mismatch(canvas)) << "chooser";
+    EXPECT_EQ("", Mismatch(canvas, 160, 64, samples)) << "chooser";
     canvas.Clear();
     PaintFancyChar(dc, 100, &cells[0], 0, 0);
     PaintFancyChar(dc, 101, &cells[1], 0, 0);
-    EXPECT_EQ("", samples.Mismatch(canvas)) << "samples";
+    EXPECT_EQ("", Mismatch(canvas, 160, 64, samples)) << "samples";
 
     canvas.Clear();
     RECT empty = {0, 0, 0, 48};
     PaintFancyChar(dc, 102, &cells[0], 0, 1);
     PaintFancyChar(dc, 3, &empty, 0, 1);
-    PaintFancyChar3(dc, memory, -1, &frame, 16, 16);
-    PaintFancyChar3(dc, memory, 3, &frame, 16, 0);
+    PaintFancyChar3(dc, memory, -1, &area, 16, 16);
+    PaintFancyChar3(dc, memory, 3, &area, 16, 0);
     PaintAllFancyChars(nullptr, dc, 0, 0, 48, &area, 1, 0);
     EXPECT_EQ(0, canvas.CountDrawn());
     DeleteDC(memory);

@@ -10,77 +10,53 @@
 namespace {
 
 constexpr int kFreeHandles = 1000;
-constexpr int kCalls = 2 * kFreeHandles;
 
-// Holds brushes until no more can be made, then gives kFreeHandles back.
-class NearlyFullHandleTable {
-public:
-    NearlyFullHandleTable() {
-        constexpr int kMostHeld = 1 << 20; // a table that never fills is no table to test on
-        for (HBRUSH brush; held_.size() < kMostHeld && (brush = CreateSolidBrush(0));)
-            held_.push_back(brush);
-        filled_ = held_.size() < kMostHeld && held_.size() > kFreeHandles;
-        for (int i = 0; i < kFreeHandles && !held_.empty(); ++i) {
-            DeleteObject(held_.back());
-            held_.pop_back();
-        }
-    }
-    ~NearlyFullHandleTable() {
-        for (HBRUSH brush : held_)
-            DeleteObject(brush);
-    }
-    NearlyFullHandleTable(const NearlyFullHandleTable&) = delete;
-    NearlyFullHandleTable& operator=(const NearlyFullHandleTable&) = delete;
-
-    bool filled() const { return filled_; }
-
-private:
-    std::vector<HBRUSH> held_;
-    bool filled_ = false;
-};
-
-struct DrawingCall {
-    const char* name;
-    std::function<void()> call;
-};
+// Brushes made until no more can be, less kFreeHandles given back; none when the table never
+// filled, since a table that never fills is no table to test on.
+std::vector<HBRUSH> FillHandleTable() {
+    constexpr size_t kMostHeld = 1 << 20;
+    std::vector<HBRUSH> held;
+    for (HBRUSH brush; held.size() < kMostHeld && (brush = CreateSolidBrush(0));)
+        held.push_back(brush);
+    const size_t kept =
+        held.size() < kMostHeld && held.size() > kFreeHandles ? held.size() - kFreeHandles : 0;
+    for (size_t i = kept; i < held.size(); ++i)
+        DeleteObject(held[i]);
+    held.resize(kept);
+    return held;
+}
 
 using GdiObjects = RenderTest;
 
 TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
     CanvasDC canvas(32, 32);
-    HDC dc = canvas.get();
-    RECT small = {2, 2, 30, 30};
-    HBITMAP picture = CreateCompatibleBitmap(dc, 8, 8);
+    HDC dc = canvas.get(), tiles = CreateCompatibleDC(dc);
+    RECT small = {2, 2, 30, 30}, oneCell = {0, 0, 16, 16};
+    HBITMAP picture = CreateCompatibleBitmap(dc, 8, 8), tile = CreateBitmap(16, 16, 1, 1, nullptr);
     void* trueColour = BitmapToDIB(picture, nullptr);
     void* paletted = DibFromBitmap(picture, BI_RGB, 8, nullptr, 0);
-    ASSERT_NE(nullptr, trueColour);
-    ASSERT_NE(nullptr, paletted);
+    ASSERT_TRUE(trueColour && paletted);
     HBRUSH shade = CreateShadePatternBrush(dc, 12, 3, 0);
-    HGDIOBJ callersBrush = SelectObject(dc, shade);
-    HDC tiles = CreateCompatibleDC(dc);
-    HBITMAP tile = CreateBitmap(16, 16, 1, 1, nullptr);
-    HGDIOBJ tilesBitmap = SelectObject(tiles, tile);
-    RECT oneCell = {0, 0, 16, 16};
+    HGDIOBJ callersBrush = SelectObject(dc, shade), tilesBitmap = SelectObject(tiles, tile);
     char arrowTile[32] = {'\x0F', '\x0F'}; // 16 x 16
-    POINT there[] = {{4, 4}, {28, 20}, {4, 4}};
-    POINT corners[] = {{4, 4}, {28, 28}};
+    POINT there[] = {{4, 4}, {28, 20}, {4, 4}}, corners[] = {{4, 4}, {28, 28}};
     HBITMAP warm = nullptr, warmExact = nullptr;
     const auto plugInFill = [&](auto fill, int masked, HBITMAP* cache) {
         fill(dc, &small, nullptr, 0, 0, RGB(0, 0, 0), RGB(0, 0, 255), masked, 1,
              "QernoTestPlugIn.dll", cache);
     };
-
-    const DrawingCall calls[] = {
+    const std::pair<const char*, std::function<void()>> calls[] = {
         {"DrawFountainRect",
          [&] {
              DrawFountainRect(dc, &small, nullptr, 0, 64, RGB(0, 0, 0), RGB(255, 255, 255), 0);
+             DrawFountainRect(dc, &small, &small, 90, 0, RGB(0, 0, 0), RGB(0, 0, 255), 1);
+             DrawFountainRect(dc, &small, nullptr, 0, 0, RGB(9, 9, 9), RGB(9, 9, 9), 0);
          }},
-        {"DrawFountainRect in pattern mode",
-         [&] { DrawFountainRect(dc, &small, &small, 90, 0, RGB(0, 0, 0), RGB(0, 0, 255), 1); }},
-        {"DrawFountainRect of one colour",
-         [&] { DrawFountainRect(dc, &small, nullptr, 0, 0, RGB(9, 9, 9), RGB(9, 9, 9), 0); }},
-        {"DibBlt", [&] { DibBlt(dc, 0, 0, 8, 8, paletted, 0, 0, SRCCOPY); }},
-        {"DibBlt without a DIB", [&] { DibBlt(dc, 0, 0, 8, 8, nullptr, 0, 0, PATCOPY); }},
+        {"DibBlt",
+         [&] {
+             DibBlt(dc, 0, 0, 8, 8, paletted, 0, 0, SRCCOPY);
+             DibBlt(dc, 0, 0, 8, 8, nullptr, 0, 0, PATCOPY);
+         }},
         {"DIBToBitmap", [&] { DeleteObject(DIBToBitmap(trueColour, nullptr)); }},
         {"CreateDIBPalette", [&] { DeleteObject(CreateDIBPalette(paletted)); }},
         {"DibFromBitmap", [&] { GlobalFree(DibFromBitmap(picture, BI_RGB, 8, nullptr, 0)); }},
@@ -89,20 +65,14 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         {"CreateShadePatternBrush", [&] { DeleteObject(CreateShadePatternBrush(dc, 5, 2, 1)); }},
         {"DrawSparkle", [&] { DrawSparkle(dc, 1, 100, RGB(255, 0, 0), &small, 4, 0); }},
         {"DrawShimmer",
-         [&] {
-             DrawShimmer(dc, 0, 500, RGB(0, 128, 0), &small, GetHoriShimmerBmp(),
-                         GetVertShimmerBmp());
-         }},
+         [&] { DrawShimmer(dc, 0, 500, 0, &small, GetHoriShimmerBmp(), GetVertShimmerBmp()); }},
         {"PaintFancyChar", [&] { PaintFancyChar(dc, 7, &oneCell, 0, 0); }},
         {"PaintFancyChar3", [&] { PaintFancyChar3(dc, tiles, 7, &oneCell, 8, 8); }},
         {"PaintAllFancyChars", [&] { PaintAllFancyChars(nullptr, dc, 0, 16, 16, &oneCell, 1, 0); }},
-        {"DrawCharBitmap, transparent",
+        {"DrawCharBitmap, transparent in two modes",
          [&] {
              SetBkMode(dc, TRANSPARENT);
              DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
-         }},
-        {"DrawCharBitmap, transparent in another mode",
-         [&] {
              SetROP2(dc, R2_XORPEN);
              DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
              SetROP2(dc, R2_COPYPEN);
@@ -115,9 +85,9 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         {"PaintFcLine", [&] { PaintFcLine(dc, there, 20, 7); }},
         {"PaintFcPolygon", [&] { PaintFcPolygon(dc, there, 20, 7, 3); }},
         {"PaintFcPolyline", [&] { PaintFcPolyline(dc, there, 20, 7, 2); }},
-        {"PlugInDrawFountainRect", [&] { plugInFill(PlugInDrawFountainRect, 0, &warm); }},
-        {"PlugInDrawFountainRect, the slot emptied",
+        {"PlugInDrawFountainRect, warm and with the slot emptied",
          [&] {
+             plugInFill(PlugInDrawFountainRect, 0, &warm);
              DeleteObject(warm);
              warm = nullptr;
              plugInFill(PlugInDrawFountainRect, 0, &warm);
@@ -125,31 +95,27 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         {"PlugInDrawFountainRect1, masked",
          [&] { plugInFill(PlugInDrawFountainRect1, 1, &warmExact); }},
     };
-    {
-        NearlyFullHandleTable table;
-        if (!table.filled())
-            GTEST_SKIP() << "the handle table did not fill";
-        for (const DrawingCall& drawing : calls) {
-            for (int i = 0; i < kCalls; ++i)
-                drawing.call();
-            HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-            EXPECT_NE(nullptr, probe) << drawing.name << " leaves GDI objects behind";
-            if (!probe)
-                break; // every later call would only repeat the failure
-            DeleteObject(probe);
-        }
+    std::vector<HBRUSH> held = FillHandleTable();
+    if (held.empty())
+        GTEST_SKIP() << "the handle table did not fill";
+    for (const auto& [name, call] : calls) {
+        for (int i = 0; i < 2 * kFreeHandles; ++i)
+            call();
+        HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+        EXPECT_NE(nullptr, probe) << name << " leaves GDI objects behind";
+        if (!probe)
+            break; // every later call would only repeat the failure
+        DeleteObject(probe);
     }
+    for (HBRUSH brush : held)
+        DeleteObject(brush);
 
-    DeleteObject(warm);
-    DeleteObject(warmExact);
-    SelectObject(tiles, tilesBitmap);
-    DeleteObject(tile);
+    for (HGDIOBJ object : {HGDIOBJ(warm), HGDIOBJ(warmExact), SelectObject(tiles, tilesBitmap),
+                           SelectObject(dc, callersBrush), HGDIOBJ(picture)})
+        DeleteObject(object);
     DeleteDC(tiles);
-    SelectObject(dc, callersBrush);
-    DeleteObject(shade);
     GlobalFree(paletted);
     GlobalFree(trueColour);
-    DeleteObject(picture);
 }
 
 } // namespace

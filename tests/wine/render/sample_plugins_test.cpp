@@ -9,21 +9,7 @@
 
 namespace {
 
-constexpr COLORREF kFirst = RGB(200, 30, 60);
-constexpr COLORREF kSecond = RGB(10, 220, 140);
-
-const struct {
-    const char* file;
-    GradientShape shape;
-    const char* name;
-} kSamples[] = {
-    {"plugins\\QernoRadial.dll", GradientShape::Radial, "Radial gradient"},
-    {"plugins\\QernoConical.dll", GradientShape::Conical, "Conical gradient"},
-    {"plugins\\QernoDiamond.dll", GradientShape::Diamond, "Diamond gradient"},
-    {"plugins\\QernoRectangular.dll", GradientShape::Rectangular, "Rectangular gradient"},
-};
-
-class SamplePlugIns : public RenderTest {};
+constexpr COLORREF kFirst = RGB(200, 30, 60), kSecond = RGB(10, 220, 140);
 
 // The header-only DIB of a new bitmap, its pixels a colour no gradient here has.
 HGLOBAL ContractDib(int width, int height, WORD bitsPerPixel = 24) {
@@ -36,23 +22,31 @@ HGLOBAL ContractDib(int width, int height, WORD bitsPerPixel = 24) {
     return dib;
 }
 
-QernoGradientFillProc EntryOf(HMODULE module) {
-    return reinterpret_cast<QernoGradientFillProc>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, "GradientFill")));
-}
+using SamplePlugIns = RenderTest;
 
 // The strings a scan reads; every pixel in padded bottom-up rows (the radial centre moved up and
 // left, the cone turned by 3 degrees tell top from bottom); the parameter's high half ignored.
 // No handle, another depth, a block a byte short of its rows: refused, the block left alone.
 TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
+    const struct {
+        const char* file;
+        GradientShape shape;
+        const char* name;
+    } samples[] = {
+        {"plugins\\QernoRadial.dll", GradientShape::Radial, "Radial gradient"},
+        {"plugins\\QernoConical.dll", GradientShape::Conical, "Conical gradient"},
+        {"plugins\\QernoDiamond.dll", GradientShape::Diamond, "Diamond gradient"},
+        {"plugins\\QernoRectangular.dll", GradientShape::Rectangular, "Rectangular gradient"},
+    };
     constexpr int kWidth = 23, kHeight = 17;
-    for (const auto& sample : kSamples) {
+    for (const auto& sample : samples) {
         HMODULE module = LoadLibraryA(sample.file);
         char name[128] = {}, version[11] = {};
         EXPECT_NE(0,
                   LoadStringA(module, 1, name, sizeof name) * LoadStringA(module, 2, version, 11));
         EXPECT_STREQ(sample.name, name);
-        const QernoGradientFillProc fill = EntryOf(module);
+        const auto fill = reinterpret_cast<QernoGradientFillProc>(
+            reinterpret_cast<void (*)()>(GetProcAddress(module, "GradientFill")));
         ASSERT_NE(nullptr, fill) << sample.file;
         for (WORD parameter : {0x0000, 0x0003, 0x9C9C}) {
             HGLOBAL dib = ContractDib(kWidth, kHeight);
@@ -60,26 +54,24 @@ TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
             const BYTE* bits = static_cast<BYTE*>(GlobalLock(dib)) + sizeof(BITMAPINFOHEADER);
             const GradientPicture picture = {sample.shape, kWidth, kHeight,
                                              parameter,    kFirst, kSecond};
-            for (int y = 0; y < kHeight; ++y) {
-                for (int x = 0; x < kWidth; ++x) {
-                    const BYTE* pixel = bits + (kHeight - 1 - y) * 72 + 3 * x; // rows of 69 + 3
-                    ASSERT_EQ(GradientColour(picture, x, y), RGB(pixel[2], pixel[1], pixel[0]))
-                        << sample.file << " parameter " << parameter << " at " << x << ", " << y;
-                }
+            for (int i = 0; i < kWidth * kHeight; ++i) {
+                const int x = i % kWidth, y = i / kWidth;
+                const BYTE* pixel = bits + (kHeight - 1 - y) * 72 + 3 * x; // rows of 69 + 3
+                ASSERT_EQ(GradientColour(picture, x, y), RGB(pixel[2], pixel[1], pixel[0]))
+                    << sample.file << " parameter " << parameter << " at " << x << ", " << y;
             }
             GlobalUnlock(dib);
             GlobalFree(dib);
         }
-        EXPECT_EQ(0, fill(nullptr, kFirst, kSecond, 0));
         HGLOBAL deep = ContractDib(8, 8, 32);
-        EXPECT_EQ(0, fill(deep, kFirst, kSecond, 0));
-        GlobalFree(deep);
         HGLOBAL cut = GlobalReAlloc(ContractDib(8, 8), sizeof(BITMAPINFOHEADER) + 8 * 24 - 1, 0);
         ASSERT_NE(nullptr, cut);
-        EXPECT_EQ(0, fill(cut, kFirst, kSecond, 0));
+        EXPECT_EQ(0, fill(nullptr, kFirst, kSecond, 0) + fill(deep, kFirst, kSecond, 0) +
+                         fill(cut, kFirst, kSecond, 0));
         EXPECT_EQ(0x5A, static_cast<BYTE*>(GlobalLock(cut))[sizeof(BITMAPINFOHEADER)]);
         GlobalUnlock(cut);
         GlobalFree(cut);
+        GlobalFree(deep);
         FreeLibrary(module);
     }
 }

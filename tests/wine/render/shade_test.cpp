@@ -4,16 +4,15 @@
 #include "support/BoxCloser.h"
 #include "support/TestFiles.h"
 
-#include <string>
 #include <tuple>
 
 namespace {
 
-class ShadeBitmaps : public RenderTest {};
+using ShadeBitmaps = RenderTest;
 
+// An 8 x 8 pattern. Shade 2 is the table's one pixel of lowest threshold; overlay 1 is row 3, 2
+// column 3, 3 the rising diagonal. Each row is a 16-bit scan line.
 TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
-    // Shade 2 is the table's one pixel of lowest threshold; overlay 1 is row 3, 2 column 3,
-    // 3 the rising diagonal. Each row is a 16-bit scan line.
     const std::tuple<int, int, int, std::string> shades[] = {
         {1, 0, 0, std::string(16, '\0')},
         {41, 1, 1, std::string("\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0\xFF\0", 16)},
@@ -23,6 +22,7 @@ TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
     CanvasDC canvas(16, 16);
     SetTextColor(canvas.get(), RGB(255, 0, 0));
     SetBkColor(canvas.get(), RGB(0, 0, 255));
+    const RECT all = {0, 0, 16, 16};
     for (const auto& [shade, overlay, rotate, expected] : shades) {
         HBITMAP bitmap = GetShadeBitmap(shade, overlay, rotate);
         char bits[16] = {}; // 8 rows of 2 bytes
@@ -31,14 +31,12 @@ TEST_F(ShadeBitmaps, BitsOfShadesOverlaysAndTurnsAndTheBrushesThatPaintThem) {
         EXPECT_EQ(expected, std::string(bits, sizeof bits)) << shade << " + " << overlay;
 
         HBRUSH brush = CreateShadePatternBrush(nullptr, shade, overlay, rotate);
-        const RECT all = {0, 0, 16, 16};
         FillRect(canvas.get(), &all, brush);
         DeleteObject(brush);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                ASSERT_EQ(bits[2 * (y % 8)] & (0x80 >> x % 8) ? 0x0000FFu : 0xFF0000u,
-                          canvas.At(x, y))
-                    << shade << " + " << overlay << " at " << x << ", " << y;
+        const auto painted = [&](int x, int y) {
+            return TileBit(bits, x % 8, y % 8) ? 0xFFu : 0xFF0000u;
+        };
+        EXPECT_EQ("", Mismatch(canvas, 16, 16, painted)) << shade << " + " << overlay;
     }
 }
 

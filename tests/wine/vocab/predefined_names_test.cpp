@@ -8,41 +8,27 @@
 
 namespace {
 
-void UseResourceModule() {
+// The names come from the resource module: each defined action's its own, a message's cut to
+// the buffer with the full length returned; a missing one (message 40000) or no module gives "".
+TEST(PredefinedNames, DistinctNamesCutToTheBufferWithTheFullLength) {
     if (!GetRCDllInstance())
         SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
-    ASSERT_NE(GetRCDllInstance(), nullptr);
-}
-
-TEST(PredefinedNames, EveryDefinedActionHasItsOwnName) {
-    UseResourceModule();
     std::set<std::string> names;
+    char name[80];
     for (WORD action = 0; action < 1000; ++action) {
         int index = -1;
         GetActCategoryType(action, &index);
-        char name[80];
         const int length = GetPredefActName(action, name, sizeof name);
         EXPECT_EQ(static_cast<int>(std::strlen(name)), length) << action;
         if (index != -1)
             names.insert(name);
     }
-    EXPECT_EQ(104u, names.size());
-    EXPECT_EQ(0u, names.count(""));
-}
+    EXPECT_TRUE(names.size() == 104 && !names.count(""));
 
-// Missing names (message 40000) are empty, as are all without the resource module.
-TEST(PredefinedNames, CutToTheBufferWithTheFullLengthReturned) {
-    UseResourceModule();
-    char full[80];
-    GetIDStringB(13000, full, sizeof full);
-    const int length = GetPredefMsgName(1, nullptr, 0);
-    EXPECT_EQ(static_cast<int>(std::strlen(full)), length);
-    char cut[6] = {'x', 'x', 'x', 'x', 'x', 'x'};
-    EXPECT_EQ(length, GetPredefMsgName(1, cut, 4));
-    EXPECT_EQ(std::string(full, 3), cut);
-    EXPECT_EQ('x', cut[4]);
-
-    char name[80] = "left over";
+    GetIDStringB(13000, name, sizeof name);
+    char cut[6] = "xxxxx";
+    EXPECT_EQ(static_cast<int>(std::strlen(name)), GetPredefMsgName(1, cut, 4));
+    EXPECT_EQ(std::string(name, 3) + '\0' + 'x', std::string(cut, 5));
     EXPECT_EQ(0, GetPredefMsgName(40000, name, sizeof name));
     EXPECT_STREQ("", name);
     const HINSTANCE resources = GetRCDllInstance();
