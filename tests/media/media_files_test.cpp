@@ -99,3 +99,28 @@ TEST(Rle8Encoder, RowsOfEveryKindRoundTrip) {
     picture.resize(3 * kWidth);
     EXPECT_EQ(DecodeRle8(EncodeRle8(picture, kWidth, 3), kWidth, 3), picture);
 }
+
+// Wine's driver plays the videos whatever their index says, so only this reads it: an entry per
+// frame in turn, each a key frame, its offset counted from the list type 'movi'.
+TEST(VideoFile, IndexPointsAtEveryFrameInTurn) {
+    for (const Video& video : kVideos) {
+        SCOPED_TRACE(video.file);
+        const Bytes bytes = VideoFile(video);
+        const auto le32 = [&](std::size_t at) {
+            return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24;
+        };
+        const auto id = [&](std::size_t at) { return std::string(&bytes[at], &bytes[at + 4]); };
+        constexpr char kMovi[] = "movi";
+        const std::size_t movi =
+            std::search(bytes.begin(), bytes.end(), kMovi, kMovi + 4) - bytes.begin();
+        std::size_t entry = bytes.size() - 16 * kVideoFrames; // the index ends the file
+        ASSERT_EQ(id(entry - 8), "idx1");
+        for (std::size_t frame = movi + 4; entry < bytes.size(); entry += 16) {
+            EXPECT_EQ(movi + le32(entry + 8), frame);
+            EXPECT_EQ(id(entry) + id(frame), video.rle8 ? "00dc00dc" : "00db00db");
+            EXPECT_EQ(le32(entry + 4), 0x10); // a key frame
+            EXPECT_EQ(le32(entry + 12), le32(frame + 4));
+            frame += 8 + le32(frame + 4) + le32(frame + 4) % 2;
+        }
+    }
+}
