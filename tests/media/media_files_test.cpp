@@ -1,5 +1,5 @@
 // What the Wine tests cannot tell of the writer: the samples of the tones, which no driver
-// reports, and the RLE8 encoder on rows that the test picture never has.
+// reports, the RLE8 encoder on rows that the test picture never has, and the video index.
 #include "MediaSet.h"
 
 #include <gtest/gtest.h>
