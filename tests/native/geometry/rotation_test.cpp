@@ -95,14 +95,12 @@ TEST(Rotate, EveryAngleFitsItsComputedSize) {
     }
 }
 
-TEST(Rotate, NoTurnCopiesAndDropsThePadding) {
-    Bitmap source(10, 3);
-    source.bits = {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40};
-    EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(source, 0).bits);
-}
-
-// Quarter turns swap the sides, other angles grow them; angles count modulo 360.
+// No turn copies and drops the padding. Quarter turns swap the sides, other angles grow them;
+// angles count modulo 360.
 TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
+    Bitmap padded(10, 3);
+    padded.bits = {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40};
+    EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(padded, 0).bits);
     Bitmap corners(100, 50);
     for (const auto& at : {Pair(0, 0), Pair(99, 0), Pair(0, 49), Pair(99, 49)})
         corners.Set(at.first, at.second);
@@ -133,8 +131,9 @@ TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
     EXPECT_EQ(Pair(10, 0), size);
 }
 
-// A pin hole in the source comes out filled even from a quarter turn.
-TEST(Rotate, SolidAreasKeepNoPinHoles) {
+// The whole-byte pass fills as one pixel at a time would. A pin hole in the source comes out
+// filled even from a quarter turn.
+TEST(PinHoles, ClosedAfterEveryTurnAsOnePixelAtATime) {
     Bitmap block(60, 40, 0xFF);
     block.bits[20 * block.Stride() + 3] = 0xFD; // (30, 20)
     for (long angle : {17L, 37L, 90L, 135L, 200L, 333L}) {
@@ -143,9 +142,6 @@ TEST(Rotate, SolidAreasKeepNoPinHoles) {
         // Forward mapping lands some pixels on one another, but not many.
         EXPECT_GT(result.Count(), 60 * 40 * 9 / 10) << angle;
     }
-}
-
-TEST(PinHoles, WholeBytesFillAsOnePixelAtATime) {
     for (unsigned int seed = 1; seed <= 20; ++seed) {
         Bitmap bitmap = RandomBitmap(29, 12, seed, 80);
         const Bits expected = PinHolesClosedOneByOne(bitmap);
@@ -179,9 +175,7 @@ TEST(Slant, RowsMoveByTheirShareOfTheLean) {
 }
 
 TEST(Mapping, PointsAndRectanglesFollowTheRectangle) {
-    const RECT from = {100, 200, 110, 205};
-    const RECT flipped = {50, 50, 30, 60};
-    const RECT empty = {10, 10, 10, 90};
+    const RECT from = {100, 200, 110, 205}, flipped = {50, 50, 30, 60}, empty = {10, 10, 10, 90};
     EXPECT_EQ((std::vector<PointValue>{{40, 52}, {7, 8}, {7, 8}}),
               (std::vector<PointValue>{Value(GetNewMappingPoint(&from, &flipped, {105, 201})),
                                        Value(GetNewMappingPoint(&empty, &flipped, {7, 8})),

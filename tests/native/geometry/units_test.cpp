@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -79,12 +80,11 @@ TEST(UnitText, ThreeDecimalsWrittenAndReadBack) {
 }
 
 TEST(FormUnitSystem, MajorStepAndDivisionsBehindEntryZero) {
-    long scheme[5] = {-7, 0, 0, 0, 0};
+    long scheme[5] = {-7};
     EXPECT_EQ(100, FormUnitSystem(9, scheme));
-    EXPECT_EQ(-7, scheme[0]);
-    EXPECT_EQ(5, scheme[3]);
+    EXPECT_EQ((std::vector<long>{-7, 2, 5, 5, 0}), std::vector<long>(scheme, scheme + 5));
     EXPECT_EQ(1, FormUnitSystem(11, scheme));
-    EXPECT_EQ(5, scheme[4]);
+    EXPECT_EQ((std::vector<long>{-7, 2, 5, 2, 5}), std::vector<long>(scheme, scheme + 5));
 }
 
 } // namespace
