@@ -33,18 +33,19 @@ TEST(WorkBuffers, ZeroedAndLockedOrNullWhenTheyCannotBe) {
     EXPECT_EQ(nullptr, local);
 }
 
-// Only the quarter turns keep the pixel; the top-left one goes round the corners.
+// The top-left pixel goes round the corners; only the quarter turns keep it.
 TEST(PatternTurnBuffers, QuarterTurnsWithItsOwnWorkBufferOrTheCallers) {
     char pattern[32] = {static_cast<char>(0x80)};
     char work[32];
-    const std::tuple<int, char*, int> turns[] = {
-        {90, nullptr, 1}, {90, work, 31}, {0, nullptr, 31}, {270, work, 1}, {360, nullptr, -1},
+    const std::tuple<int, char*, int, int> turns[] = {
+        {90, nullptr, 0, 15}, {90, work, 15, 15},    {0, nullptr, 15, 15},
+        {270, work, 0, 15},   {180, nullptr, 15, 0}, {360, work, -1, 0},
     };
-    for (const auto& [angle, buffer, byte] : turns) {
+    for (const auto& [angle, buffer, row, column] : turns) {
         RotateBmp(angle, pattern, buffer);
         std::vector<char> expected(32);
-        if (byte >= 0)
-            expected[byte] = 1;
+        if (row >= 0)
+            expected[2 * row + column / 8] = static_cast<char>(0x80 >> column % 8);
         EXPECT_EQ(expected, std::vector<char>(pattern, pattern + 32)) << angle;
     }
 }
