@@ -5,16 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
+// Before, after, containing (coinciding edges still count as inside), equal, and with the same
+// top and left the lower bottom first.
 TEST(RectCompare, ContainmentBeforeOrderByTopLeftBottom) {
     RECT a = {0, 0, 10, 10}, below = {0, 5, 10, 20}, inner = {0, 0, 10, 4}, same = a;
-    EXPECT_EQ(4, CompRect(&a, &below));
-    EXPECT_EQ(5, CompRect(&below, &a));
-    EXPECT_EQ(3, CompRect(&a, &inner)) << "coinciding edges still count as inside";
-    EXPECT_EQ(1, CompRect(&a, &same));
     RECT narrow = {0, 0, 5, 30}, shorter = {0, 0, 20, 10};
-    EXPECT_EQ(5, CompRect(&narrow, &shorter)) << "same top and left: the lower bottom first";
+    EXPECT_EQ((std::vector<int>{4, 5, 3, 1, 5}),
+              (std::vector<int>{CompRect(&a, &below), CompRect(&below, &a), CompRect(&a, &inner),
+                                CompRect(&a, &same), CompRect(&narrow, &shorter)}));
 }
 
 std::array<RectValue, 2> Cropped(RECT inner, RECT outer) {
@@ -33,8 +35,7 @@ TEST(RectCropping, BandAndSidePieceForEachSharedCornerElseNothing) {
 
     RECT a = {0, 0, 10, 10}, b = {0, 5, 10, 15}; // the side pieces are empty: the bands stay
     CropRect(&a, &b);
-    EXPECT_EQ((RectValue{0, 0, 10, 5}), Value(a));
-    EXPECT_EQ((RectValue{0, 10, 10, 15}), Value(b));
+    EXPECT_EQ((Pieces{{{0, 0, 10, 5}, {0, 10, 10, 15}}}), (Pieces{Value(a), Value(b)}));
 }
 
 PointValue Handle(RECT r, int handle) {
@@ -51,7 +52,8 @@ TEST(SelectionHandles, ClockwiseModuloEightAndDraggedToThePoint) {
     EXPECT_EQ((PointValue{-1, -1}), Handle({0, 0, 11, 21}, -1));
     EXPECT_EQ((PointValue{-1, -1}), Handle({-3, -3, -1, -1}, 5)) << "halves, not the halved sum";
 
-    // A dragged handle lands on the point, middles along their own axis only.
+    // A dragged handle lands on the point, middles along their own axis only, and the frame
+    // stays closed.
     for (int handle = 0; handle < 8; ++handle) {
         POINT frame[3] = {{0, 0}, {100, 60}, {}};
         SetRectHandlePos(frame, 2, {140, 90}, handle);
@@ -64,8 +66,11 @@ TEST(SelectionHandles, ClockwiseModuloEightAndDraggedToThePoint) {
     }
 }
 
-PointValue Snapped(POINT anchor, POINT moving) {
-    ShiftLine(&anchor, &moving);
+PointValue Snapped(POINT anchor, POINT moving, long a = 0, long b = 0) {
+    if (a)
+        ShiftRect(&anchor, &moving, a, b);
+    else
+        ShiftLine(&anchor, &moving);
     return Value(moving);
 }
 
@@ -73,27 +78,19 @@ TEST(DragConstraints, EightDirectionsAndProportionsByTheShorterSide) {
     EXPECT_EQ((PointValue{10, 0}), Snapped({0, 0}, {10, 3}));
     EXPECT_EQ((PointValue{0, 10}), Snapped({0, 0}, {3, 10}));
     EXPECT_EQ((PointValue{12, 18}), Snapped({20, 10}, {10, 18}));
-
-    POINT anchor = {0, 0}, moving = {-40, -90};
-    ShiftRect(&anchor, &moving, 2, 1);
-    EXPECT_EQ((PointValue{-40, -20}), Value(moving));
-    POINT far = {-2147483647, -2147483647}, corner = {2147483647, 2147483647};
-    ShiftRect(&far, &corner, 1, 1);
-    EXPECT_EQ((PointValue{2147483647, 2147483647}), Value(corner)) << "no overflow";
+    EXPECT_EQ((PointValue{-40, -20}), Snapped({0, 0}, {-40, -90}, 2, 1));
+    constexpr LONG far = 2147483647;
+    EXPECT_EQ((PointValue{far, far}), Snapped({-far, -far}, {far, far}, 1, 1)) << "no overflow";
 }
 
+// Half a rate rounds down; a rate below 1 counts as 1. A rounded corner is round in pixels: the
+// 300 x 150 rectangle is 20 x 30 pixels.
 TEST(ScaleArithmetic, HalfARateRoundsDownAndCornersAreRoundInPixels) {
-    EXPECT_EQ(15, RoundToRate(22, 15));
-    EXPECT_EQ(30, RoundToRate(23, 15));
-    EXPECT_EQ(15, GetWide(1, 15));
-    EXPECT_EQ(45, GetWide(10, 15));
-    EXPECT_EQ(4, GetWide(1, 0)) << "a rate below 1 counts as 1";
-
-    const EllipseSize ellipse = RoundCornerSize(300, 150, 50, 15, 5); // 20 x 30 pixels
-    EXPECT_EQ(150, ellipse.width);
-    EXPECT_EQ(50, ellipse.height);
-    EXPECT_EQ(reinterpret_cast<void*>(16), GetAlignedAddress(reinterpret_cast<void*>(13), 4));
-    EXPECT_EQ(reinterpret_cast<void*>(13), GetAlignedAddress(reinterpret_cast<void*>(13), 3));
+    EXPECT_EQ((std::vector<long>{15, 30, 15, 45, 4}),
+              (std::vector<long>{RoundToRate(22, 15), RoundToRate(23, 15), GetWide(1, 15),
+                                 GetWide(10, 15), GetWide(1, 0)}));
+    const EllipseSize ellipse = RoundCornerSize(300, 150, 50, 15, 5);
+    EXPECT_TRUE(ellipse.width == 150 && ellipse.height == 50);
 }
 
 } // namespace

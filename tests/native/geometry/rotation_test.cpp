@@ -1,6 +1,7 @@
 #include "QernoGeometry.h"
 
 #include "geometry/BitmapRotationKernel.h"
+#include "rect_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,7 @@ using Pair = std::pair<long, long>;
 
 // A one-bit bitmap of byte-aligned rows, as rotate and slant take them.
 struct Bitmap {
-    long width;
-    long height;
+    long width, height;
     Bits bits;
 
     Bitmap(long w, long h, BYTE fill = 0) : width(w), height(h), bits((w + 7) / 8 * h, fill) {}
@@ -26,9 +26,8 @@ struct Bitmap {
     char* Chars() { return reinterpret_cast<char*>(bits.data()); }
     long Count() const {
         long count = 0;
-        for (long y = 0; y < height; ++y)
-            for (long x = 0; x < width; ++x)
-                count += Get(x, y);
+        for (long i = 0; i < width * height; ++i)
+            count += Get(i % width, i / width);
         return count;
     }
 };
@@ -56,12 +55,13 @@ Bitmap Rotated(Bitmap& source, long angle) {
 }
 
 // Pixel by pixel in row order, as the pass is described, to check the whole-byte version.
-void ClosePinHolesOneByOne(Bits& bits, int stride, int rows) {
-    auto get = [&](int x, int y) { return (bits[y * stride + x / 8] >> (7 - x % 8)) & 1; };
-    for (int y = 1; y < rows - 1; ++y)
-        for (int x = 1; x < 8 * stride - 1; ++x)
-            if (!get(x, y) && get(x, y - 1) && get(x, y + 1) && get(x - 1, y) && get(x + 1, y))
-                bits[y * stride + x / 8] |= 0x80 >> (x % 8);
+Bits PinHolesClosedOneByOne(Bitmap bitmap) {
+    for (long y = 1; y < bitmap.height - 1; ++y)
+        for (long x = 1; x < 8 * bitmap.Stride() - 1; ++x)
+            if (bitmap.Get(x, y - 1) && bitmap.Get(x, y + 1) && bitmap.Get(x - 1, y) &&
+                bitmap.Get(x + 1, y))
+                bitmap.Set(x, y);
+    return bitmap.bits;
 }
 
 TEST(PatternTurns, QuarterTurnsMoveEveryPixelAndOrIntoTheTarget) {
@@ -70,29 +70,15 @@ TEST(PatternTurns, QuarterTurnsMoveEveryPixelAndOrIntoTheTarget) {
     RotateBmp_90(turned[0].Chars(), source.Chars());
     RotateBmp_180(turned[1].Chars(), source.Chars());
     RotateBmp_270(turned[2].Chars(), source.Chars());
-    for (int row = 0; row < 16; ++row) {
-        for (int column = 0; column < 16; ++column) {
-            EXPECT_EQ(source.Get(row, 15 - column), turned[0].Get(column, row));
-            EXPECT_EQ(source.Get(15 - column, 15 - row), turned[1].Get(column, row));
-            EXPECT_EQ(source.Get(15 - row, column), turned[2].Get(column, row));
-        }
-    }
+    for (int row = 0; row < 16; ++row)
+        for (int column = 0; column < 16; ++column)
+            EXPECT_TRUE(source.Get(row, 15 - column) == turned[0].Get(column, row) &&
+                        source.Get(15 - column, 15 - row) == turned[1].Get(column, row) &&
+                        source.Get(15 - row, column) == turned[2].Get(column, row))
+                << row << "," << column;
     Bitmap full(16, 16, 0xFF);
     RotateBmp_90(full.Chars(), source.Chars()); // nothing clears what is already set
     EXPECT_EQ(Bits(32, 0xFF), full.bits);
-}
-
-TEST(RotatedSize, QuarterTurnsSwapAndOtherAnglesGrow) {
-    const auto sizeOf = [](long width, long height, long angle) {
-        Pair size;
-        rotwh(width, height, &size.first, &size.second, angle);
-        return size;
-    };
-    EXPECT_EQ(Pair(50, 100), sizeOf(100, 50, 90));
-    EXPECT_EQ(Pair(100, 50), sizeOf(100, 50, -180));
-    for (long angle : {30L, 150L, -30L, 390L})
-        EXPECT_EQ(Pair(111, 93), sizeOf(100, 50, angle)) << angle;
-    EXPECT_EQ(Pair(10, 0), sizeOf(-4, 10, 90));
 }
 
 TEST(Rotate, EveryAngleFitsItsComputedSize) {
@@ -109,70 +95,56 @@ TEST(Rotate, EveryAngleFitsItsComputedSize) {
     }
 }
 
-TEST(Rotate, QuarterTurnsMatchAPixelReference) {
-    Bitmap source = RandomBitmap(13, 6, 11, 50);
-    Bitmap reference[3] = {{6, 13}, {13, 6}, {6, 13}};
-    for (long y = 0; y < 6; ++y) {
-        for (long x = 0; x < 13; ++x) {
-            if (!source.Get(x, y))
-                continue;
-            reference[0].Set(5 - y, x);      // 90 clockwise
-            reference[1].Set(12 - x, 5 - y); // 180
-            reference[2].Set(y, 12 - x);     // 90 counter-clockwise
-        }
-    }
-    for (int i = 0; i < 3; ++i) {
-        ClosePinHolesOneByOne(reference[i].bits, reference[i].Stride(), reference[i].height);
-        EXPECT_EQ(reference[i].bits, Rotated(source, 90 * (i + 1)).bits) << 90 * (i + 1);
-    }
-}
-
-TEST(Rotate, NoTurnCopiesAndDropsThePadding) {
-    Bitmap source(10, 3);
-    source.bits = {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40};
-    EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(source, 0).bits);
-}
-
+// No turn copies and drops the padding. Quarter turns swap the sides, other angles grow them;
+// angles count modulo 360.
 TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
+    Bitmap padded(10, 3);
+    padded.bits = {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40};
+    EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(padded, 0).bits);
     Bitmap corners(100, 50);
     for (const auto& at : {Pair(0, 0), Pair(99, 0), Pair(0, 49), Pair(99, 49)})
         corners.Set(at.first, at.second);
     struct Expected {
         long angle;
+        Pair size;
         Pair at[4]; // where (0, 0), (99, 0), (0, 49) and (99, 49) go
     };
     const Expected cases[] = {
-        {330, {{0, 49}, {85, 0}, {24, 91}, {110, 42}}},
-        {240, {{49, 110}, {0, 25}, {91, 86}, {42, 0}}},
-        {150, {{110, 42}, {25, 91}, {86, 0}, {0, 49}}},
-        {60, {{42, 0}, {91, 85}, {0, 24}, {49, 110}}},
+        {90, {50, 100}, {{49, 0}, {49, 99}, {0, 0}, {0, 99}}},
+        {-180, {100, 50}, {{99, 49}, {0, 49}, {99, 0}, {0, 0}}},
+        {270, {50, 100}, {{0, 99}, {0, 0}, {49, 99}, {49, 0}}},
+        {-30, {111, 93}, {{0, 49}, {85, 0}, {24, 91}, {110, 42}}},
+        {240, {93, 111}, {{49, 110}, {0, 25}, {91, 86}, {42, 0}}},
+        {150, {111, 93}, {{110, 42}, {25, 91}, {86, 0}, {0, 49}}},
+        {420, {93, 111}, {{42, 0}, {91, 85}, {0, 24}, {49, 110}}},
     };
     for (const Expected& expected : cases) {
         SCOPED_TRACE(expected.angle);
         const Bitmap turned = Rotated(corners, expected.angle);
+        EXPECT_EQ(expected.size, Pair(turned.width, turned.height));
         EXPECT_EQ(4, turned.Count());
         for (const Pair& at : expected.at)
             EXPECT_TRUE(turned.Get(at.first, at.second)) << at.first << "," << at.second;
     }
+    Pair size;
+    rotwh(-4, 10, &size.first, &size.second, 90); // no negative side
+    EXPECT_EQ(Pair(10, 0), size);
 }
 
-TEST(Rotate, SolidAreasKeepNoPinHoles) {
+// The whole-byte pass fills as one pixel at a time would. A pin hole in the source comes out
+// filled even from a quarter turn.
+TEST(PinHoles, ClosedAfterEveryTurnAsOnePixelAtATime) {
     Bitmap block(60, 40, 0xFF);
-    for (long angle : {17L, 37L, 135L, 200L, 333L}) {
-        Bitmap result = Rotated(block, angle);
-        Bits closed = result.bits;
-        ClosePinHolesOneByOne(closed, static_cast<int>(result.Stride()), result.height);
-        EXPECT_EQ(closed, result.bits) << angle;
+    block.bits[20 * block.Stride() + 3] = 0xFD; // (30, 20)
+    for (long angle : {17L, 37L, 90L, 135L, 200L, 333L}) {
+        const Bitmap result = Rotated(block, angle);
+        EXPECT_EQ(PinHolesClosedOneByOne(result), result.bits) << angle;
         // Forward mapping lands some pixels on one another, but not many.
         EXPECT_GT(result.Count(), 60 * 40 * 9 / 10) << angle;
     }
-}
-
-TEST(PinHoles, WholeBytesFillAsOnePixelAtATime) {
     for (unsigned int seed = 1; seed <= 20; ++seed) {
         Bitmap bitmap = RandomBitmap(29, 12, seed, 80);
-        Bits expected = bitmap.bits;
-        ClosePinHolesOneByOne(expected, 4, 12);
+        const Bits expected = PinHolesClosedOneByOne(bitmap);
         ClosePinHoles(bitmap.bits.data(), 4, 12);
         EXPECT_EQ(expected, bitmap.bits) << seed;
     }
@@ -181,67 +153,49 @@ TEST(PinHoles, WholeBytesFillAsOnePixelAtATime) {
     EXPECT_EQ((Bits{0xFF, 0xFF, 0x7F, 0xFE, 0xFF, 0xFF}), edges);
 }
 
-Bitmap Slanted(Bitmap& source, long angle) {
-    long nw = 0;
-    slantwh(source.width, source.height, &nw, angle);
-    Bitmap target(nw, source.height);
-    slant(source.bits.data(), source.width, source.height, target.bits.data(), &nw, angle);
-    EXPECT_EQ(target.width, nw);
-    return target;
+Bits Slanted(Bitmap& source, long angle) {
+    long width = 0;
+    slantwh(source.width, source.height, &width, angle);
+    Bitmap target(width, source.height);
+    slant(source.bits.data(), source.width, source.height, target.bits.data(), &width, angle);
+    EXPECT_EQ(target.width, width);
+    return target.bits;
 }
 
 TEST(Slant, RowsMoveByTheirShareOfTheLean) {
     Bitmap source(16, 2);
     source.bits = {0xF0, 0x0F, 0xF0, 0x0F};
-    EXPECT_EQ((Bits{0xF0, 0x0F, 0x00, 0x78, 0x07, 0x80}), Slanted(source, 45).bits);
-    EXPECT_EQ((Bits{0x3C, 0x03, 0xC0, 0x78, 0x07, 0x80}), Slanted(source, -45).bits);
-    EXPECT_EQ(source.bits, Slanted(source, -90).bits); // no lean rather than an unbounded one
-    EXPECT_EQ((Bits{0xF0, 0x0F, 0xE0, 0x1E}), Slanted(source, 135).bits); // row 1 leans back off
-}
-
-TEST(Slant, ShiftsCrossByteBoundaries) {
-    Bitmap source = RandomBitmap(21, 30, 5, 50);
-    for (long y = 0; y < 30; ++y) // clear the padding: slant moves whole bytes
-        source.bits[y * 3 + 2] &= 0xF8;
-    const Bitmap target = Slanted(source, 60);
-    const long lean = 51; // 30 rows * tan 60 = 51.96
-    ASSERT_EQ(21 + lean, target.width);
-    for (long y = 0; y < 30; ++y) {
-        const long shift = lean * y / 30;
-        for (long x = 0; x < target.width; ++x) {
-            const bool expected = x >= shift && x - shift < 21 && source.Get(x - shift, y);
-            ASSERT_EQ(expected, target.Get(x, y)) << x << "," << y;
-        }
-    }
+    EXPECT_EQ((Bits{0xF0, 0x0F, 0x00, 0x78, 0x07, 0x80}), Slanted(source, 45));
+    EXPECT_EQ((Bits{0x3C, 0x03, 0xC0, 0x78, 0x07, 0x80}), Slanted(source, -45));
+    EXPECT_EQ(source.bits, Slanted(source, -90)); // no lean rather than an unbounded one
+    EXPECT_EQ((Bits{0xF0, 0x0F, 0xE0, 0x1E}), Slanted(source, 135)); // row 1 leans back off
+    // A lean of 3 * tan 80 = 17 moves the rows by 0, 5 and 11 pixels: whole bytes and bits.
+    Bitmap tall(8, 3, 0xA5);
+    EXPECT_EQ((Bits{0xA5, 0, 0, 0, 0x05, 0x28, 0, 0, 0, 0x14, 0xA0, 0}), Slanted(tall, 80));
 }
 
 TEST(Mapping, PointsAndRectanglesFollowTheRectangle) {
-    const RECT from = {100, 200, 110, 205};
-    const RECT flipped = {50, 50, 30, 60};
-    const RECT empty = {10, 10, 10, 90};
-    const POINT one = GetNewMappingPoint(&from, &flipped, {105, 201});
-    EXPECT_EQ(Pair(40, 52), Pair(one.x, one.y));
-    EXPECT_EQ(7, GetNewMappingPoint(&empty, &flipped, {7, 8}).x);
-    EXPECT_EQ(8, GetNewMappingPoint(&from, nullptr, {7, 8}).y);
+    const RECT from = {100, 200, 110, 205}, flipped = {50, 50, 30, 60}, empty = {10, 10, 10, 90};
+    EXPECT_EQ((std::vector<PointValue>{{40, 52}, {7, 8}, {7, 8}}),
+              (std::vector<PointValue>{Value(GetNewMappingPoint(&from, &flipped, {105, 201})),
+                                       Value(GetNewMappingPoint(&empty, &flipped, {7, 8})),
+                                       Value(GetNewMappingPoint(&from, nullptr, {7, 8}))}));
 
     POINT points[] = {{100, 200}, {95, 204}};
     POINT out[2] = {};
     GetNewMappingPoints(&from, &flipped, 2, points, out);
-    EXPECT_EQ(Pair(60, 58), Pair(out[1].x, out[1].y));
+    EXPECT_EQ((PointValue{60, 58}), Value(out[1]));
     GetNewMappingPoints(&from, &flipped, 2, points, nullptr);
-    EXPECT_EQ(out[1].x, points[1].x);
+    EXPECT_EQ(Value(out[1]), Value(points[1]));
     GetNewMappingPoints(&empty, &flipped, 2, points, out);
-    EXPECT_EQ(points[1].y, out[1].y);
+    EXPECT_EQ(Value(points[1]), Value(out[1]));
 
-    const RECT square = {0, 0, 100, 100};
-    const RECT wide = {0, 0, 200, 50};
-    const RECT r = {25, 10, 75, 100};
+    const RECT square = {0, 0, 100, 100}, wide = {0, 0, 200, 50}, r = {25, 10, 75, 100};
     RECT mapped = {};
     GetNewMappingRect(&square, &wide, &r, &mapped);
-    EXPECT_EQ((std::vector<LONG>{50, 5, 150, 50}),
-              (std::vector<LONG>{mapped.left, mapped.top, mapped.right, mapped.bottom}));
+    EXPECT_EQ((RectValue{50, 5, 150, 50}), Value(mapped));
     GetNewMappingRect(&square, &empty, &r, &mapped);
-    EXPECT_EQ(75, mapped.right);
+    EXPECT_EQ(Value(r), Value(mapped));
 }
 
 } // namespace

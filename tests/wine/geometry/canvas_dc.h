@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 class CanvasDC {
 public:
     CanvasDC(int width, int height) : width_(width), height_(height) {
@@ -11,7 +13,6 @@ public:
         void* bits = nullptr;
         bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         pixels_ = static_cast<DWORD*>(bits);
-        dc_ = CreateCompatibleDC(nullptr);
         oldBitmap_ = SelectObject(dc_, bitmap_);
         Clear();
     }
@@ -27,8 +28,7 @@ public:
     // Through the bits, whatever the DC's mapping.
     void Clear() {
         GdiFlush();
-        for (int i = 0; i < width_ * height_; ++i)
-            pixels_[i] = 0xFFFFFF;
+        std::fill(pixels_, pixels_ + width_ * height_, 0xFFFFFF);
     }
     // The pixel as 0xRRGGBB.
     DWORD At(int x, int y) const {
@@ -37,12 +37,10 @@ public:
     }
     // Whether a pixel of this colour lies within one pixel of (x, y).
     bool ColourNear(int x, int y, DWORD colour) const {
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
                 if (At(x + dx, y + dy) == colour)
                     return true;
-            }
-        }
         return false;
     }
     // Drawn pixels, and the bounds of them in device pixels.
@@ -50,13 +48,12 @@ public:
         GdiFlush();
         RECT box = {width_, height_, 0, 0};
         int count = 0;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
+        for (LONG y = 0; y < height_; ++y)
+            for (LONG x = 0; x < width_; ++x)
                 if ((pixels_[y * width_ + x] & 0xFFFFFF) != 0xFFFFFF) {
                     ++count;
-                    box = {x < box.left ? x : box.left, y < box.top ? y : box.top,
-                           x >= box.right ? x + 1 : box.right,
-                           y >= box.bottom ? y + 1 : box.bottom};
+                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                           std::max(box.bottom, y + 1)};
                 }
         if (bounds)
             *bounds = box;
@@ -64,10 +61,9 @@ public:
     }
 
 private:
-    int width_;
-    int height_;
+    int width_, height_;
     HBITMAP bitmap_;
     DWORD* pixels_;
-    HDC dc_;
+    HDC dc_ = CreateCompatibleDC(nullptr);
     HGDIOBJ oldBitmap_;
 };

@@ -9,8 +9,6 @@
 
 namespace {
 
-enum class Mapping { Text, Twips, Anisotropic };
-
 std::vector<POINT> Flattened(HDC dc, std::vector<POINT> placed) {
     long count = -1;
     HGLOBAL curve = QuickCurve(dc, placed.data(), static_cast<int>(placed.size()), &count);
@@ -24,13 +22,16 @@ std::vector<POINT> Flattened(HDC dc, std::vector<POINT> placed) {
     return points;
 }
 
+// Device pixels; twips with y upwards, some 15 units a pixel; x doubled, y tripled and upwards.
+enum class Mapping { Text, Twips, Anisotropic };
+
 class CurveMapping : public testing::TestWithParam<Mapping> {
 protected:
     void SetUp() override {
-        if (GetParam() == Mapping::Twips) { // y grows upwards, some 15 units a pixel
+        if (GetParam() == Mapping::Twips) {
             SetMapMode(dc_, MM_TWIPS);
             SetViewportOrgEx(dc_, 0, 700, nullptr);
-        } else if (GetParam() == Mapping::Anisotropic) { // x doubled, y tripled and upwards
+        } else if (GetParam() == Mapping::Anisotropic) {
             SetMapMode(dc_, MM_ANISOTROPIC);
             SetWindowExtEx(dc_, 1000, 1000, nullptr);
             SetViewportExtEx(dc_, 2000, -3000, nullptr);
@@ -39,12 +40,8 @@ protected:
     }
     void TearDown() override { DeleteDC(dc_); }
 
-    POINT ToDevice(POINT p) const {
-        LPtoDP(dc_, &p, 1);
-        return p;
-    }
-    POINT ToLogical(POINT p) const {
-        DPtoLP(dc_, &p, 1);
+    POINT Mapped(POINT p, BOOL(WINAPI* map)(HDC, POINT*, int)) const {
+        map(dc_, &p, 1);
         return p;
     }
 
@@ -54,8 +51,8 @@ protected:
 TEST_P(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
     std::vector<POINT> logical, device;
     for (POINT p : {POINT{40, 300}, POINT{160, 120}, POINT{300, 380}, POINT{420, 200}}) {
-        logical.push_back(ToLogical(p));
-        device.push_back(ToDevice(logical.back())); // after the round trip's rounding
+        logical.push_back(Mapped(p, DPtoLP));
+        device.push_back(Mapped(logical.back(), LPtoDP)); // after the round trip's rounding
     }
     HDC identity = CreateCompatibleDC(nullptr);
     const std::vector<POINT> expected = Flattened(identity, device);
@@ -64,7 +61,7 @@ TEST_P(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
     ASSERT_EQ(expected.size(), curve.size());
     ASSERT_FALSE(curve.empty());
     for (size_t i = 0; i < curve.size(); ++i) {
-        const POINT p = ToDevice(curve[i]);
+        const POINT p = Mapped(curve[i], LPtoDP);
         EXPECT_LE(std::abs(p.x - expected[i].x), 1) << i;
         EXPECT_LE(std::abs(p.y - expected[i].y), 1) << i;
     }
@@ -76,26 +73,27 @@ TEST_P(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
 TEST_P(CurveMapping, HitsWithinTwoDevicePixels) {
     std::vector<POINT> placed;
     for (POINT p : {POINT{50, 0}, POINT{150, 0}, POINT{250, 0}})
-        placed.push_back(ToLogical(p));
-    const LONG row = ToDevice(placed[0]).y;
-    const POINT top = ToLogical({200, row - 8});
-    const POINT bottom = ToLogical({200, row + 8});
+        placed.push_back(Mapped(p, DPtoLP));
+    const LONG row = Mapped(placed[0], LPtoDP).y;
+    const POINT top = Mapped({200, row - 8}, DPtoLP);
+    const POINT bottom = Mapped({200, row + 8}, DPtoLP);
     const LONG step = top.y < bottom.y ? 1 : -1;
     int hits = 0;
     for (POINT mouse = top; mouse.y != bottom.y + step; mouse.y += step) {
-        const LONG below = ToDevice(mouse).y - row;
+        const LONG below = Mapped(mouse, LPtoDP).y - row;
         const int expected = std::abs(below) < 2 ? 2 : 0;
         ASSERT_EQ(expected, PtInPartCurve(placed.data(), 3, mouse, dc_)) << below;
         EXPECT_EQ(expected != 0, PtInCurve(placed.data(), 3, mouse, dc_) != 0);
         hits += expected != 0;
     }
     EXPECT_GT(hits, 0);
-    EXPECT_EQ(1, PtInPartCurve(placed.data(), 3, ToLogical({100, row}), dc_));
+    EXPECT_EQ(1, PtInPartCurve(placed.data(), 3, Mapped({100, row}, DPtoLP), dc_));
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CurveMapping,
                          testing::Values(Mapping::Text, Mapping::Twips, Mapping::Anisotropic));
 
+// One point, or points that coincide, make no span: no block, a count of 0 and no hit.
 TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
     HDC dc = CreateCompatibleDC(nullptr);
     POINT same[3] = {{5, 5}, {5, 5}, {5, 5}};
@@ -111,9 +109,7 @@ TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
     ASSERT_EQ(51, count);
     OffsetCurve(curve, count, 10, -5);
     const auto* points = static_cast<const POINT*>(GlobalLock(curve));
-    EXPECT_EQ(10, points[0].x);
-    EXPECT_EQ(250, points[count - 1].x);
-    EXPECT_EQ(-5, points[count / 2].y);
+    EXPECT_TRUE(points[0].x == 10 && points[count - 1].x == 250 && points[count / 2].y == -5);
     GlobalUnlock(curve);
     GlobalFree(curve);
     DeleteDC(dc);

@@ -5,15 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
-TEST(DrawPrimitives, RubberBandOutlineThatASecondCallErases) {
+// Drawn pixels and the width and height of their bounds.
+std::array<LONG, 3> Drawn(const CanvasDC& canvas) {
+    RECT box;
+    const int count = canvas.CountDrawn(&box);
+    return {count, box.right - box.left, box.bottom - box.top};
+}
+
+// A hollow outline and a box that stops at the device origin, each erased by a second call.
+TEST(DrawPrimitives, RubberBandsAndHandlesThatASecondCallErases) {
     CanvasDC canvas(40, 40);
     HDC dc = canvas.get();
     HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
     const int mode = GetROP2(dc);
     _PatRectLine(dc, 5, 5, 25, 15, R2_NOT);
-    EXPECT_EQ(2 * 20 + 2 * 8, canvas.CountDrawn()) << "hollow";
+    EXPECT_EQ((std::array<LONG, 3>{2 * 20 + 2 * 8, 20, 10}), Drawn(canvas));
     EXPECT_EQ(brush, GetCurrentObject(dc, OBJ_BRUSH));
     EXPECT_EQ(mode, GetROP2(dc));
     rcPatRectLine(dc, {5, 5, 25, 15}, R2_NOT);
@@ -22,38 +32,33 @@ TEST(DrawPrimitives, RubberBandOutlineThatASecondCallErases) {
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     RECT box;
     _PatHandle(dc, 2, 10, 4, 3);
-    EXPECT_EQ(6 * 6, canvas.CountDrawn(&box)) << "stops at the device origin";
-    EXPECT_EQ(0, box.left);
-    EXPECT_EQ(7, box.top);
+    EXPECT_EQ(6 * 6, canvas.CountDrawn(&box));
+    EXPECT_TRUE(box.left == 0 && box.top == 7);
     _PatHandle(dc, 2, 10, 4, 3);
     EXPECT_EQ(0, canvas.CountDrawn());
     SelectObject(dc, brush);
 }
 
+// 15 units a pixel; with y upwards a bar still grows down the screen.
 TEST(DrawPrimitives, BarsOfExactlyTheDevicePixelsAskedFor) {
     CanvasDC canvas(60, 60);
     HDC dc = canvas.get();
-    SetMapMode(dc, MM_ANISOTROPIC); // 15 units a pixel
+    SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, 1500, 1500, nullptr);
     SetViewportExtEx(dc, 100, 100, nullptr);
-    RECT bar;
     PatBltVertical(dc, 7 * 15 + 7, 0, 20 * 15, 3, BLACKNESS);
-    EXPECT_EQ(3 * 20, canvas.CountDrawn(&bar));
-    EXPECT_EQ(3, bar.right - bar.left);
-
+    EXPECT_EQ((std::array<LONG, 3>{3 * 20, 3, 20}), Drawn(canvas));
     canvas.Clear();
     PatBltHorizon(dc, 0, 7 * 15 + 8, 20 * 15, 2, BLACKNESS);
-    EXPECT_EQ(2 * 20, canvas.CountDrawn(&bar));
-    EXPECT_EQ(2, bar.bottom - bar.top);
-
-    canvas.Clear(); // with y upwards the bar still grows down the screen
+    EXPECT_EQ((std::array<LONG, 3>{2 * 20, 20, 2}), Drawn(canvas));
+    canvas.Clear();
     SetMapMode(dc, MM_TWIPS);
     SetViewportOrgEx(dc, 0, 60, nullptr);
     PatBltHorizon(dc, 0, 30 * 15, 300, 4, BLACKNESS);
-    canvas.CountDrawn(&bar);
-    EXPECT_EQ(4, bar.bottom - bar.top);
+    EXPECT_EQ(4, Drawn(canvas)[2]);
 }
 
+// The round rectangle's corner ellipse is 30 pixels.
 TEST(DrawPrimitives, LinesKeepTheCurrentPositionAndCornersRound) {
     CanvasDC canvas(100, 100);
     HDC dc = canvas.get();
@@ -67,21 +72,17 @@ TEST(DrawPrimitives, LinesKeepTheCurrentPositionAndCornersRound) {
     canvas.Clear();
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     RECT r = {10, 10, 90, 70};
-    DrawRoundRect(dc, &r, 50); // a 30-pixel corner ellipse
+    DrawRoundRect(dc, &r, 50);
     EXPECT_NE(0u, canvas.At(12, 12));
     EXPECT_EQ(0u, canvas.At(50, 10));
 }
 
-// 4 x 4 and monochrome, black (the DC's text colour) in its left half; rows are 16-bit.
-HBITMAP HalfBlackBitmap() {
-    static const BYTE kRows[8] = {0x3F, 0, 0x3F, 0, 0x3F, 0, 0x3F, 0};
-    return CreateBitmap(4, 4, 1, 1, kRows);
-}
-
+// A 4 x 4 monochrome bitmap, black (the DC's text colour) in its left half; rows are 16-bit.
 TEST(DrawPrimitives, BitmapsCopiedOrStretchedThroughEitherDC) {
+    static const BYTE kRows[8] = {0x3F, 0, 0x3F, 0, 0x3F, 0, 0x3F, 0};
+    HBITMAP bitmap = CreateBitmap(4, 4, 1, 1, kRows);
     CanvasDC canvas(20, 20);
     HDC dc = canvas.get();
-    HBITMAP bitmap = HalfBlackBitmap();
     SetStretchBltMode(dc, HALFTONE);
     EXPECT_TRUE(_DrawBitmap(dc, 0, 0, 8, 12, nullptr, 0, 0, 4, 4, bitmap, nullptr, SRCCOPY));
     EXPECT_EQ(4 * 12, canvas.CountDrawn());

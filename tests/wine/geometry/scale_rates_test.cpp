@@ -1,7 +1,10 @@
-// Rates, pixel rounding and length conversions in the mapping modes a host uses.
+// Rates, pixel rounding, length conversions and device space in the mapping modes a host uses.
 #include "Qerno.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,42 +20,54 @@ HDC ScaledDC(int xRate, int yRate) {
     return dc;
 }
 
+// Twips run some 15 units a pixel along x; y grows upwards there, which gives the floor of 1.
 TEST(DeviceScale, RatesPerMappingMode) {
-    HDC text = CreateCompatibleDC(nullptr);
-    HDC scaled = ScaledDC(15, 15);
+    HDC text = CreateCompatibleDC(nullptr), scaled = ScaledDC(15, 15);
     HDC twips = CreateCompatibleDC(nullptr);
     SetMapMode(twips, MM_TWIPS);
-    EXPECT_EQ(1, GetnXRate(text));
-    EXPECT_EQ(1, GetnYRate(text));
-    EXPECT_EQ(15, GetnXRateEx(scaled));
-    EXPECT_EQ(15, GetnYRate(scaled));
+    EXPECT_EQ((std::vector<long>{1, 1, 15, 15, 1}),
+              (std::vector<long>{GetnXRate(text), GetnYRate(text), GetnXRateEx(scaled),
+                                 GetnYRate(scaled), GetnYRate(twips)}));
     EXPECT_NEAR(15, GetnXRate(twips), 1);
-    EXPECT_EQ(1, GetnYRate(twips)) << "y grows upwards: the floor";
     for (HDC dc : {text, scaled, twips})
         DeleteDC(dc);
-
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(1440 / GetDeviceCaps(screen, LOGPIXELSX), GetnXRateEx(nullptr));
     EXPECT_EQ(1440 / GetDeviceCaps(screen, LOGPIXELSY), GetnYRateEx(nullptr));
     ReleaseDC(nullptr, screen);
 }
 
+// Heights round to the rate vertically; widths and lengths go along x; without a DC a length
+// stays as it is. Device space afterwards is MM_TEXT with both origins at 0.
 TEST(DeviceScale, VerticalRoundingLengthsAlongXAndTheSwitchToPixels) {
     HDC dc = ScaledDC(3, 15);
-    EXPECT_EQ(30, GetIntMaxLogicSize(dc, 23));
-    EXPECT_EQ(1, GetIntMaxDeviceSize(dc, 22));
-    EXPECT_EQ(12, GetXWide(dc, 3));
-    EXPECT_EQ(15, GetYWide(dc, 3));
-    EXPECT_EQ(12, GetLogicLen(dc, 4));
-    EXPECT_EQ(4, GetDeviceLen(dc, 12));
-    EXPECT_EQ(7, GetLogicLen(nullptr, 7));
-
+    EXPECT_EQ((std::vector<long>{30, 1, 12, 15, 12, 4, 7}),
+              (std::vector<long>{GetIntMaxLogicSize(dc, 23), GetIntMaxDeviceSize(dc, 22),
+                                 GetXWide(dc, 3), GetYWide(dc, 3), GetLogicLen(dc, 4),
+                                 GetDeviceLen(dc, 12), GetLogicLen(nullptr, 7)}));
     SetViewDC(dc);
     POINT viewport, window;
     GetViewportOrgEx(dc, &viewport);
     GetWindowOrgEx(dc, &window);
     EXPECT_EQ(MM_TEXT, GetMapMode(dc));
     EXPECT_EQ(0, viewport.x | viewport.y | window.x | window.y);
+    DeleteDC(dc);
+}
+
+std::pair<LONG, LONG> ToDevice(HDC dc, POINT p) {
+    LPtoDP(dc, &p, 1);
+    return {p.x, p.y};
+}
+
+// The state is saved before it changes, and nothing else is left on the stack.
+TEST(DcMap, LogicalUnitsAreDeviceUnitsUntilTheSavedStateIsRestored) {
+    HDC dc = ScaledDC(3, 15);
+    const auto mapped = ToDevice(dc, {37, 41});
+    const int saved = ChangeDCMap(dc);
+    EXPECT_EQ(std::make_pair(37L, 41L), ToDevice(dc, {37, 41}));
+    ASSERT_TRUE(RestoreDC(dc, saved));
+    EXPECT_EQ(mapped, ToDevice(dc, {37, 41}));
+    EXPECT_EQ(saved, SaveDC(dc));
     DeleteDC(dc);
 }
 

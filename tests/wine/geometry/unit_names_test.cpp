@@ -13,24 +13,21 @@ std::string UnitName(WORD unit) {
     char buffer[kMsrNameSize + 4];
     std::memset(buffer, 'x', sizeof buffer);
     GetMsrNameStr(unit, buffer);
-    for (unsigned int i = kMsrNameSize; i < sizeof buffer; ++i)
-        EXPECT_EQ('x', buffer[i]) << "unit " << unit;
+    EXPECT_EQ("xxxx", std::string(buffer + kMsrNameSize, 4)) << "unit " << unit;
     return std::string(buffer, strnlen(buffer, kMsrNameSize));
 }
 
+// Without the resource module a unit has no name, but other codes are still unknown.
 TEST(MeasureUnitNames, EachUnitItsOwnNameOtherCodesUnknown) {
     const HINSTANCE previous = GetRCDllInstance();
-    const HINSTANCE resources = LoadLibraryA("QernoRes.dll");
-    ASSERT_NE(resources, nullptr);
-    SetRCDllInstance(resources);
+    SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
+    ASSERT_NE(nullptr, GetRCDllInstance());
     EXPECT_EQ("Inches", UnitName(4));
-    std::set<std::string> names;
+    std::set<std::string> names = {""};
     for (WORD unit = 1; unit <= 10; ++unit)
         names.insert(UnitName(unit));
-    EXPECT_EQ(10u, names.size());
-    EXPECT_EQ(0u, names.count(""));
+    EXPECT_EQ(11u, names.size()) << "ten names, none empty";
     EXPECT_EQ("Unknown", UnitName(11));
-
     SetRCDllInstance(nullptr);
     EXPECT_EQ("", UnitName(4));
     EXPECT_EQ("Unknown", UnitName(0));

@@ -1,6 +1,8 @@
-// Whole curves in device units: padding, control points, flattening and the span hit test.
-// Every buffer is exactly the size the curve code is told, so the sanitizers see any overrun.
+// Curves in device units: one segment's count, points and chord hit test, then whole curves'
+// padding, control points, flattening and span hit test. Every buffer is exactly the size the
+// curve code is told, so the sanitizers see any overrun.
 #include "QernoGeometry.h"
+#include "geometry/CurveSegment.h"
 #include "geometry/SplineCurve.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,15 @@
 #include <vector>
 
 namespace {
+
+std::vector<POINT> Flattened(const CurveSegment& segment, long limit) {
+    std::vector<POINT> points;
+    FlattenSegment<double>(segment, limit, [&](const POINT& point) {
+        points.push_back(point);
+        return false;
+    });
+    return points;
+}
 
 std::vector<POINT> ControlPointsOf(const std::vector<POINT>& placed) {
     const int n = static_cast<int>(placed.size());
@@ -35,6 +46,71 @@ LONG Distance(const std::vector<POINT>& points, POINT p) {
     for (const POINT& q : points)
         nearest = std::min(nearest, std::max(std::abs(q.x - p.x), std::abs(q.y - p.y)));
     return nearest;
+}
+
+TEST(CurveSegmentCount, FollowsTheExtentSeenFromTheFirstControlPoint) {
+    EXPECT_EQ(4, _GetOneCurvePoint(0, 0, 24, 0, 24, 0, 24, 0));  // h = 0.5: the loop never runs
+    EXPECT_EQ(4, _GetOneCurvePoint(0, 0, -24, 0, 24, 0, 0, 0));  // not the polygon's width
+    EXPECT_EQ(85, _GetOneCurvePoint(0, 0, 0, 1000, 0, 0, 0, 0)); // h = 0.012: 3 + 81 + 1
+    EXPECT_EQ(85, _GetOneCurvePoint(0, 0, 5000, 0, 90000, 0, 0, 0));
+    POINT control[4] = {{0, 0}, {100, 0}, {200, 0}, {310, 0}};
+    EXPECT_EQ(27, GetOneCurvePoint(control)); // h = 12/310: 3 + 23 + 1
+    POINT degenerate[4] = {{7, 7}, {7, 7}, {7, 7}, {7, 7}};
+    EXPECT_EQ(0, GetOneCurvePoint(degenerate));
+    EXPECT_EQ(0, GetOneCurvePoint(nullptr));
+}
+
+// Result blocks are sized by the counts, so a count and the points written must never differ,
+// for one segment or a whole curve.
+TEST(CurveSegmentCount, EqualsThePointsFlattened) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<long> reach(-1500, 1500);
+    for (int trial = 0; trial < 3000; ++trial) {
+        CurveSegment segment{};
+        for (int i = 0; i < 4; ++i) {
+            segment.x[i] = reach(random) / (trial % 7 + 1);
+            segment.y[i] = reach(random) / (trial % 5 + 1);
+        }
+        for (long limit : {kDrawExtentLimit, kHitExtentLimit})
+            ASSERT_EQ(CountSegmentPoints<double>(segment, limit),
+                      static_cast<long>(Flattened(segment, limit).size()))
+                << trial;
+        if (trial % 15 == 0) {
+            std::vector<POINT> placed(trial % 39 + 2);
+            for (POINT& p : placed) {
+                p.x = 2 * reach(random);
+                p.y = reach(random) / (trial % 4 + 1);
+            }
+            FlattenedCurve(placed);
+        }
+    }
+}
+
+// The joints are truncated toward zero, the points between rounded half up.
+TEST(CurveSegmentFlattening, TruncatesTheJointsAndRoundsBetween) {
+    // Extent 150: h = 0.08, so p(t) = 150 + 50t steps by 4 up to t = 0.96, then the end.
+    const std::vector<POINT> points = Flattened({{100, 150, 200, 250}, {0, 0, 0, 0}}, 1000);
+    ASSERT_EQ(14u, points.size());
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        EXPECT_EQ(150 + 4 * static_cast<LONG>(i), points[i].x) << i;
+    EXPECT_EQ(200, points.back().x);
+    // e = -7/6 and the end a + b + c + e = -11/6: both -1, not -2.
+    const std::vector<POINT> negative = Flattened({{-1, -1, -2, -2}, {-1, -1, -2, -2}}, 1000);
+    ASSERT_EQ(4u, negative.size());
+    EXPECT_EQ(-1, negative.front().x);
+    EXPECT_EQ(-1, negative.back().y);
+}
+
+// A straight segment from (160, 0) to (220, 0). The two-pixel tolerance across it is checked in
+// every mapping mode under Wine; here, its ends.
+TEST(CurveSegmentHit, PastAnEndOnlyTheEndPointCounts) {
+    POINT control[4] = {{100, 0}, {160, 0}, {220, 0}, {280, 0}};
+    EXPECT_TRUE(InOneCurve(control, {159, 0}));
+    EXPECT_FALSE(InOneCurve(control, {158, 0}));
+    EXPECT_FALSE(InOneCurve(control, {222, 1}));
+    EXPECT_TRUE(_InOneCurve(100, 0, 160, 0, 220, 0, 280, 0, {200, 1}));
+    EXPECT_FALSE(_InOneCurve(5, 5, 5, 5, 5, 5, 5, 5, {5, 5})); // degenerate: never hit
+    EXPECT_FALSE(InOneCurve(nullptr, {190, 0}));
 }
 
 TEST(CurvePadding, RepeatsTheFirstPointFourTimesAndTheLastFive) {
@@ -67,10 +143,8 @@ TEST(CurveControlPoints, NeverOverrunOrOverflow) {
     EXPECT_EQ(-3, control[3].x);
     BackCalu(nullptr, control.data(), 12);
     // Coordinates at the limits saturate instead of wrapping.
-    EXPECT_FALSE(
-        FlattenedCurve(
-            {{2000000000, -2000000000}, {-2000000000, 2000000000}, {2000000000, -2000000000}})
-            .empty());
+    constexpr LONG far = 2000000000;
+    EXPECT_FALSE(FlattenedCurve({{far, -far}, {-far, far}, {far, -far}}).empty());
 }
 
 // The point count and ends of a straight curve, and the empty curve of coincident points, are
@@ -82,7 +156,6 @@ TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
     EXPECT_EQ(0, Distance(wave, {100, 49}));
     for (const POINT& p : placed)
         EXPECT_LE(Distance(wave, p), 1) << p.x;
-
     // Two points make one smooth span.
     const std::vector<POINT> span = FlattenedCurve({{10, 10}, {410, 310}});
     ASSERT_FALSE(span.empty());
@@ -90,24 +163,11 @@ TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
     EXPECT_LE(Distance({span.back()}, {410, 310}), 1);
 }
 
-TEST(CurveFlattening, WritesExactlyTheCountedPoints) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<LONG> coordinate(-3000, 3000);
-    std::uniform_int_distribution<int> size(2, 40);
-    for (int trial = 0; trial < 200; ++trial) {
-        std::vector<POINT> placed(size(random));
-        for (POINT& p : placed)
-            p = {coordinate(random), coordinate(random) / (trial % 4 + 1)};
-        FlattenedCurve(placed); // checks the end of what was written
-    }
-}
-
 // The two-pixel tolerance is checked in every mapping mode under Wine.
 TEST(CurveHit, NamesTheSpanHitFirst) {
     const std::vector<POINT> line = ControlPointsOf({{0, 0}, {120, 0}, {240, 0}});
     EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {241, 0}));
     EXPECT_EQ(1, HitCurveSpan(line.data(), 3, {120, 0})); // the joint belongs to both
-
     // The chord from the start to the top would pass (50, 50); the curve bulges above it.
     const std::vector<POINT> arch = {{0, 0}, {100, 100}, {200, 0}};
     const std::vector<POINT> control = ControlPointsOf(arch);
