@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -19,13 +20,8 @@ std::string Record(const char* level, const char* cate, const char* message) {
 
 std::string Marker(int year, int month, int day, int hour, int minute, int second, int weekday) {
     std::tm now = {};
-    now.tm_year = year;
-    now.tm_mon = month;
-    now.tm_mday = day;
-    now.tm_hour = hour;
-    now.tm_min = minute;
-    now.tm_sec = second;
-    now.tm_wday = weekday;
+    std::tie(now.tm_year, now.tm_mon, now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec,
+             now.tm_wday) = std::tie(year, month, day, hour, minute, second, weekday);
     char line[kLogMarkerSize];
     const unsigned int length = BuildLogSizeMarker(now, line);
     EXPECT_EQ(std::strlen(line), length);
