@@ -14,8 +14,8 @@ TEST(FileNames, DriveFolderNameAndExtension) {
     const struct {
         const char *path, *dir, *base;
     } rows[] = {
-        {"C:A.B.C", "C:", "A.B.C"}, {"a/b\\c", "a/b", "c"}, {"a.b\\name", "a.b", "name"},
-        {"C:\\", "C:", ""},         {"ab:c", "", "ab:c"},   {".cfg", "", ".cfg"},
+        {"C:A.B.C", "C:", "A.B.C"}, {"a\\b/c", "a\\b/", "c"}, {"a.b\\name", "a.b", "name"},
+        {"C:\\", "C:", ""},         {"ab:c", "", "ab:c"},     {".cfg", "", ".cfg"},
         {"a\\\\b", "a\\", "b"},
     };
     for (const auto& row : rows) {
