@@ -35,9 +35,9 @@ TEST_F(FileAccess, NamesSplitAndExtensionsChangeAtTheLastDot) {
     EXPECT_TRUE(GetBaseFileName("C:\\DATA\\A.DAT", out));
     EXPECT_STREQ("A.DAT", out);
 
-    char changed[MAX_PATH] = "C:\\DATA\\A.DAT";
+    char changed[MAX_PATH] = "C:\\DATA\\A.V2.DAT";
     EXPECT_EQ(1, ChangeFileExtName(changed, 11005));
-    EXPECT_EQ("C:\\DATA\\A" + ResourceString(11005), changed);
+    EXPECT_EQ("C:\\DATA\\A.V2" + ResourceString(11005), changed);
     EXPECT_EQ(1, ChangeFileExtName(changed, "a.b\\name", 11005));
     EXPECT_EQ("a" + ResourceString(11005), changed);
 }
