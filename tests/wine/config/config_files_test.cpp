@@ -5,8 +5,6 @@
 #include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -73,25 +71,17 @@ TEST_F(ConfigFiles, PathsReachTheDiskOnFlushUnlessTheyWouldReadBackCut) {
     EXPECT_TRUE(closer.titles().empty());
 }
 
-TEST_F(ConfigFiles, MissingPathsShowOneErrorBoxWithFileKeyAndPath) {
+TEST_F(ConfigFiles, AMissingPathShowsOneErrorBoxWithFileKeyAndPath) {
     const std::string gone = dir_ + "\\gone";
     ASSERT_NE(0, SetCfgPath(nullptr, cfg_.c_str(), "Sound", gone.c_str()));
     LogCapture log("qerno-config-files.log");
-    for (const auto& [key, expected] :
-         {std::pair<const char*, std::string>{"Sound", gone}, {"Video", ""}}) {
-        BoxCloser closer;
-        std::strcpy(result_, "old");
-        EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), key, result_));
-        EXPECT_EQ(expected, result_) << "the path read stays in the buffer";
-        EXPECT_EQ(1u, closer.titles().size()) << key;
-
-        char text[1024]; // the format and three names of at most 259 characters
-        std::snprintf(text, sizeof text, ResourceString(12058).c_str(), cfg_.c_str(), key,
-                      expected.c_str());
-        std::string record = text;
-        std::replace(record.begin(), record.end(), '\n', ' '); // as the log writes it
-        EXPECT_EQ(1, log.Count(record)) << record;
-    }
+    BoxCloser closer;
+    std::strcpy(result_, "old");
+    EXPECT_EQ(0, GetCfgPath(nullptr, cfg_.c_str(), "Sound", result_));
+    EXPECT_EQ(gone, result_) << "the path read stays in the buffer";
+    EXPECT_EQ(1u, closer.titles().size());
+    // The log writes the prompt's line feeds as blanks.
+    EXPECT_EQ(1, log.Count("In " + cfg_ + ", the folder set for Sound does not exist: " + gone));
 }
 
 } // namespace
