@@ -46,55 +46,54 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
              "QernoTestPlugIn.dll", cache);
     };
     const std::pair<const char*, std::function<void()>> calls[] = {
-        {"fountain fills",
+        {"DrawFountainRect",
          [&] {
              DrawFountainRect(dc, &small, nullptr, 0, 64, RGB(0, 0, 0), RGB(255, 255, 255), 0);
              DrawFountainRect(dc, &small, &small, 90, 0, RGB(0, 0, 0), RGB(0, 0, 255), 1);
              DrawFountainRect(dc, &small, nullptr, 0, 0, RGB(9, 9, 9), RGB(9, 9, 9), 0);
          }},
-        {"DIBs",
+        {"DibBlt",
          [&] {
              DibBlt(dc, 0, 0, 8, 8, paletted, 0, 0, SRCCOPY);
              DibBlt(dc, 0, 0, 8, 8, nullptr, 0, 0, PATCOPY);
-             DeleteObject(DIBToBitmap(trueColour, nullptr));
-             DeleteObject(CreateDIBPalette(paletted));
-             GlobalFree(DibFromBitmap(picture, BI_RGB, 8, nullptr, 0));
-             GlobalFree(BitmapToDIB(picture, nullptr));
          }},
-        {"shades and effects",
+        {"DIBToBitmap", [&] { DeleteObject(DIBToBitmap(trueColour, nullptr)); }},
+        {"CreateDIBPalette", [&] { DeleteObject(CreateDIBPalette(paletted)); }},
+        {"DibFromBitmap", [&] { GlobalFree(DibFromBitmap(picture, BI_RGB, 8, nullptr, 0)); }},
+        {"BitmapToDIB", [&] { GlobalFree(BitmapToDIB(picture, nullptr)); }},
+        {"GetShadeBitmap", [&] { DeleteObject(GetShadeBitmap(5, 2, 1)); }},
+        {"CreateShadePatternBrush", [&] { DeleteObject(CreateShadePatternBrush(dc, 5, 2, 1)); }},
+        {"DrawSparkle", [&] { DrawSparkle(dc, 1, 100, RGB(255, 0, 0), &small, 4, 0); }},
+        {"DrawShimmer",
+         [&] { DrawShimmer(dc, 0, 500, 0, &small, GetHoriShimmerBmp(), GetVertShimmerBmp()); }},
+        {"PaintFancyChar", [&] { PaintFancyChar(dc, 7, &oneCell, 0, 0); }},
+        {"PaintFancyChar3", [&] { PaintFancyChar3(dc, tiles, 7, &oneCell, 8, 8); }},
+        {"PaintAllFancyChars", [&] { PaintAllFancyChars(nullptr, dc, 0, 16, 16, &oneCell, 1, 0); }},
+        {"DrawCharBitmap, transparent in two modes",
          [&] {
-             DeleteObject(GetShadeBitmap(5, 2, 1));
-             DeleteObject(CreateShadePatternBrush(dc, 5, 2, 1));
-             DrawSparkle(dc, 1, 100, RGB(255, 0, 0), &small, 4, 0);
-             DrawShimmer(dc, 0, 500, 0, &small, GetHoriShimmerBmp(), GetVertShimmerBmp());
-         }},
-        {"fancy characters, transparent in two modes",
-         [&] {
-             PaintFancyChar(dc, 7, &oneCell, 0, 0);
-             PaintFancyChar3(dc, tiles, 7, &oneCell, 8, 8);
-             PaintAllFancyChars(nullptr, dc, 0, 16, 16, &oneCell, 1, 0);
              SetBkMode(dc, TRANSPARENT);
              DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
              SetROP2(dc, R2_XORPEN);
              DrawCharBitmap(dc, 1, 1, 20, 20, tiles, 16, 16);
              SetROP2(dc, R2_COPYPEN);
          }},
-        {"borders",
+        {"DrawArrowLine",
          [&] {
              DrawArrowLine(dc, {2, 3}, {30, 25}, nullptr, arrowTile, nullptr, 16, 16, 30, 6, 0);
-             PaintFcRect(dc, corners, 8, 7);
-             PaintFcLine(dc, there, 20, 7);
-             PaintFcPolygon(dc, there, 20, 7, 3);
-             PaintFcPolyline(dc, there, 20, 7, 2);
          }},
-        {"plug-in fills, warm, with the slot emptied and masked",
+        {"PaintFcRect", [&] { PaintFcRect(dc, corners, 8, 7); }},
+        {"PaintFcLine", [&] { PaintFcLine(dc, there, 20, 7); }},
+        {"PaintFcPolygon", [&] { PaintFcPolygon(dc, there, 20, 7, 3); }},
+        {"PaintFcPolyline", [&] { PaintFcPolyline(dc, there, 20, 7, 2); }},
+        {"PlugInDrawFountainRect, warm and with the slot emptied",
          [&] {
              plugInFill(PlugInDrawFountainRect, 0, &warm);
              DeleteObject(warm);
              warm = nullptr;
              plugInFill(PlugInDrawFountainRect, 0, &warm);
-             plugInFill(PlugInDrawFountainRect1, 1, &warmExact);
          }},
+        {"PlugInDrawFountainRect1, masked",
+         [&] { plugInFill(PlugInDrawFountainRect1, 1, &warmExact); }},
     };
     std::vector<HBRUSH> held = FillHandleTable();
     if (held.empty())
