@@ -13,8 +13,8 @@ TEST(PredefinedNames, NamesFromTheResourceModuleCutToTheBuffer) {
     if (!GetRCDllInstance())
         SetRCDllInstance(LoadLibraryA("QernoRes.dll"));
     char name[80];
-    const int length = GetPredefActName(15, name, sizeof name);
-    EXPECT_TRUE(length > 0 && length == static_cast<int>(std::strlen(name))) << length;
+    EXPECT_EQ(24, GetPredefActName(15, name, sizeof name));
+    EXPECT_STREQ("Toggle object visibility", name);
 
     GetIDStringB(13000, name, sizeof name);
     char cut[6] = "xxxxx";
