@@ -20,14 +20,10 @@ std::vector<int> Sides(const BarRect& r) {
 
 using B = BarButton;
 
-// Each button's x by BarButton, -1 for a button left out of the row.
+// The client's width, video or not, the button area's width and each button's x by BarButton,
+// -1 for a button left out of the row.
 TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
-    const struct {
-        int width;
-        bool video;
-        int area;
-        std::vector<int> x;
-    } cases[] = {
+    const std::tuple<int, bool, int, std::vector<int>> cases[] = {
         {215, true, 215, {4, 28, 57, 81, 105, 129, 158, 187}},
         {214, true, 114, {4, 28, -1, -1, -1, -1, 57, 86}},
         {186, false, 186, {4, 28, 57, 81, 105, 129, -1, 158}},
@@ -35,17 +31,17 @@ TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
         {81, true, 114, {4, 28, -1, -1, -1, -1, -1, -1}}, // full screen would end at the edge
         {28, false, 85, {-1, -1, -1, -1, -1, -1, -1, -1}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [width, video, area, expected] : cases) {
         std::vector<int> x(8, -1);
         int previous = -1;
-        for (const ButtonPlace& place : PlaceButtons(Client(c.width), c.video, kSizes)) {
+        for (const ButtonPlace& place : PlaceButtons(Client(width), video, kSizes)) {
             EXPECT_EQ(place.y, kBottom - 4 - 22);
             EXPECT_LT(previous, static_cast<int>(place.button)) << "in row order";
             previous = static_cast<int>(place.button);
             x[previous] = place.x;
         }
-        EXPECT_EQ(x, c.x) << c.width;
-        EXPECT_EQ(ButtonAreaWidth(Client(c.width), c.video, kSizes.buttonWidth), c.area) << c.width;
+        EXPECT_EQ(x, expected) << width;
+        EXPECT_EQ(ButtonAreaWidth(Client(width), video, kSizes.buttonWidth), area) << width;
     }
 }
 
@@ -59,32 +55,27 @@ TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
               (std::vector<int>{2, 202, 125}));
 }
 
-TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravel) {
+TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
     const ThumbTravel travel = TravelOf(TrackRect(Client(240), kSizes.thumbHeight), kSizes);
-    struct Case {
-        std::uint32_t range;
-        std::uint32_t value;
-        int pixel;
-    };
+    using Case = std::tuple<std::uint32_t, std::uint32_t, int>; // range, value, pixel
     const Case toPixel[] = {{1000, 0, 2},      {1000, 500, 102},  {1000, 997, 201},
                             {1000, 1000, 202}, {1000, 5000, 202}, {3, 1, 69},
                             {0, 0, 202}};
-    for (const Case& c : toPixel)
-        EXPECT_EQ(ValueToPixel(travel, c.range, c.value), c.pixel) << c.range << " " << c.value;
+    for (const auto& [range, value, pixel] : toPixel)
+        EXPECT_EQ(ValueToPixel(travel, range, value), pixel) << range << " " << value;
     // The last: 200 x 30,000,000 wraps past 2^32 before the division.
     const Case toValue[] = {
         {1000, 0, 2},      {1000, 0, -50}, {1000, 500, 102},        {1000, 1000, 202},
         {1000, 1000, 400}, {3, 1, 69},     {30000000, 8525164, 202}};
-    for (const Case& c : toValue)
-        EXPECT_EQ(PixelToValue(travel, c.range, c.pixel), c.value) << c.range << " " << c.pixel;
+    for (const auto& [range, value, pixel] : toValue)
+        EXPECT_EQ(PixelToValue(travel, range, pixel), value) << range << " " << pixel;
 
     const ThumbTravel turned = TravelOf(TrackRect(Client(30), kSizes.thumbHeight), kSizes);
     EXPECT_EQ(ClampToTravel(turned, 100), turned.start);
     EXPECT_EQ(ValueToPixel(turned, 1000, 500), turned.start);
     EXPECT_EQ(PixelToValue(turned, 1000, 100), 0u);
-}
 
-TEST(ControlBarThumb, TrackHitsInsideTheTrackOnly) {
+    // A click's pixel, inside the track only.
     const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
     const int hits[][3] = {{8, 128, 2},  {207, 140, 201}, {208, 128, -1},
                            {8, 141, -1}, {7, 130, -1},    {100, 127, -1}};
@@ -92,7 +83,7 @@ TEST(ControlBarThumb, TrackHitsInsideTheTrackOnly) {
         EXPECT_EQ(TrackHitPixel(track, kSizes, h[0], h[1]), h[2]) << h[0] << "," << h[1];
 }
 
-TEST(ControlBarScale, TickStepsFromBothTablesAndBeyond) {
+TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
     // Range and step on a 320-pixel track.
     const std::uint32_t milliseconds[][2] = {{10000, 1000},       {10060, 2000},
                                              {50, 100},           {18000000, 1800000},
@@ -108,9 +99,8 @@ TEST(ControlBarScale, TickStepsFromBothTablesAndBeyond) {
     const int widths[][2] = {{319, 200}, {64, 500}, {63, 1000}};
     for (const auto& w : widths)
         EXPECT_EQ(TickStep(1000, w[0], false), std::uint32_t(w[1])) << w[0];
-}
 
-TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) {
+    // Ticks up to the range, the last step unlabelled when it overruns.
     using Ticks = std::vector<std::tuple<int, bool, std::uint32_t>>;
     const auto ticks = [](int width, std::uint32_t range) {
         Ticks out;
@@ -130,19 +120,15 @@ TEST(ControlBarScale, TicksUpToTheRangeWithTheLastStepUnlabelledWhenItOverruns) 
 }
 
 TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
-    const struct {
-        std::uint32_t value;
-        std::uint32_t range;
-        bool milliseconds;
-        const char* text;
-        unsigned int suffix;
-    } cases[] = {{0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
-                 {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
-                 {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
-                 {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(BarTimeText(c.value, c.range, c.milliseconds), c.text) << c.value;
-        EXPECT_EQ(PositionSuffixId(c.range, c.milliseconds), c.suffix) << c.range;
+    // Value, range, milliseconds or frames, the text and its suffix.
+    const std::tuple<std::uint32_t, std::uint32_t, bool, const char*, unsigned> cases[] = {
+        {0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
+        {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
+        {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
+        {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319}};
+    for (const auto& [value, range, milliseconds, text, suffix] : cases) {
+        EXPECT_EQ(BarTimeText(value, range, milliseconds), text) << value;
+        EXPECT_EQ(PositionSuffixId(range, milliseconds), suffix) << range;
     }
 }
 
@@ -151,19 +137,15 @@ TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
     EXPECT_EQ(ButtonSheetColumn(B::Play, false), 0);
     EXPECT_EQ(ButtonSheetColumn(B::Play, true), 1);
     EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
-    const struct {
-        BarButton button;
-        bool selected;
-        bool focused;
-        bool playing;
-        int row;
-    } rows[] = {{B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
-                {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
-                {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
-                {B::Play, false, false, false, 1}};
-    for (const auto& c : rows)
-        EXPECT_EQ(ButtonSheetRow(c.button, c.selected, c.focused, c.playing), c.row)
-            << static_cast<int>(c.button) << c.selected << c.focused << c.playing;
+    // Button, selected, focused, playing and the row.
+    const std::tuple<BarButton, bool, bool, bool, int> rows[] = {
+        {B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
+        {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
+        {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
+        {B::Play, false, false, false, 1}};
+    for (const auto& [button, selected, focused, playing, row] : rows)
+        EXPECT_EQ(ButtonSheetRow(button, selected, focused, playing), row)
+            << static_cast<int>(button) << selected << focused << playing;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 constexpr unsigned long kDefault = kStageDefaultBound;
@@ -10,13 +12,10 @@ constexpr StageDevice kSound = {0, 2000, 700};
 constexpr StageDevice kVideo = {0, 20, 7};
 
 TEST(StageRange, FitsTheRequestToTheDevice) {
-    struct {
-        const char* rule;
-        unsigned long start, end;
-        StageDevice device;
-        bool frames;
-        StageRange expected;
-    } const cases[] = {
+    // The rule, the start and end asked for, the device, frames or milliseconds, and the range.
+    using Case =
+        std::tuple<const char*, unsigned long, unsigned long, StageDevice, bool, StageRange>;
+    const Case cases[] = {
         {"current position to the length", kDefault, kDefault, kSound, false, {700, 2000, 1300}},
         {"current frame to the last", kDefault, kDefault, kVideo, true, {7, 20, 13}},
         {"a start at the length becomes the first", 2000, 2500, kSound, false, {0, 2000, 2000}},
@@ -28,21 +27,15 @@ TEST(StageRange, FitsTheRequestToTheDevice) {
         {"millisecond ranges round to tens", 3, 1008, kSound, false, {3, 1008, 1010}},
         {"a device starting past its length", 0, 0, {30, 20, 0}, true, {30, 20, 0}},
     };
-    for (const auto& c : cases) {
-        const StageRange fitted = FitStageRange(c.start, c.end, c.device, c.frames);
-        EXPECT_EQ(c.expected.start, fitted.start) << c.rule;
-        EXPECT_EQ(c.expected.end, fitted.end) << c.rule;
-        EXPECT_EQ(c.expected.range, fitted.range) << c.rule;
+    for (const auto& [rule, start, end, device, frames, expected] : cases) {
+        const StageRange fitted = FitStageRange(start, end, device, frames);
+        EXPECT_EQ(expected.start, fitted.start) << rule;
+        EXPECT_EQ(expected.end, fitted.end) << rule;
+        EXPECT_EQ(expected.range, fitted.range) << rule;
     }
 }
 
-TEST(StageRange, OffsetsStartAtZeroAndRoundForMilliseconds) {
-    EXPECT_EQ(0u, StageOffset(90, 100, false));
-    EXPECT_EQ(7u, StageOffset(107, 100, true));
-    EXPECT_EQ(10u, StageOffset(105, 100, false));
-}
-
-TEST(StageRange, StepsATenthOfTheRangeWithinStartAndEnd) {
+TEST(StageRange, StepsATenthOfTheRangeWithinStartAndEndAndOffsetsFromTheStart) {
     enum { kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kTop = 6, kBottom = 7 };
     const struct {
         int code;
@@ -51,6 +44,10 @@ TEST(StageRange, StepsATenthOfTheRangeWithinStartAndEnd) {
                  {kTop, 500, 100},    {kBottom, 500, 1100}, {kThumbPosition, 321, 321}};
     for (const auto& c : cases) // from 100 to 1100: a step of 100
         EXPECT_EQ(c.expected, SteppedPosition(c.code, c.position, 100, 1100, 1000)) << c.code;
+    // Offsets start at zero and round to tens for milliseconds.
+    EXPECT_EQ(0u, StageOffset(90, 100, false));
+    EXPECT_EQ(7u, StageOffset(107, 100, true));
+    EXPECT_EQ(10u, StageOffset(105, 100, false));
 }
 
 TEST(StageRange, TitleIsGivenOrTheFilesName) {

@@ -5,15 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 TEST(VolumeLevels, LevelsStepsAndMuteStayInTheMixersRange) {
-    const struct {
-        unsigned int mode;
-        int value;
-        std::vector<std::uint32_t> current;
-        std::uint32_t expected;
-    } cases[] = {
+    // Mode, value, the channels' current values and the new value.
+    const std::tuple<unsigned int, int, std::vector<std::uint32_t>, std::uint32_t> cases[] = {
         {0, 0, {30000}, 0},
         {2, 9, {30000}, 58977},
         {0, 10, {30000}, kVolumeTop}, // ten steps fall short of the top
@@ -27,7 +24,7 @@ TEST(VolumeLevels, LevelsStepsAndMuteStayInTheMixersRange) {
         {3, -1, {0}, 0xFFFFFFFF}, // mute takes any value
         {4, 0, {0xFFFFFFFF}, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, NewControlValue(c.mode, c.value, c.current.data(), c.current.size()))
-            << "mode " << c.mode << " value " << c.value;
+    for (const auto& [mode, value, current, expected] : cases)
+        EXPECT_EQ(expected, NewControlValue(mode, value, current.data(), current.size()))
+            << "mode " << mode << " value " << value;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 namespace {
 
@@ -37,24 +38,21 @@ TEST(WaveRange, ConversionsTruncateAndSaturate) {
 
 TEST(WaveRange, SpanOfTheChunkARangeSelects) {
     const std::uint32_t kWhole = kWholeWave;
-    const struct {
-        std::uint32_t chunk, startMs, endMs;
-        WavePace pace;
-        WaveSpan span;
-    } cases[] = {
-        {88201, kWhole, kWhole, kMono16, {0, 88200}}, // the odd byte is no sample
-        {88200, 200, 600, kMono16, {17640, 35280}},
-        {88200, 200, kWhole, kMono16, {17640, 70560}},
-        {88200, 600, 200, kMono16, {0, 88200}}, // end before start: the whole chunk
-        {88200, 0, 5000, kMono16, {0, 88200}},  // beyond the chunk: the whole chunk
-        {88200, 300, 300, kMono16, {26460, 0}},
+    // The chunk's size, the range's start and end, and its span of 16-bit mono.
+    const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, WaveSpan> cases[] = {
+        {88201, kWhole, kWhole, {0, 88200}}, // the odd byte is no sample
+        {88200, 200, 600, {17640, 35280}},
+        {88200, 200, kWhole, {17640, 70560}},
+        {88200, 600, 200, {0, 88200}}, // end before start: the whole chunk
+        {88200, 0, 5000, {0, 88200}},  // beyond the chunk: the whole chunk
+        {88200, 300, 300, {26460, 0}},
         // Past the end, yet a short count: the read beyond the chunk fails later.
-        {88200, 990, 1010, kMono16, {87318, 1764}},
+        {88200, 990, 1010, {87318, 1764}},
     };
-    for (const auto& c : cases) {
-        const WaveSpan span = ChooseWaveSpan(c.chunk, c.startMs, c.endMs, c.pace);
-        EXPECT_EQ(c.span.offset, span.offset) << c.startMs << ".." << c.endMs;
-        EXPECT_EQ(c.span.size, span.size) << c.startMs << ".." << c.endMs;
+    for (const auto& [chunk, startMs, endMs, expected] : cases) {
+        const WaveSpan span = ChooseWaveSpan(chunk, startMs, endMs, kMono16);
+        EXPECT_EQ(expected.offset, span.offset) << startMs << ".." << endMs;
+        EXPECT_EQ(expected.size, span.size) << startMs << ".." << endMs;
     }
 }
 

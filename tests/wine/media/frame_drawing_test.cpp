@@ -27,27 +27,23 @@ TEST(PaintBitmap, CopiesFromTheBitmapsCornerToTheRectsPlaceAndSize) {
 }
 
 TEST(InvertTracker, InvertsAFrameOfTheWindowsSizeAndRemovesItTheSecondTime) {
-    const int width = 50, height = 40;
-    HWND window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr,
-                                nullptr, nullptr);
-    const POINT grip = {7, 9}, at = {207, 159};
-    const int x = at.x - grip.x, y = at.y - grip.y;
-    // Two pixels wide; the right and bottom edges lie beyond the window's own size.
-    const POINT edges[] = {
-        {x, y},          {x + width + 1, y},      {x + width, y + 20},
-        {x, y + height}, {x + 1, y + height - 1}, {x + width + 1, y + height + 1}};
-    const POINT clear[] = {{x + 2, y + 2}, {x + width - 1, y + 20}, {x + width + 2, y + 20}};
+    HWND window =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+    // Grabbed at (7, 9) and dropped at (207, 159): the frame, two pixels wide, starts at
+    // (200, 150), its right and bottom edges beyond the window's own size. The first six points
+    // lie on it, the others just inside or outside it.
+    const POINT points[] = {{200, 150}, {251, 150}, {250, 170}, {200, 190}, {201, 189},
+                            {251, 191}, {202, 152}, {249, 170}, {252, 170}};
     HDC screen = GetDC(nullptr);
-    const auto read = [screen](const POINT& point) { return GetPixel(screen, point.x, point.y); };
-    std::vector<COLORREF> edgesBefore, clearBefore;
-    std::transform(std::begin(edges), std::end(edges), std::back_inserter(edgesBefore), read);
-    std::transform(std::begin(clear), std::end(clear), std::back_inserter(clearBefore), read);
+    COLORREF before[std::size(points)];
+    for (size_t i = 0; i < std::size(points); ++i)
+        before[i] = GetPixel(screen, points[i].x, points[i].y);
     for (COLORREF inversion : {0xFFFFFFUL, 0UL}) {
-        InvertTracker(window, grip, at);
-        for (size_t i = 0; i < edgesBefore.size(); ++i)
-            EXPECT_EQ(edgesBefore[i] ^ inversion, read(edges[i])) << "edge point " << i;
-        for (size_t i = 0; i < clearBefore.size(); ++i)
-            EXPECT_EQ(clearBefore[i], read(clear[i])) << "clear point " << i;
+        InvertTracker(window, {7, 9}, {207, 159});
+        for (size_t i = 0; i < std::size(points); ++i)
+            EXPECT_EQ(before[i] ^ (i < 6 ? inversion : 0),
+                      GetPixel(screen, points[i].x, points[i].y))
+                << "point " << i;
     }
     ReleaseDC(nullptr, screen);
     DestroyWindow(window);

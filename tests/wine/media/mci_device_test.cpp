@@ -2,9 +2,12 @@
 // and a completion notification through a real message loop.
 #include "media/MediaTestSupport.h"
 
+#include <vector>
+
 namespace {
 
 const testmedia::Wave& kTone = testmedia::kWaves[1];
+using Values = std::vector<unsigned long>;
 
 class MciDevice : public MediaTest {
 protected:
@@ -12,91 +15,68 @@ protected:
         id_ = OpenMedia("waveaudio", MediaPath(kTone.file).c_str(), nullptr, nullptr);
         ASSERT_NE(0, id_);
     }
+    void ExpectRecords(const std::vector<std::pair<std::string, int>>& records) {
+        for (const auto& [record, count] : records)
+            EXPECT_EQ(count, log_.Count(record)) << record;
+    }
 };
 
 TEST_F(MciDevice, ErrorTextsAreLoggedUnderTheirLabels) {
-    EXPECT_EQ(1, ShowMciErrorStr(0, "-- PLAY -- "));
-    EXPECT_EQ(1, ShowMciErrorStr(0));
+    EXPECT_EQ(2, ShowMciErrorStr(0, "-- PLAY -- ") + ShowMciErrorStr(0));
     EXPECT_EQ("", log_.Text());
-
-    EXPECT_EQ(0, ShowMciErrorStr(kInvalidMediaId, "-- PLAY -- "));
+    EXPECT_EQ(0, ShowMciErrorStr(kInvalidMediaId, "-- PLAY -- ") +
+                     ShowMciErrorStr(MCIERR_INVALID_DEVICE_ID, "-- SEEK -- ") +
+                     ShowMciErrorStr(MCIERR_FILE_NOT_FOUND) +
+                     ShowCustomErrorStr("MCI-ERROR: a custom text"));
     // The log turns the text's line feed into a blank.
-    EXPECT_EQ(1, log_.Count("-- PLAY -- Invalid Media-ID \r\n"));
-    EXPECT_EQ(0, ShowMciErrorStr(MCIERR_INVALID_DEVICE_ID, "-- SEEK -- "));
-    EXPECT_EQ(1, log_.Count(MciRecord("-- SEEK -- ", MCIERR_INVALID_DEVICE_ID)));
-    EXPECT_EQ(0, ShowMciErrorStr(MCIERR_FILE_NOT_FOUND));
-    EXPECT_EQ(1, log_.Count(MciRecord("", MCIERR_FILE_NOT_FOUND)));
-    EXPECT_EQ(0, ShowCustomErrorStr("MCI-ERROR: a custom text"));
-    EXPECT_EQ(1, log_.Count("MCI-ERROR: a custom text\r\n"));
+    ExpectRecords({{"-- PLAY -- Invalid Media-ID \r\n", 1},
+                   {MciRecord("-- SEEK -- ", MCIERR_INVALID_DEVICE_ID), 1},
+                   {MciRecord("", MCIERR_FILE_NOT_FOUND), 1},
+                   {"MCI-ERROR: a custom text\r\n", 1}});
 }
 
-TEST_F(MciDevice, OpensAWaveInMillisecondsAndQueriesIt) {
-    OpenTone();
-    EXPECT_EQ(static_cast<unsigned long>(MCI_FORMAT_MILLISECONDS), GetMediaTimeFormat(id_));
-    EXPECT_EQ(static_cast<unsigned long>(kTone.milliseconds), GetMediaLength(id_));
-    EXPECT_EQ(0UL, GetMediaPosition(id_));
-    EXPECT_EQ(1UL, GetMediaTrackCount(id_));
-    EXPECT_EQ(static_cast<unsigned long>(MCI_MODE_STOP), GetMediaMode(id_));
-    EXPECT_EQ(1UL, IsMediaPresent(id_));
-    EXPECT_EQ(1UL, IsMediaReady(id_));
-    EXPECT_EQ(1UL, GetMediaCurrentTrack(id_));
-    EXPECT_EQ(0UL, GetMediaStartPosition(id_));
-    EXPECT_EQ(static_cast<unsigned long>(kTone.milliseconds), GetMediaTrackLength(id_, 1));
-    EXPECT_EQ(0UL, GetMediaTrackStartPosition(id_, 1));
+// MCI chooses the device by the file's extension, whatever the type name says.
+TEST_F(MciDevice, OpensByTheFilesExtensionUnderItsAliasInMilliseconds) {
+    id_ = OpenMedia("nosuchdevice", MediaPath(kTone.file).c_str(), "qernotone", host());
+    ASSERT_NE(0, id_);
+    EXPECT_EQ(id_, mciGetDeviceIDA("qernotone"));
+    const unsigned long length = kTone.milliseconds;
+    // Format, length, position, tracks, mode, present, ready, track, start; track 1's length
+    // and start.
+    EXPECT_EQ((Values{MCI_FORMAT_MILLISECONDS, length, 0, 1, MCI_MODE_STOP, 1, 1, 1, 0, length, 0}),
+              (Values{GetMediaTimeFormat(id_), GetMediaLength(id_), GetMediaPosition(id_),
+                      GetMediaTrackCount(id_), GetMediaMode(id_), IsMediaPresent(id_),
+                      IsMediaReady(id_), GetMediaCurrentTrack(id_), GetMediaStartPosition(id_),
+                      GetMediaTrackLength(id_, 1), GetMediaTrackStartPosition(id_, 1)}));
     EXPECT_EQ("", log_.Text());
-
-    EXPECT_EQ(1, SetMediaTimeFormat(id_, MCI_FORMAT_BYTES));
-    const unsigned long bytes = GetMediaLength(id_);
-    EXPECT_EQ(static_cast<unsigned long>(kTone.samplesPerSecond) * kTone.milliseconds / 1000 *
-                  kTone.channels * kTone.bitsPerSample / 8,
-              bytes);
 }
 
-TEST_F(MciDevice, SeeksToStartEndAndPositions) {
+TEST_F(MciDevice, SeeksToPositionsTheEndAndTheStart) {
     OpenTone();
-    EXPECT_EQ(1, SetMediaPosition(id_, 1200));
-    EXPECT_EQ(1200UL, GetMediaPosition(id_));
-    EXPECT_EQ(1, SetMediaPosition(id_, kNoMediaPosition));
-    EXPECT_EQ(GetMediaLength(id_), GetMediaPosition(id_));
-    EXPECT_EQ(1, SetMediaPosition(id_, 0));
-    EXPECT_EQ(0UL, GetMediaPosition(id_));
+    for (unsigned long target : {1200UL, kNoMediaPosition, 0UL}) {
+        EXPECT_EQ(1, SetMediaPosition(id_, target));
+        EXPECT_EQ(target == kNoMediaPosition ? GetMediaLength(id_) : target, GetMediaPosition(id_));
+    }
     EXPECT_EQ(0, SetMediaPosition(id_, 99999));
     EXPECT_EQ(1, log_.Count("-- SEEK -- "));
 }
 
-TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaiting) {
+// A play returns at once; one to a position notifies the window given when it gets there.
+TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaitingAndNotifiesAtTheEnd) {
     OpenTone();
+    const auto state = [this] {
+        return Values{GetMediaMode(id_), ULONG(IsMediaPlaying(id_)), ULONG(IsMediaStop(id_))};
+    };
     EXPECT_EQ(1, PlayMedia(id_, kNoMediaPosition, kNoMediaPosition, nullptr));
-    EXPECT_EQ(1, IsMediaPlaying(id_));
-    EXPECT_EQ(0, IsMediaStop(id_));
+    EXPECT_EQ((Values{MCI_MODE_PLAY, 1, 0}), state());
     EXPECT_EQ(1, PauseMedia(id_));
-    EXPECT_EQ(static_cast<unsigned long>(MCI_MODE_PAUSE), GetMediaMode(id_));
-    EXPECT_EQ(1, IsMediaStop(id_));
-    EXPECT_EQ(0, IsMediaPlaying(id_));
+    EXPECT_EQ((Values{MCI_MODE_PAUSE, 0, 1}), state());
     EXPECT_EQ(1, StopMedia(id_));
-    EXPECT_EQ(static_cast<unsigned long>(MCI_MODE_STOP), GetMediaMode(id_));
-    EXPECT_EQ(1, IsMediaStop(id_));
-    EXPECT_EQ("", log_.Text());
-}
+    EXPECT_EQ((Values{MCI_MODE_STOP, 0, 1}), state());
 
-TEST_F(MciDevice, PlayToAPositionNotifiesTheHostWindow) {
-    OpenTone();
     ASSERT_EQ(1, PlayMedia(id_, 100, 300, host()));
-    EXPECT_EQ(static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
+    EXPECT_EQ(WPARAM(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
     EXPECT_EQ(300UL, GetMediaPosition(id_));
-    EXPECT_EQ(1, IsMediaStop(id_));
-}
-
-TEST_F(MciDevice, AnOpenWithAnAliasAnswersToIt) {
-    id_ = OpenMedia("waveaudio", MediaPath(kTone.file).c_str(), "qernotone", host());
-    ASSERT_NE(0, id_);
-    EXPECT_EQ(id_, mciGetDeviceIDA("qernotone"));
-}
-
-TEST_F(MciDevice, TheFilesExtensionChoosesTheDeviceNotTheTypeName) {
-    id_ = OpenMedia("nosuchdevice", MediaPath(kTone.file).c_str(), nullptr, nullptr);
-    ASSERT_NE(0, id_);
-    EXPECT_EQ(static_cast<unsigned long>(kTone.milliseconds), GetMediaLength(id_));
     EXPECT_EQ("", log_.Text());
 }
 
@@ -111,48 +91,27 @@ TEST_F(MciDevice, CommandsTheDeviceCannotDoAreLoggedWithMcisText) {
     EXPECT_EQ(1, log_.Count("-- Set Time Format -- "));
 }
 
+// An unanswered media-present question counts as present.
 TEST_F(MciDevice, BadIdsMissingFilesAndUnknownDevicesFailInTheLog) {
-    EXPECT_EQ(0, PlayMedia(0, kNoMediaPosition, kNoMediaPosition, nullptr));
-    EXPECT_EQ(1, log_.Count(MciRecord("-- PLAY -- ", MCIERR_INVALID_DEVICE_ID)));
-    EXPECT_EQ(0, StopMedia(0));
-    EXPECT_EQ(0, CloseMedia(0));
-    EXPECT_EQ(0UL, GetMediaLength(0));
-    EXPECT_EQ(1, log_.Count("-- STATUS -- "));
-    // An unanswered media-present question counts as present.
-    EXPECT_EQ(1UL, IsMediaPresent(0));
-    EXPECT_EQ(1, CheckCDAudioPresent(0));
-    EXPECT_EQ(0UL, GetMediaTrackLength(0, 1));
-    EXPECT_EQ(1, log_.Count("-- Get Track-Start-Len -- "));
-    EXPECT_EQ(0UL, GetMediaTrackStartPosition(0, 1));
-    EXPECT_EQ(1, log_.Count("-- Get Track-Start-Pos -- "));
-
+    EXPECT_EQ(0, PlayMedia(0, kNoMediaPosition, kNoMediaPosition, nullptr) + StopMedia(0) +
+                     CloseMedia(0));
+    EXPECT_EQ((Values{0, 1, 1, 0, 0}),
+              (Values{GetMediaLength(0), IsMediaPresent(0), ULONG(CheckCDAudioPresent(0)),
+                      GetMediaTrackLength(0, 1), GetMediaTrackStartPosition(0, 1)}));
     OpenTone();
     const unsigned short closed = id_;
     ASSERT_EQ(1, CloseMedia(closed));
     id_ = 0;
     EXPECT_EQ(0, PauseMedia(closed));
-    EXPECT_EQ(1, log_.Count("-- PAUSE -- "));
-
-    EXPECT_EQ(0, OpenMedia("waveaudio", MediaPath("missing.wav").c_str(), nullptr, nullptr));
-    EXPECT_EQ(
-        0, OpenMedia("waveaudio", MediaPath(testmedia::kTruncatedWave).c_str(), nullptr, nullptr));
+    for (const char* file : {"missing.wav", testmedia::kTruncatedWave})
+        EXPECT_EQ(0, OpenMedia("waveaudio", MediaPath(file).c_str(), nullptr, nullptr)) << file;
     EXPECT_EQ(0, OpenMedia("waveaudio", "C:\\no-such-file.qqq", nullptr, nullptr));
-    EXPECT_EQ(3, log_.Count("-- OPEN -- "));
-}
-
-// Both ways of naming CD audio: tracks, minutes, seconds and frames where a drive answers, else
-// one logged open failure each (this machine has no drive).
-TEST_F(MciDevice, CdAudioOpensInTracksOrFailsInTheLog) {
-    int failed = 0;
-    for (unsigned short id : {OpenMedia("CDAudio", "ignored.cda", "ignored", nullptr),
-                              OpenSound("cdaudio", nullptr, nullptr, nullptr)}) {
-        failed += id == 0;
-        if (id) {
-            EXPECT_EQ(static_cast<unsigned long>(MCI_FORMAT_TMSF), GetMediaTimeFormat(id));
-            CloseMedia(id);
-        }
-    }
-    EXPECT_EQ(failed, log_.Count("-- OPEN -- "));
+    ExpectRecords({{MciRecord("-- PLAY -- ", MCIERR_INVALID_DEVICE_ID), 1},
+                   {"-- STATUS -- ", 3},
+                   {"-- Get Track-Start-Len -- ", 1},
+                   {"-- Get Track-Start-Pos -- ", 1},
+                   {"-- PAUSE -- ", 1},
+                   {"-- OPEN -- ", 3}});
 }
 
 } // namespace

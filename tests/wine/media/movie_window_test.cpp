@@ -55,22 +55,4 @@ TEST_F(MovieWindow, ARefusingDeviceStillFillsTheFrameAndFallsBackToItsSpeed) {
     EXPECT_EQ(1, log_.Count("MCI-ERROR: invalid hDC in UpdateMovie()\r\n"));
 }
 
-TEST_F(MovieWindow, WithoutADeviceEveryCallIsLoggedAndGivesNothing) {
-    RECT rect = {1, 2, 3, 4};
-    CanvasDC canvas(8, 8);
-    const int results = SetMovieWindow(0, host()) + GetMovieFrame(0, &rect, 1) +
-                        SetMovieWndPos(0, &rect) + SetMovieArea(0, &rect) + SetMoviePosition(0, 0) +
-                        UpdateMovie(0, canvas.get(), &rect) + PlayMovie(0, -1, -1, nullptr) +
-                        ShowMovieWindow(0, SW_SHOW) + CloseMovie(0) + StopMovie(0);
-    const unsigned long values = GetMovieStatus(0, MCI_STATUS_MODE) + GetMovieSpeed(0) +
-                                 GetMovieNominalRate(0) + GetMovieFrameRate(0);
-    PaintMovie(canvas.get(), 0, nullptr);
-    EXPECT_EQ(0, results + values);
-    EXPECT_EQ(nullptr, GetMovieStageWnd(0));
-    EXPECT_EQ(nullptr, GetMovieBitmap(0, canvas.get()));
-    EXPECT_EQ((RECT{1, 2, 3, 4}), rect);
-    EXPECT_EQ(17, log_.Count("of MovieInvalid Media-ID \r\n"));
-    EXPECT_EQ(17, log_.Count("\r\n")) << "nothing else";
-}
-
 } // namespace

@@ -2,6 +2,8 @@
 // into a memory DC or a bitmap, play with a notification, and the log of every failure.
 #include "media/MediaTestSupport.h"
 
+#include <vector>
+
 namespace {
 
 using namespace testmedia;
@@ -29,8 +31,7 @@ TEST_F(VideoWindow, OpensInAChildWindowThatItPlacesAndShows) {
     EXPECT_EQ(1, ShowVideoWindow(id_, SW_SHOW));
     EXPECT_TRUE(GetWindowLongA(stage, GWL_STYLE) & WS_VISIBLE);
     // A missing rectangle is the caller's mistake: nothing moves, the query still answers.
-    EXPECT_EQ(0, SetVideoWndPos(id_, nullptr));
-    EXPECT_EQ(0, SetVideoArea(id_, nullptr));
+    EXPECT_EQ(0, SetVideoWndPos(id_, nullptr) + SetVideoArea(id_, nullptr));
     EXPECT_EQ(1, GetVideoFrame(id_, nullptr, 0));
     EXPECT_EQ("", log_.Text());
 }
@@ -77,38 +78,47 @@ TEST_F(VideoWindow, PlaysBetweenItsBoundsAndNotifiesTheHost) {
 
 TEST_F(VideoWindow, ReportsRatesAndTakesSpeedAndSound) {
     OpenChildVideo(kDrawnVideo.file);
-    // Rates in thousandths of a frame per second, speed in thousandths of normal.
-    EXPECT_EQ(kVideoFramesPerSecond * 1000UL, GetVideoFrameRate(id_));
-    EXPECT_EQ(kVideoFramesPerSecond * 1000UL, GetVideoNominalRate(id_));
-    EXPECT_EQ(1000UL, GetVideoSpeed(id_));
+    // Rates in thousandths of a frame per second, speed in thousandths of normal; the open
+    // leaves the driver's own time format.
+    const unsigned long rate = kVideoFramesPerSecond * 1000UL;
+    EXPECT_EQ((std::vector<unsigned long>{rate, rate, 1000, MCI_FORMAT_FRAMES}),
+              (std::vector<unsigned long>{GetVideoFrameRate(id_), GetVideoNominalRate(id_),
+                                          GetVideoSpeed(id_),
+                                          GetVideoStatus(id_, MCI_STATUS_TIME_FORMAT)}));
     // Wine's driver takes a speed without using it: only the answer can be checked.
-    EXPECT_EQ(1, SetVideoSpeed(id_, 500));
-    EXPECT_EQ(1, SetVideoAudioOn(id_, 0));
-    // The open leaves the driver's own time format.
-    EXPECT_EQ(ULONG(MCI_FORMAT_FRAMES), GetVideoStatus(id_, MCI_STATUS_TIME_FORMAT));
+    EXPECT_EQ(2, SetVideoSpeed(id_, 500) + SetVideoAudioOn(id_, 0));
     EXPECT_EQ(0UL, GetVideoStatus(id_, 0x7FFF));
     EXPECT_EQ(1, log_.Count("-- Video-Status -- "));
 }
 
-TEST_F(VideoWindow, WithoutADeviceEveryCallIsLoggedAndGivesNothing) {
+// Movie windows answer the same way; stopping a video has no check of its own: MCI refuses it.
+TEST_F(VideoWindow, WithoutADeviceEveryMovieAndVideoCallIsLoggedAndGivesNothing) {
     RECT rect = {1, 2, 3, 4};
     CanvasDC canvas(8, 8);
-    const int results = SetVideoWindow(0, host()) + GetVideoFrame(0, &rect, 0) +
-                        SetVideoWndPos(0, &rect) + SetVideoArea(0, &rect) + SetVideoPosition(0, 3) +
-                        UpdateVideo(0, canvas.get(), nullptr) + PlayVideo(0, -1, -1, nullptr) +
-                        ShowVideoWindow(0, SW_SHOW) + CloseVideo(0) + SetVideoAudioOn(0, 1) +
-                        SetVideoSpeed(0, 1000);
+    const int results =
+        SetVideoWindow(0, host()) + GetVideoFrame(0, &rect, 0) + SetVideoWndPos(0, &rect) +
+        SetVideoArea(0, &rect) + SetVideoPosition(0, 3) + UpdateVideo(0, canvas.get(), nullptr) +
+        PlayVideo(0, -1, -1, nullptr) + ShowVideoWindow(0, SW_SHOW) + CloseVideo(0) +
+        SetVideoAudioOn(0, 1) + SetVideoSpeed(0, 1000) + SetMovieWindow(0, host()) +
+        GetMovieFrame(0, &rect, 1) + SetMovieWndPos(0, &rect) + SetMovieArea(0, &rect) +
+        SetMoviePosition(0, 0) + UpdateMovie(0, canvas.get(), &rect) +
+        PlayMovie(0, -1, -1, nullptr) + ShowMovieWindow(0, SW_SHOW) + CloseMovie(0) + StopMovie(0);
     const unsigned long values = GetVideoStatus(0, MCI_STATUS_MODE) + GetVideoSpeed(0) +
-                                 GetVideoFrameRate(0) + GetVideoNominalRate(0);
+                                 GetVideoFrameRate(0) + GetVideoNominalRate(0) +
+                                 GetMovieStatus(0, MCI_STATUS_MODE) + GetMovieSpeed(0) +
+                                 GetMovieNominalRate(0) + GetMovieFrameRate(0);
     PaintVideo(canvas.get(), 0, nullptr);
+    PaintMovie(canvas.get(), 0, nullptr);
     EXPECT_EQ(0, results + values);
-    EXPECT_EQ(nullptr, GetVideoStageWnd(0));
-    EXPECT_EQ(nullptr, GetVideoBitmap(0, canvas.get()));
+    for (HWND stage : {GetVideoStageWnd(0), GetMovieStageWnd(0)})
+        EXPECT_EQ(nullptr, stage);
+    for (HBITMAP bitmap : {GetVideoBitmap(0, canvas.get()), GetMovieBitmap(0, canvas.get())})
+        EXPECT_EQ(nullptr, bitmap);
     EXPECT_EQ((RECT{1, 2, 3, 4}), rect);
     EXPECT_EQ(18, log_.Count("of VideoInvalid Media-ID \r\n"));
-    EXPECT_EQ(18, log_.Count("\r\n")) << "nothing else";
+    EXPECT_EQ(17, log_.Count("of MovieInvalid Media-ID \r\n"));
+    EXPECT_EQ(35, log_.Count("\r\n")) << "nothing else";
 
-    // Stopping has no check of its own: MCI refuses the device.
     EXPECT_EQ(0, StopVideo(0));
     EXPECT_EQ(1, log_.Count(MciRecord("-- STOP -- ", MCIERR_INVALID_DEVICE_ID)));
 }

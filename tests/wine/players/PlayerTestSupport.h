@@ -46,7 +46,6 @@ protected:
         CloseAllMediaFile();
         host_->PumpMessages();
     }
-
     static bool PumpUntil(const std::function<bool()>& done) {
         return host_->PumpUntil(done, 10000);
     }
@@ -64,12 +63,6 @@ inline std::vector<HWND> StageWindows() {
     for (HWND at = nullptr; (at = FindWindowExA(nullptr, at, "StageWndClass", nullptr));)
         found.push_back(at);
     return found;
-}
-
-// Null unless there is exactly one.
-inline HWND TheStageWindow() {
-    const std::vector<HWND> windows = StageWindows();
-    return windows.size() == 1 ? windows[0] : nullptr;
 }
 
 inline unsigned short DeviceOf(const std::string& path) {

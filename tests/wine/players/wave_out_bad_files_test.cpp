@@ -4,45 +4,42 @@
 #include "players/PlayerTestSupport.h"
 
 #include <cstdint>
+#include <tuple>
 
 namespace {
 
-std::string U32(std::uint32_t value) {
-    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
-}
-std::string U16(std::uint16_t value) {
-    return {char(value), char(value >> 8)};
+// The low bytes of value, least significant first.
+std::string Le(std::uint32_t value, int bytes = 4) {
+    return std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)}.substr(
+        0, bytes);
 }
 
-// An odd body is followed by its pad byte; size is what the header claims.
-std::string Chunk(const char* id, const std::string& body, std::uint32_t size) {
-    return id + U32(size) + body + (body.size() % 2 ? std::string(1, '\0') : "");
-}
+// An odd body is followed by its pad byte.
 std::string Chunk(const char* id, const std::string& body) {
-    return Chunk(id, body, static_cast<std::uint32_t>(body.size()));
-}
-
-std::string Format(int channels, int rate, int bits, int tag = 1) {
-    const int align = channels * bits / 8;
-    return U16(tag) + U16(channels) + U32(rate) + U32(rate * align) + U16(align) + U16(bits);
+    return id + Le(std::uint32_t(body.size())) + body + std::string(body.size() % 2, '\0');
 }
 
 std::string Riff(const std::string& chunks, const char* id = "RIFF", const char* form = "WAVE") {
-    return id + U32(static_cast<std::uint32_t>(chunks.size() + 4)) + form + chunks;
+    return id + Le(std::uint32_t(chunks.size() + 4)) + form + chunks;
 }
 
-// A square wave of 8-bit mono at 11025 Hz, 11 bytes a millisecond.
-std::string Samples(int milliseconds) {
+std::string Format(int channels, int tag = 1) { // 8 bits at 11025 Hz
+    return Chunk("fmt ", Le(tag, 2) + Le(channels, 2) + Le(11025) + Le(11025 * channels) +
+                             Le(channels, 2) + Le(8, 2));
+}
+
+// A square wave of 8-bit mono, 11 bytes a millisecond.
+std::string Data(int milliseconds) {
     std::string bytes(11 * milliseconds, '\0');
     for (std::size_t at = 0; at < bytes.size(); ++at)
         bytes[at] = at / 10 % 2 ? '\x40' : '\xC0';
-    return bytes;
-}
-std::string Wave(int milliseconds) {
-    return Riff(Chunk("fmt ", Format(1, 11025, 8)) + Chunk("data", Samples(milliseconds)));
+    return Chunk("data", bytes);
 }
 
-const std::string kFormat = Chunk("fmt ", Format(1, 11025, 8));
+// A chunk whose header claims size bytes.
+std::string Claiming(std::string chunk, std::uint32_t size) {
+    return chunk.replace(4, 4, Le(size));
+}
 
 class WaveOutFiles : public WaveOutTest {
 protected:
@@ -58,38 +55,34 @@ protected:
 };
 
 TEST_F(WaveOutFiles, RefusesEachBadFileWithItsPrompt) {
-    const std::string data = Chunk("data", Samples(10));
-    const struct {
-        const char* what;
-        std::string bytes;
-        unsigned id;
-        unsigned long offset = 0;
-    } cases[] = {
-        {"RIFX", Riff(kFormat + data, "RIFX"), 12310},
-        {"WAVF", Riff(kFormat + data, "RIFF", "WAVF"), 12310},
-        {"no format", Riff(data), 12311},
-        {"no data", Riff(kFormat), 12311},
-        {"empty data", Riff(kFormat + Chunk("data", "")), 12311},
-        {"not PCM", Riff(Chunk("fmt ", Format(1, 11025, 8, 3)) + data), 12312},
-        {"format cut", Riff(Chunk("fmt ", Format(1, 11025, 8).substr(0, 14)) + data), 12313},
-        {"no channels", Riff(Chunk("fmt ", Format(0, 11025, 8)) + data), 12314},
-        {"data past the file", Riff(kFormat + Chunk("data", Samples(10), 2000)), 12317},
-        {"offset past the file", Wave(10), 12301, 1000},
+    const std::string format = Format(1), data = Data(10);
+    // What is wrong, the file's bytes, the prompt and the offset the image starts at.
+    const std::tuple<const char*, std::string, unsigned, unsigned long> cases[] = {
+        {"RIFX", Riff(format + data, "RIFX"), 12310, 0},
+        {"WAVF", Riff(format + data, "RIFF", "WAVF"), 12310, 0},
+        {"no format", Riff(data), 12311, 0},
+        {"no data", Riff(format), 12311, 0},
+        {"empty data", Riff(format + Chunk("data", "")), 12311, 0},
+        {"not PCM", Riff(Format(1, 3) + data), 12312, 0},
+        {"format cut", Riff(Claiming(format.substr(0, 22), 14) + data), 12313, 0},
+        {"no channels", Riff(Format(0) + data), 12314, 0},
+        {"data past the file", Riff(format + Claiming(data, 2000)), 12317, 0},
+        {"offset past the file", Riff(format + data), 12301, 1000},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ExpectRefusal(WriteTemp("qerno-wave-bad.wav", c.bytes), c.id, c.offset);
+    for (const auto& [what, bytes, id, offset] : cases) {
+        SCOPED_TRACE(what);
+        ExpectRefusal(WriteTemp("qerno-wave-bad.wav", bytes), id, offset);
     }
-    for (const auto& [file, id] : {std::pair<std::string, unsigned>{"no-such-file.wav", 12300},
-                                   {MediaPath(testmedia::kTruncatedWave), 12313}})
-        ExpectRefusal(file, id);
+    ExpectRefusal("no-such-file.wav", 12300);
+    ExpectRefusal(MediaPath(testmedia::kTruncatedWave), 12313);
 }
 
 TEST_F(WaveOutFiles, PlaysOddChunksAndOnly0xF90000BytesOfAHugeDataChunk) {
     constexpr std::uint32_t kKept = 0xF90000, kClaimed = 0xFA0000;
-    const std::string odd =
-        Chunk("LIST", "odd") + kFormat + Chunk("data", Samples(5) + "x") + Chunk("note", "y");
-    const std::string huge = Riff(kFormat + Chunk("data", std::string(kKept, '\x80'), kClaimed));
+    const std::string odd = Chunk("LIST", "odd") + Format(1) +
+                            Chunk("data", std::string(55, '\x40') + "x") + Chunk("note", "y");
+    const std::string huge =
+        Riff(Format(1) + Claiming(Chunk("data", std::string(kKept, '\x80')), kClaimed));
     EXPECT_NE(nullptr, Open(WriteTemp("qerno-wave-odd.wav", Riff(odd)))) << log_.Text();
     EXPECT_NE(nullptr, Open(WriteTemp("qerno-wave-huge.wav", huge))) << log_.Text();
     // One byte less than kept is one byte too few.
@@ -97,7 +90,7 @@ TEST_F(WaveOutFiles, PlaysOddChunksAndOnly0xF90000BytesOfAHugeDataChunk) {
 }
 
 TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
-    const std::string good = Wave(20);
+    const std::string good = Riff(Format(1) + Data(20));
     constexpr std::size_t kHeader = 44;
     std::vector<std::string> damaged;
     for (std::size_t cut = 0; cut < kHeader; ++cut)
@@ -107,7 +100,7 @@ TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
             damaged.push_back(good), damaged.back()[at] ^= mask;
     for (std::size_t field : {4, 16, 20, 22, 24, 28, 32, 40}) // sizes, then format fields
         for (std::uint32_t value : {0u, 1u, 3u, 17u, 0x7FFFFFFFu, 0xFFFFFFFFu})
-            damaged.push_back(good), damaged.back().replace(field, 4, U32(value));
+            damaged.push_back(good), damaged.back().replace(field, 4, Le(value));
 
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);

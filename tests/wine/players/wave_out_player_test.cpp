@@ -4,47 +4,35 @@
 
 namespace {
 
-// Which bytes a range selects is checked natively; here, that the chosen part plays to its end.
-TEST_F(WaveOutTest, PlaysTheChosenPartToTheEnd) {
+// Which bytes a range selects is checked natively; here, that the chosen part plays to its end,
+// whatever its bar's commands do on the way.
+TEST_F(WaveOutTest, PlaysTheChosenPartToTheEndKeepingTheOneBufferInStep) {
     const std::string junk(1001, 'J'); // an odd offset, and more after the image
     const std::string inside =
         WriteTemp("qerno-wave-inside.dat", junk + ReadFileBytes(kShortSound) + junk);
     const struct {
-        std::string file;
-        unsigned long offset, start, end;
+        const char* what;
+        int buffers; // returned up to the end of play, resets included
+        std::vector<WPARAM> sent;
+        UINT message = WM_COMMAND;
+        std::string file = kShortSound;
+        unsigned long offset = 0, start = kWhole, end = kWhole;
     } cases[] = {
-        {MediaPath(testmedia::kWaves[0].file), 0, kWhole, kWhole},
-        {kShortSound, 0, 100, 300},
-        {inside, 1001, 100, kWhole},
+        {"the whole file", 1, {}, 0, MediaPath(testmedia::kWaves[0].file)},
+        {"a range", 1, {}, 0, kShortSound, 0, 100, 300},
+        {"from inside a file", 1, {}, 0, inside, 1001, 100},
+        {"pause, play", 1, {2900, 2900}},
+        {"stop, play", 2, {2901, 2900}},
+        {"pause, stop, play", 2, {2900, 2901, 2900}},
+        {"to start", 2, {2902}},
+        {"page back", 2, {2903}},
+        {"page forward", 2, {2904}},
+        {"to end, which plays again", 2, {2905}},
+        {"thumb dragged", 2, {SB_THUMBTRACK, SB_ENDSCROLL}, WM_HSCROLL},
     };
     for (const auto& c : cases) {
         HWND player = Open(c.file, c.offset, c.start, c.end);
-        ASSERT_NE(nullptr, player) << c.file << " " << log_.Text();
-        EXPECT_TRUE(AwaitBuffers(1)) << c.file;
-        EXPECT_FALSE(Playing(player)) << c.file;
-    }
-    EXPECT_EQ("", log_.Text()); // neither a failed call nor a prompt
-}
-
-TEST_F(WaveOutTest, CommandsKeepTheOneBufferInStep) {
-    const struct {
-        const char* what;
-        UINT message;
-        std::vector<WPARAM> sent;
-        int buffers; // returned up to the end of play, resets included
-    } cases[] = {
-        {"pause, play", WM_COMMAND, {2900, 2900}, 1},
-        {"stop, play", WM_COMMAND, {2901, 2900}, 2},
-        {"pause, stop, play", WM_COMMAND, {2900, 2901, 2900}, 2},
-        {"to start", WM_COMMAND, {2902}, 2},
-        {"page back", WM_COMMAND, {2903}, 2},
-        {"page forward", WM_COMMAND, {2904}, 2},
-        {"to end, which plays again", WM_COMMAND, {2905}, 2},
-        {"thumb dragged", WM_HSCROLL, {SB_THUMBTRACK, SB_ENDSCROLL}, 2},
-    };
-    for (const auto& c : cases) {
-        HWND player = Open(kShortSound);
-        ASSERT_NE(nullptr, player);
+        ASSERT_NE(nullptr, player) << c.what << " " << log_.Text();
         for (WPARAM wParam : c.sent)
             SendMessageA(player, c.message, wParam, 0);
         EXPECT_TRUE(AwaitBuffers(c.buffers)) << c.what;
@@ -53,18 +41,8 @@ TEST_F(WaveOutTest, CommandsKeepTheOneBufferInStep) {
     EXPECT_EQ("", log_.Text()); // neither a failed call nor a prompt
 }
 
-TEST_F(WaveOutTest, ANewPlayerClosesTheOldOneWhateverItsKey) {
-    for (const char* key : {"first", ""}) {
-        HWND first = Open(kShortSound, 0, kWhole, kWhole, key);
-        ASSERT_NE(nullptr, first);
-        HWND second = Open(kShortSound, 0, kWhole, kWhole, "second");
-        EXPECT_FALSE(IsWindow(first)) << key;
-        EXPECT_TRUE(IsWindow(second)) << key;
-    }
-}
-
 // The host reaches the player through the stage windows' key calls.
-TEST_F(WaveOutTest, KeyCallsReachThePlayerByItsExactKey) {
+TEST_F(WaveOutTest, KeyCallsReachThePlayerByItsExactKeyAndANewPlayerClosesTheOld) {
     BoxCloser closer;
     EXPECT_EQ(0, PlayMediaFile(host(), "Wave")); // no player yet
     EXPECT_EQ(1, PlayMediaFile(host(), ""));     // the player's refusal of an empty key
@@ -82,7 +60,11 @@ TEST_F(WaveOutTest, KeyCallsReachThePlayerByItsExactKey) {
     EXPECT_TRUE(AwaitBuffers(1)); // the reset returned it
     EXPECT_EQ(1, CloseMediaFile(host(), "Wave"));
     EXPECT_FALSE(IsWindow(player));
-    EXPECT_TRUE(IsWindow(Open(kShortSound)));
+    for (const char* key : {"first", ""}) { // whatever the old one's key
+        player = Open(kShortSound, 0, kWhole, kWhole, key);
+        EXPECT_TRUE(IsWindow(Open(kShortSound)));
+        EXPECT_FALSE(IsWindow(player)) << key;
+    }
     CloseAllMediaFile();
     EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr));
     EXPECT_EQ(0, log_.Count("-- : ")) << log_.Text(); // no failed wave-out call
