@@ -40,9 +40,8 @@ TEST(PredefinedActions, UndefinedActionsAndSharedPlaces) {
         else
             EXPECT_TRUE(category == 0 && GetPredefActID(WORD(action)) == 14100) << action;
     }
-    EXPECT_TRUE(defined == 104 && places.size() == 103u) << defined << " " << places.size();
-    EXPECT_TRUE(GetPredefMsgNameStrID(1) == 13000 && GetPredefMsgNameStrID(0xFFFF) == 12998)
-        << "no range check";
+    EXPECT_TRUE(defined == 104 && places.size() == 103u);
+    EXPECT_TRUE(GetPredefMsgNameStrID(1) == 13000 && GetPredefMsgNameStrID(0xFFFF) == 12998);
 }
 
 // Wine sees names cut to a larger buffer; these are the smallest rooms and none.
