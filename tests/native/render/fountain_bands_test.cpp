@@ -14,7 +14,8 @@ TEST(FountainBands, LayoutPeakAndColourThereAndBack) {
     // Length and steps: pitch and count. Widening by 4 stops once the bands are no more than the
     // steps, or before it would leave fewer.
     const long long layouts[][4] = {{1, 2, 4, 1},     {40, 10, 4, 10}, {41, 10, 4, 11},
-                                    {100, 10, 8, 13}, {37, 3, 16, 3},  {600, 2, 300, 2}};
+                                    {100, 10, 8, 13}, {37, 3, 16, 3},  {40, 5, 8, 5},
+                                    {600, 2, 300, 2}};
     for (const auto& [length, steps, pitch, count] : layouts) {
         const BandLayout layout = LayOutBands(length, int(steps));
         EXPECT_TRUE(layout.pitch == pitch && layout.count == count) << length << " " << steps;
