@@ -27,8 +27,7 @@ TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRim) {
         {Rectangular, 2, 15, 7, kSecond}, {Diamond, 3, 0, 7, kSecond},
         {Radial, 100, 0, 0, kSecond},     {Radial, 0x649C, 20, 0, kSecond}};
     for (const auto& [shape, parameter, x, y, expected] : landmarks)
-        EXPECT_EQ(expected, At(shape, 21, 15, parameter, x, y))
-            << int(shape) << " parameter " << parameter << " at " << x << ", " << y;
+        EXPECT_EQ(expected, At(shape, 21, 15, parameter, x, y)) << x << "," << y;
 }
 
 // Centred shapes mirror across both axes, the cone across its first ray, on odd and even sizes.

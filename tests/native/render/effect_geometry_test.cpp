@@ -53,8 +53,7 @@ TEST(Sparkle, StarsHopFromOneCornerOrMiddleToTheOpposite) {
     for (int row = 0; row < 6; ++row)
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(places[row][i],
-                      PlacesOf(SparkleStarsAt({10, 20, 50, 80}, types[i], row / 2, row % 2)))
-                << "row " << row << " type " << types[i];
+                      PlacesOf(SparkleStarsAt({10, 20, 50, 80}, types[i], row / 2, row % 2)));
 }
 
 // 16-pixel tiles, whole ones only: none when half a tile would stick out across the bar.

@@ -18,10 +18,8 @@ TEST(FancyLayout, PartRecordsAndTurns) {
                             {6528, 3, -1, -1},     {6527, 101, 4, -1},    {64, 1, 0, -1}};
     for (const auto& [size, style, part, record, turn] : parts) {
         EXPECT_EQ(record < 0 ? nullptr : table.data() + 32 * record,
-                  FancyTileRecord(table.data(), size, style, part))
-            << size << " " << style << "/" << part;
-        if (record >= 0)
-            EXPECT_EQ(turn, FancyPartTileOf(style, part).turn) << style << "/" << part;
+                  FancyTileRecord(table.data(), size, style, part));
+        EXPECT_TRUE(record < 0 || turn == FancyPartTileOf(style, part).turn);
     }
 }
 

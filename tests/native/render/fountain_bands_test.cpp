@@ -11,14 +11,14 @@
 namespace {
 
 TEST(FountainBands, LayoutPeakAndColourThereAndBack) {
-    for (long long length = 1; length <= 600; ++length) {
-        for (int steps = 2; steps <= 256; ++steps) { // the widening one step at a time
-            long long pitch = 4, count = (length + 3) / 4;
-            for (; count > steps && (length + pitch + 3) / (pitch + 4) >= steps; pitch += 4)
-                count = (length + pitch + 3) / (pitch + 4);
-            const BandLayout layout = LayOutBands(length, steps);
-            ASSERT_TRUE(pitch == layout.pitch && count == layout.count) << length << " " << steps;
-        }
+    // Length and steps: pitch and count. Widening by 4 stops once the bands are no more than the
+    // steps, or before it would leave fewer.
+    const long long layouts[][4] = {{1, 2, 4, 1},     {40, 10, 4, 10}, {41, 10, 4, 11},
+                                    {100, 10, 8, 13}, {37, 3, 16, 3},  {40, 5, 8, 5},
+                                    {600, 2, 300, 2}};
+    for (const auto& [length, steps, pitch, count] : layouts) {
+        const BandLayout layout = LayOutBands(length, int(steps));
+        EXPECT_TRUE(layout.pitch == pitch && layout.count == count) << length << " " << steps;
     }
     EXPECT_EQ(1LL << 31, LayOutBands(1LL << 32, 2).pitch) << "longer than any int, at once";
     EXPECT_EQ(1, ColourSteps(0x02070809, 0x070809)) << "the top byte is no colour";

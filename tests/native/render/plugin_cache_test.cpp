@@ -11,7 +11,6 @@ TEST(PlugInCache, EmptyRectanglesAndBitmapsPastOneDibBlockAreRefused) {
         {{0, 0, 26755, 26755}, {0, 0}},  {{-0x7FFFFFFF - 1, 0, 0x7FFFFFFF, 1}, {0, 0}},
         {{0, 0, 1, 1}, {0x7FFFFFFF, 1}}, {{0, 0, 1, 1}, {26755, 26755}}};
     for (const auto& [device, minimum] : refused)
-        EXPECT_FALSE(SizePlugInFill(device, minimum, &fill))
-            << device.right << " " << minimum.width;
+        EXPECT_FALSE(SizePlugInFill(device, minimum, &fill));
     EXPECT_EQ(0x7FFFFFFF, ScreenMinimum({-0x7FFFFFFF - 1, 0, 0x7FFFFFFF, 0}, 1, 1).width);
 }

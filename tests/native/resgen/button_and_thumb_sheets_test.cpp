@@ -44,8 +44,7 @@ TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRin
             const bool pressed = row == ButtonRow::Pressed;
             EXPECT_TRUE(Buttons().At(x, y) == (pressed ? shadow : white) &&
                         Buttons().At(x + kVisibleFaceWidth - 1, y + kVisibleFaceHeight - 1) ==
-                            (pressed ? face : shadow))
-                << column << " row " << int(row);
+                            (pressed ? face : shadow));
         }
         Pixels moved;
         for (const auto& [x, y] : BlackInside(column, ButtonRow::Normal))
@@ -57,8 +56,7 @@ TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRin
         for (int y = 0; y < kVisibleFaceHeight; ++y)
             for (int x = 0; x < kVisibleFaceWidth; ++x)
                 EXPECT_FALSE(glyph.At(x, y) && (x <= 3 || y <= 3 || x >= kVisibleFaceWidth - 5 ||
-                                                y >= kVisibleFaceHeight - 5))
-                    << column << " at " << x << "," << y;
+                                                y >= kVisibleFaceHeight - 5));
     }
     EXPECT_EQ(glyphs.size(), 10u); // the unused column's empty face counts once
     EXPECT_TRUE(BlackInside(int(ButtonColumn::Unused), ButtonRow::Normal).empty());
@@ -74,8 +72,7 @@ TEST(ThumbSheet, LooksShareOneSymmetricOutlinePointingAtTheTrackPosition) {
         for (int x = 0; x < kThumbWidth; ++x) {
             for (int look = 0; look < kThumbColumns; ++look)
                 EXPECT_EQ(!InThumbOutline(x, y),
-                          sheet.At(look * kThumbWidth + x, y) == kThumbTransparent)
-                    << look << " at " << x << "," << y;
+                          sheet.At(look * kThumbWidth + x, y) == kThumbTransparent);
             if (x > 0)
                 EXPECT_EQ(InThumbOutline(x, y), InThumbOutline(2 * point - x, y)) << x << "," << y;
             if (y == kThumbHeight - 1)

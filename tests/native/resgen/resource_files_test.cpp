@@ -1,4 +1,3 @@
-#include "png_reader.h"
 #include "resource_set.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +8,8 @@ using namespace qerno::resgen;
 
 TEST(ResourceFiles, EightFilesUnderTheirFixedNamesAndSizes) {
     std::map<std::string, std::size_t> sizes;
-    for (const OutputFile& file : ResourceFiles(BuildResources())) {
+    for (const OutputFile& file : ResourceFiles(BuildResources()))
         sizes[file.name] = file.bytes.size();
-        if (file.name == "contact_sheet.png")
-            EXPECT_FALSE(DecodePng(file.bytes).rgb.empty());
-    }
     ASSERT_EQ(sizes.erase("contact_sheet.png"), 1u);
     const std::map<std::string, std::size_t> expected = {
         {"table_5803.bin", 5184},          {"table_5804.bin", 6528},

@@ -28,8 +28,7 @@ TEST(ShadeTable, DensityRampRisesNestedAndEven) {
     ASSERT_EQ(table.size(), 312u);
     for (int k = 0; k < 39; ++k)
         EXPECT_TRUE(std::equal(table.begin() + 8 * k, table.begin() + 8 * k + 8,
-                               (k < 32 ? DensityRecord(k) : HatchRecord(k - 31)).begin()))
-            << k;
+                               (k < 32 ? DensityRecord(k) : HatchRecord(k - 31)).begin()));
     ShadeRecord lighter{};
     for (int k = 0; k < kDensityRecordCount; ++k) {
         const ShadeRecord record = DensityRecord(k);
@@ -39,8 +38,7 @@ TEST(ShadeTable, DensityRampRisesNestedAndEven) {
         for (int i = 0; i < 64; ++i) {
             EXPECT_EQ(record[i / 8] & lighter[i / 8], lighter[i / 8]) << k;
             if (bit(i % 8, i / 8) == lonely)
-                EXPECT_TRUE(bit(i % 8 + 1, i / 8) != lonely && bit(i % 8, i / 8 + 1) != lonely)
-                    << k << " at " << i % 8 << "," << i / 8;
+                EXPECT_TRUE(bit(i % 8 + 1, i / 8) != lonely && bit(i % 8, i / 8 + 1) != lonely);
         }
         lighter = record;
     }
