@@ -113,15 +113,6 @@ TEST(CurveSegmentHit, PastAnEndOnlyTheEndPointCounts) {
     EXPECT_FALSE(InOneCurve(nullptr, {190, 0}));
 }
 
-TEST(CurvePadding, RepeatsTheFirstPointFourTimesAndTheLastFive) {
-    const std::vector<POINT> placed = {{1, 2}, {3, 4}, {5, 6}};
-    std::vector<POINT> padded(PaddedPointCount(3));
-    PadCurvePoints(placed.data(), 3, padded.data());
-    const int source[10] = {0, 0, 0, 0, 1, 2, 2, 2, 2, 2};
-    for (int k = 0; k < 10; ++k)
-        EXPECT_EQ(placed[source[k]].x, padded[k].x) << k;
-}
-
 // Evenly spaced points far from the padded ends would be their own control points, as
 // (q - d + 4q + q + d) / 6 = q; cutting the series after four neighbours on each side leaves
 // them 0.377 % further from the origin.

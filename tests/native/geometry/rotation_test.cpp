@@ -1,6 +1,5 @@
 #include "QernoGeometry.h"
 
-#include "geometry/BitmapRotationKernel.h"
 #include "rect_test_support.h"
 
 #include <gtest/gtest.h>
@@ -142,15 +141,6 @@ TEST(PinHoles, ClosedAfterEveryTurnAsOnePixelAtATime) {
         // Forward mapping lands some pixels on one another, but not many.
         EXPECT_GT(result.Count(), 60 * 40 * 9 / 10) << angle;
     }
-    for (unsigned int seed = 1; seed <= 20; ++seed) {
-        Bitmap bitmap = RandomBitmap(29, 12, seed, 80);
-        const Bits expected = PinHolesClosedOneByOne(bitmap);
-        ClosePinHoles(bitmap.bits.data(), 4, 12);
-        EXPECT_EQ(expected, bitmap.bits) << seed;
-    }
-    Bits edges = {0xFF, 0xFF, 0x7F, 0xFE, 0xFF, 0xFF}; // holes at the row's two ends stay
-    ClosePinHoles(edges.data(), 2, 3);
-    EXPECT_EQ((Bits{0xFF, 0xFF, 0x7F, 0xFE, 0xFF, 0xFF}), edges);
 }
 
 Bits Slanted(Bitmap& source, long angle) {
