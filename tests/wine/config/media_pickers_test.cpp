@@ -76,11 +76,7 @@ TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
     EXPECT_EQ(0, SendMessageA(combo_, CB_GETCURSEL, 0, 0));
     LoadMediaFilterDesCombBox(combo_, 1); // an id without text
     EXPECT_EQ(Texts{}, Items(combo_));
-
-    char patterns[500]; // room for any filter string
-    EXPECT_EQ(11, GetMediaFilterTypeString(kSoundFilter, 0, patterns));
-    EXPECT_STREQ("*.wav;*.mid", patterns);
-    EXPECT_EQ(3, GetMediaFilterTypeString(kSoundFilter, 6, nullptr));
+    EXPECT_EQ(3, GetMediaFilterTypeString(kSoundFilter, 6, nullptr)) << "the length alone";
 }
 
 TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {

@@ -37,14 +37,9 @@ TEST_F(SoundFormats, MissingIdsFilesAndDevicesAreLoggedFailures) {
     EXPECT_EQ(0UL, GetWaveBitspersample(0) + GetWaveSamplespersec(0) + GetWaveBytespersec(0) +
                        GetSoundLength(0));
     EXPECT_EQ(4, log_.Count("of SoundInvalid Media-ID \r\n"));
-    // No MIDI file is given: the sequencer path fails like any missing element.
-    const std::pair<const char*, const char*> opens[] = {{"waveaudio", "missing.wav"},
-                                                         {"waveaudio", kTruncatedWave},
-                                                         {"nosuchdevice", kWaves[0].file},
-                                                         {"sequencer", "missing.mid"}};
-    for (const auto& [type, file] : opens)
-        EXPECT_EQ(0, OpenSound(type, MediaPath(file).c_str(), nullptr, nullptr)) << type << file;
-    EXPECT_EQ(4, log_.Count("-- OPEN -- "));
+    // Which files and devices MCI refuses is the device tests' concern; here, the record.
+    EXPECT_EQ(0, OpenSound("sequencer", MediaPath("missing.mid").c_str(), nullptr, nullptr));
+    EXPECT_EQ(1, log_.Count("-- OPEN -- "));
 }
 
 } // namespace

@@ -77,16 +77,10 @@ TEST_F(WaveOutFiles, RefusesEachBadFileWithItsPrompt) {
     ExpectRefusal(MediaPath(testmedia::kTruncatedWave), 12313);
 }
 
-TEST_F(WaveOutFiles, PlaysOddChunksAndOnly0xF90000BytesOfAHugeDataChunk) {
-    constexpr std::uint32_t kKept = 0xF90000, kClaimed = 0xFA0000;
+TEST_F(WaveOutFiles, PlaysOddChunks) {
     const std::string odd = Chunk("LIST", "odd") + Format(1) +
                             Chunk("data", std::string(55, '\x40') + "x") + Chunk("note", "y");
-    const std::string huge =
-        Riff(Format(1) + Claiming(Chunk("data", std::string(kKept, '\x80')), kClaimed));
     EXPECT_NE(nullptr, Open(WriteTemp("qerno-wave-odd.wav", Riff(odd)))) << log_.Text();
-    EXPECT_NE(nullptr, Open(WriteTemp("qerno-wave-huge.wav", huge))) << log_.Text();
-    // One byte less than kept is one byte too few.
-    ExpectRefusal(WriteTemp("qerno-wave-huge.wav", huge.substr(0, huge.size() - 1)), 12317);
 }
 
 TEST_F(WaveOutFiles, DamagedFilesPlayOrAreRefusedLeavingNothing) {
