@@ -21,18 +21,12 @@ protected:
     }
 };
 
-TEST_F(MciDevice, ErrorTextsAreLoggedUnderTheirLabels) {
+// Labels and the invalid-ID text are seen in the failures of the video and movie calls.
+TEST_F(MciDevice, NoErrorLogsNothingAndAnUnlabelledErrorMcisText) {
     EXPECT_EQ(2, ShowMciErrorStr(0, "-- PLAY -- ") + ShowMciErrorStr(0));
     EXPECT_EQ("", log_.Text());
-    EXPECT_EQ(0, ShowMciErrorStr(kInvalidMediaId, "-- PLAY -- ") +
-                     ShowMciErrorStr(MCIERR_INVALID_DEVICE_ID, "-- SEEK -- ") +
-                     ShowMciErrorStr(MCIERR_FILE_NOT_FOUND) +
-                     ShowCustomErrorStr("MCI-ERROR: a custom text"));
-    // The log turns the text's line feed into a blank.
-    ExpectRecords({{"-- PLAY -- Invalid Media-ID \r\n", 1},
-                   {MciRecord("-- SEEK -- ", MCIERR_INVALID_DEVICE_ID), 1},
-                   {MciRecord("", MCIERR_FILE_NOT_FOUND), 1},
-                   {"MCI-ERROR: a custom text\r\n", 1}});
+    EXPECT_EQ(0, ShowMciErrorStr(MCIERR_FILE_NOT_FOUND));
+    EXPECT_EQ(1, log_.Count(MciRecord("", MCIERR_FILE_NOT_FOUND)));
 }
 
 // MCI chooses the device by the file's extension, whatever the type name says.
