@@ -2,21 +2,16 @@
 // the bar area invalidated and painted at once (frame, track, scale, labels, position text)
 // against one BitBlt of that area from a memory bitmap.
 #include "CallTiming.h"
-#include "Qerno.h"
+#include "LibraryStart.h"
 #include "tests/media/TestMedia.h"
 
 #include <cstdio>
 #include <string>
 
 int main() {
-    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
-        std::fprintf(stderr, "bar_paint_vs_blit: the library did not start\n");
+    const std::string logFile = StartLibrary("bar_paint_vs_blit", "qerno-bar-paint.log");
+    if (logFile.empty())
         return 1;
-    }
-    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-    GetTempPathA(sizeof folder, folder);
-    const std::string logFile = std::string(folder) + "qerno-bar-paint.log";
-    GetSysLog()->m_strLogFile = logFile.c_str();
 
     const std::string sound = std::string("media\\") + testmedia::kWaves[1].file;
     const HWND stage =

@@ -1,6 +1,6 @@
 // What a log record costs against the bare open, seek, write and close that every record
 // needs, both writing the same bytes to a temporary file.
-#include "Qerno.h"
+#include "LibraryStart.h"
 
 #include <cstdio>
 #include <fstream>
@@ -41,17 +41,12 @@ std::string ReadAll(const std::string& path) {
 
 int main() {
     // The library's own log, so that the level and category texts come from the resource module.
-    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
-        std::fprintf(stderr, "log_record_cost: the library did not start\n");
+    const std::string path = StartLibrary("log_record_cost", "qerno-log-record-cost.log");
+    if (path.empty())
         return 1;
-    }
-    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-    GetTempPathA(sizeof folder, folder);
-    const std::string path = std::string(folder) + "qerno-log-record-cost.log";
     DeleteFileA(path.c_str());
 
     CSysLog* log = GetSysLog();
-    log->m_strLogFile = path.c_str();
     const double logged = MicrosecondsPerRecord([log] {
         log->SysLogString(kLogInfo, kLogCateFrame, "Opened C:\\Shows\\Spring.lum: 12 scenes");
     });

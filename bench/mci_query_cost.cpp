@@ -2,7 +2,7 @@
 // on a wave, the frame of a video as a bitmap, and a failing query, whose log record is the
 // price of reporting it.
 #include "CallTiming.h"
-#include "Qerno.h"
+#include "LibraryStart.h"
 #include "tests/media/TestMedia.h"
 
 #include <digitalv.h>
@@ -50,14 +50,9 @@ HBITMAP BareFrame(unsigned short id, HDC dc) {
 } // namespace
 
 int main() {
-    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
-        std::fprintf(stderr, "mci_query_cost: the library did not start\n");
+    const std::string logFile = StartLibrary("mci_query_cost", "qerno-mci-query-cost.log");
+    if (logFile.empty())
         return 1;
-    }
-    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-    GetTempPathA(sizeof folder, folder);
-    const std::string logFile = std::string(folder) + "qerno-mci-query-cost.log";
-    GetSysLog()->m_strLogFile = logFile.c_str();
 
     const std::string media = "media\\";
     const unsigned short wave =

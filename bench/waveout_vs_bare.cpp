@@ -2,7 +2,7 @@
 // calls it is made of: from the call until the buffer is handed to waveOutWrite, which happens
 // inside waveOutCreatePlayWnd. Closing is left out of both times.
 #include "CallTiming.h"
-#include "Qerno.h"
+#include "LibraryStart.h"
 
 #include <mmsystem.h>
 
@@ -113,15 +113,10 @@ private:
 } // namespace
 
 int main() {
-    if (!InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")) || !GetSysLog()) {
-        std::fprintf(stderr, "waveout_vs_bare: the library did not start\n");
+    const std::string logFile = StartLibrary("waveout_vs_bare", "qerno-waveout-vs-bare.log");
+    if (logFile.empty())
         return 1;
-    }
-    char folder[MAX_PATH + 1]; // the temporary directory and its terminator
-    GetTempPathA(sizeof folder, folder);
-    const std::string wave = std::string(folder) + "qerno-waveout-minute.wav";
-    const std::string logFile = std::string(folder) + "qerno-waveout-vs-bare.log";
-    GetSysLog()->m_strLogFile = logFile.c_str();
+    const std::string wave = TempPath("qerno-waveout-minute.wav");
     WriteMinuteWave(wave);
 
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,

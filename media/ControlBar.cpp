@@ -169,6 +169,30 @@ void EnableBarButton(HWND player, int index, bool enable) {
         EnableWindow(button, enable);
 }
 
+void ShowBarPlaying(HWND player, bool playing, bool playFocus) {
+    RedrawBarButton(player, kPlayButtonIndex, playing, playFocus);
+    RedrawBarButton(player, kStopButtonIndex, playing, false);
+    EnableBarButton(player, kStopButtonIndex, playing);
+}
+
+void FocusBarButton(HWND player, int id) {
+    if (HWND button = GetDlgItem(player, id))
+        SetFocus(button);
+}
+
+int StepButtonScrollCode(int id) {
+    switch (id) {
+    case kToStartButton:
+        return SB_TOP;
+    case kPageBackButton:
+        return SB_PAGEUP;
+    case kPageForwardButton:
+        return SB_PAGEDOWN;
+    default: // kToEndButton
+        return SB_BOTTOM;
+    }
+}
+
 void SetThumb(HWND player, unsigned long range, unsigned long value) {
     HWND thumb = GetDlgItem(player, kThumbWindow);
     if (!thumb)

@@ -41,6 +41,12 @@ void DrawBarButton(HWND player, const DRAWITEMSTRUCT& item, bool playing);
 // Draws button kPlayButton + index at once, with the focus look if focus.
 void RedrawBarButton(HWND player, int index, bool playing, bool focus);
 void EnableBarButton(HWND player, int index, bool enable);
+// The play and stop buttons as playing or not, the stop button enabled only while playing; the
+// play button with the focus look if playFocus.
+void ShowBarPlaying(HWND player, bool playing, bool playFocus);
+void FocusBarButton(HWND player, int id);
+// What a step button does to the thumb: SB_TOP, SB_PAGEUP, SB_PAGEDOWN or SB_BOTTOM.
+int StepButtonScrollCode(int id);
 
 // Shows value within range on the thumb.
 void SetThumb(HWND player, unsigned long range, unsigned long value);

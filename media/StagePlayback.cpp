@@ -38,11 +38,6 @@ bool SeeksOn(int code, bool frames) {
     }
 }
 
-void FocusButton(HWND window, int id) {
-    if (HWND button = GetDlgItem(window, id))
-        SetFocus(button);
-}
-
 } // namespace
 
 void StartStagePlay(StageSlot& slot) {
@@ -62,13 +57,10 @@ void StartStagePlay(StageSlot& slot) {
         IncreasePlayingVideoCount();
     if (!slot.hasBar)
         return;
-    if (slot.playing) {
-        RedrawBarButton(window, kPlayButtonIndex, true, true);
-        RedrawBarButton(window, kStopButtonIndex, true, false);
-        EnableBarButton(window, kStopButtonIndex, true);
-    } else {
+    if (slot.playing)
+        ShowBarPlaying(window, true, true);
+    else
         KillTimer(window, kThumbTimer);
-    }
 }
 
 void PauseStage(StageSlot& slot) {
@@ -82,9 +74,7 @@ void PauseStage(StageSlot& slot) {
     if (!slot.hasBar)
         return;
     MoveStageThumb(slot);
-    RedrawBarButton(slot.window, kPlayButtonIndex, false, true);
-    RedrawBarButton(slot.window, kStopButtonIndex, false, false);
-    EnableBarButton(slot.window, kStopButtonIndex, false);
+    ShowBarPlaying(slot.window, false, true);
 }
 
 void StopStage(StageSlot& slot) {
@@ -100,7 +90,7 @@ void StopStage(StageSlot& slot) {
     StageScrollStep(slot, SB_TOP);
     if (slot.window != window)
         return;
-    FocusButton(window, kPlayButton);
+    FocusBarButton(window, kPlayButton);
     RedrawBarButton(window, kPlayButtonIndex, false, true);
     EnableBarButton(window, kStopButtonIndex, false);
 }
@@ -114,10 +104,8 @@ void EndStagePlay(StageSlot& slot) {
     MoveStageThumb(slot);
     KillTimer(slot.window, kThumbTimer);
     slot.playing = false;
-    RedrawBarButton(slot.window, kPlayButtonIndex, false, false);
-    RedrawBarButton(slot.window, kStopButtonIndex, false, false);
-    EnableBarButton(slot.window, kStopButtonIndex, false);
-    FocusButton(slot.window, kPlayButton);
+    ShowBarPlaying(slot.window, false, false);
+    FocusBarButton(slot.window, kPlayButton);
 }
 
 void StageScrollStep(StageSlot& slot, int code) {

@@ -22,16 +22,10 @@ void ButtonCommand(StageSlot& slot, int id) {
         StopStage(slot);
         return;
     case kToStartButton:
-        StageScrollStep(slot, SB_TOP);
-        break;
     case kPageBackButton:
-        StageScrollStep(slot, SB_PAGEUP);
-        break;
     case kPageForwardButton:
-        StageScrollStep(slot, SB_PAGEDOWN);
-        break;
     case kToEndButton:
-        StageScrollStep(slot, SB_BOTTOM);
+        StageScrollStep(slot, StepButtonScrollCode(id));
         break;
     case kFullScreenButton:
         if (slot.mediaType != kStageSound)
@@ -44,8 +38,7 @@ void ButtonCommand(StageSlot& slot, int id) {
         return;
     }
     if (slot.window == window)
-        if (HWND button = GetDlgItem(window, id))
-            SetFocus(button);
+        FocusBarButton(window, id);
 }
 
 void PaintBar(const StageSlot& slot) {

@@ -23,11 +23,8 @@ void ShowThumb() {
 void ShowStopped() {
     KillTimer(player.window, kPositionTimer);
     player.playing = false;
-    RedrawBarButton(player.window, kPlayButtonIndex, false, true);
-    RedrawBarButton(player.window, kStopButtonIndex, false, false);
-    EnableBarButton(player.window, kStopButtonIndex, false);
-    if (HWND button = GetDlgItem(player.window, kPlayButton))
-        SetFocus(button);
+    ShowBarPlaying(player.window, false, true);
+    FocusBarButton(player.window, kPlayButton);
 }
 
 // A device that refused the buffer is given up; the player stays, silent.
@@ -70,9 +67,7 @@ void WriteFromPosition() {
 
 void PlayWaveOut() {
     player.playing = true;
-    RedrawBarButton(player.window, kPlayButtonIndex, true, true);
-    RedrawBarButton(player.window, kStopButtonIndex, true, false);
-    EnableBarButton(player.window, kStopButtonIndex, true);
+    ShowBarPlaying(player.window, true, true);
     SetTimer(player.window, kPositionTimer, kPositionPeriodMs, player.timerProcedure);
     if (DeviceIsPaused())
         RestartWaveDevice(player.wave.device);

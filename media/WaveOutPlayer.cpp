@@ -81,16 +81,10 @@ void Command(HWND window, int id) {
         StopWaveOut();
         return;
     case kToStartButton:
-        ScrollWaveOut(SB_TOP);
-        break;
     case kPageBackButton:
-        ScrollWaveOut(SB_PAGEUP);
-        break;
     case kPageForwardButton:
-        ScrollWaveOut(SB_PAGEDOWN);
-        break;
     case kToEndButton:
-        ScrollWaveOut(SB_BOTTOM);
+        ScrollWaveOut(StepButtonScrollCode(id));
         break;
     case kCloseButton:
         SendMessageA(window, WM_CLOSE, 0, 0);
@@ -98,8 +92,7 @@ void Command(HWND window, int id) {
     default:
         return;
     }
-    if (HWND button = GetDlgItem(window, id))
-        SetFocus(button);
+    FocusBarButton(window, id);
 }
 
 void Scroll(HWND window, int code, LPARAM thumb) {
