@@ -164,6 +164,14 @@ void BuildControlBar(HWND player, bool video) {
                     nullptr);
 }
 
+RECT SoundPlayerPlace() {
+    constexpr int kWidth = 320;
+    const int height =
+        GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYBORDER) + kPlayerBarHeight;
+    return {(GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
+            (GetSystemMetrics(SM_CYSCREEN) - height) / 2, kWidth, height};
+}
+
 void EnableBarButton(HWND player, int index, bool enable) {
     if (HWND button = GetDlgItem(player, kPlayButton + index))
         EnableWindow(button, enable);

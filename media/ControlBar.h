@@ -24,6 +24,11 @@ constexpr int kStopButtonIndex = 1;
 // The player window's word that holds the width of the bar's button area.
 constexpr int kButtonAreaWord = 2;
 
+// The room a player window keeps for the bar under its picture.
+constexpr int kPlayerBarHeight = 80;
+// A sound player: the bar alone under a caption, centred on the screen (x, y, width, height).
+RECT SoundPlayerPlace();
+
 // Start-up and unload: the thumb class, the pen and fonts, the sizes of the two sheets.
 bool RegisterThumbClass(HINSTANCE instance);
 void CreateBarDrawingObjects();

@@ -22,8 +22,6 @@ constexpr DWORD kWindowedStyle = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION;
 constexpr DWORD kFullScreenStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kPictureStyle = WS_CHILD | WS_DISABLED;
 constexpr UINT kPlaceOnly = SWP_NOZORDER | SWP_NOOWNERZORDER;
-constexpr int kBarHeight = 80;
-constexpr int kSoundWidth = 320;
 // The first size of a windowed video, until its picture is known.
 constexpr int kVideoFirstSize = 50;
 // Kept free around a full-screen picture.
@@ -62,17 +60,13 @@ StageSlot& TakeSlot(const char* file) {
 }
 
 HWND CreateStageWindow(const StageSlot& slot, HWND owner) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     DWORD style = kWindowedStyle;
     RECT place = {0, 0, kVideoFirstSize, kVideoFirstSize}; // x, y, width, height
     if (slot.mediaType == kStageSound) {
-        const int height =
-            GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYBORDER) + kBarHeight;
-        place = {(screenWidth - kSoundWidth) / 2, (screenHeight - height) / 2, kSoundWidth, height};
+        place = SoundPlayerPlace();
     } else if (!slot.hasBar) {
         style = kFullScreenStyle;
-        place = {0, 0, screenWidth, screenHeight};
+        place = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     const HWND window =
         CreateWindowExA(0, kStageClassName, nullptr, style, place.left, place.top, place.right,
@@ -85,7 +79,7 @@ HWND CreateStageWindow(const StageSlot& slot, HWND owner) {
 
 // The window's client area becomes the picture over the bar, centred on the screen.
 RECT FitWindowToPicture(HWND window, int width, int height) {
-    RECT frame = {0, 0, width, height + kBarHeight};
+    RECT frame = {0, 0, width, height + kPlayerBarHeight};
     AdjustWindowRect(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
     const int windowWidth = frame.right + GetSystemMetrics(SM_CXBORDER);
     const int windowHeight =

@@ -17,8 +17,6 @@ namespace {
 
 constexpr char kClassName[] = "waveOutClass";
 constexpr int kWindowExtraBytes = 8;
-constexpr int kPlayerWidth = 320;
-constexpr int kBarHeight = 80;
 constexpr unsigned int kPromptKeyEmpty = 12305;
 constexpr unsigned int kPromptKeyUnknown = 12307;
 
@@ -149,11 +147,9 @@ LRESULT CALLBACK PlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 HWND CreatePlayerWindow(HWND owner, const char* title) {
     const char* caption = title && *title ? title : FileTitle(player.file);
-    const int height = GetSystemMetrics(SM_CYBORDER) + GetSystemMetrics(SM_CYCAPTION) + kBarHeight;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kPlayerWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return CreateWindowExA(0, kClassName, caption, WS_POPUP | WS_CAPTION, x, y, kPlayerWidth,
-                           height, owner, nullptr, LibraryInstance(), nullptr);
+    const RECT place = SoundPlayerPlace(); // x, y, width, height
+    return CreateWindowExA(0, kClassName, caption, WS_POPUP | WS_CAPTION, place.left, place.top,
+                           place.right, place.bottom, owner, nullptr, LibraryInstance(), nullptr);
 }
 
 // Only the player's own key names it; the user hears why another does not.
