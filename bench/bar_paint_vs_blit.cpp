@@ -3,7 +3,7 @@
 // against one BitBlt of that area from a memory bitmap.
 #include "CallTiming.h"
 #include "LibraryStart.h"
-#include "tests/media/TestMedia.h"
+#include "resources/media/TestMedia.h"
 
 #include <cstdio>
 #include <string>

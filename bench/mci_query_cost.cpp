@@ -3,7 +3,7 @@
 // price of reporting it.
 #include "CallTiming.h"
 #include "LibraryStart.h"
-#include "tests/media/TestMedia.h"
+#include "resources/media/TestMedia.h"
 
 #include <digitalv.h>
 #include <mmsystem.h>

@@ -9,7 +9,7 @@
 #include "support/LibraryHostTest.h"
 #include "support/LogCapture.h"
 #include "support/MediaFiles.h"
-#include "tests/media/TestMedia.h"
+#include "resources/media/TestMedia.h"
 
 #include <gtest/gtest.h>
 
