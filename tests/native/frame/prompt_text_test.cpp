@@ -85,7 +85,6 @@ TEST(PromptText, DiskSpaceWarningShowsANegativeAmount) {
 TEST(CommDlgError, StringsNamesAndTheRestFormatted) {
     EXPECT_EQ(CommDlgErrorShown::Nothing, DescribeCommDlgError(0).shown);
     EXPECT_EQ(12221u, DescribeCommDlgError(1).stringId);
-    EXPECT_EQ(12232u, DescribeCommDlgError(12).stringId);
     EXPECT_EQ(12233u, DescribeCommDlgError(0x3002).stringId);
     EXPECT_EQ(CommDlgErrorShown::StringId, DescribeCommDlgError(0x3002).shown);
     EXPECT_STREQ("FNERR_BUFFERTOOSMALL", DescribeCommDlgError(0x3003).text);

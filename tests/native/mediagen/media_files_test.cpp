@@ -1,61 +1,14 @@
 // What the Wine tests cannot tell of the writer: the samples of the tones, which no driver
-// reports, the RLE8 encoder on rows that the test picture never has, and the video index.
+// reports, and the video index.
 #include "MediaSet.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <string>
 
 using namespace testmedia;
-
-namespace {
-
-// Palette indices, rows from the top. Strict about the encoder's own promises: every row filled
-// exactly, no delta codes, the end-of-bitmap code last.
-Bytes DecodeRle8(const Bytes& data, int width, int height) {
-    Bytes pixels(static_cast<std::size_t>(width) * height);
-    int row = 0; // from the bottom
-    int x = 0;
-    std::size_t at = 0;
-    const auto check = [&](bool kept, const char* rule) {
-        if (!kept)
-            throw std::runtime_error(std::string(rule) + " at byte " + std::to_string(at));
-    };
-    const auto put = [&](std::uint8_t index, const char* rule) {
-        check(row < height && x < width, rule);
-        pixels[static_cast<std::size_t>(height - 1 - row) * width + x++] = index;
-    };
-    for (;;) {
-        check(data.size() - at >= 2, "no end-of-bitmap code");
-        const std::uint8_t count = data[at];
-        const std::uint8_t code = data[at + 1];
-        at += 2;
-        if (count > 0) {
-            for (int i = 0; i < count; ++i)
-                put(code, "a run passes the end of its row");
-        } else if (code == 0) {
-            check(x == width, "a row ends early");
-            ++row;
-            x = 0;
-        } else if (code == 1) {
-            check(row == height - 1 && x == width, "the picture ends before its last pixel");
-            check(at == data.size(), "bytes follow the end of the bitmap");
-            return pixels;
-        } else {
-            check(code != 2, "a delta code skips pixels");
-            const std::size_t padded = code + code % 2;
-            check(data.size() - at >= padded, "an absolute stretch passes the end");
-            for (std::size_t i = 0; i < code; ++i)
-                put(data[at + i], "an absolute stretch passes the end of its row");
-            at += padded;
-        }
-    }
-}
-
-} // namespace
 
 // The samples follow a 16-byte format chunk: their size at byte 40, themselves from byte 44 (an
 // odd count has a pad byte after them). Levels as fractions of full scale.
@@ -84,20 +37,6 @@ TEST(ToneWave, IsTheSameSineOnEveryChannel) {
         EXPECT_NEAR(peak, kToneLevel, 0.01);
         EXPECT_EQ(channelsApart, 0);
     }
-}
-
-// Rows wider than one count holds, with runs and stretches of every length around the limits
-// between encoded and absolute mode, odd ones included.
-TEST(Rle8Encoder, RowsOfEveryKindRoundTrip) {
-    constexpr int kWidth = 600;
-    constexpr int kRunLengths[] = {1, 2, 3, 1, 1, 4, 2, 1, 1, 1, 257, 1, 2, 2, 255, 3};
-    Bytes picture(kWidth, 7);
-    for (int x = 0; x < kWidth; ++x)
-        picture.push_back(x % 2);
-    for (int run = 0; picture.size() < 3 * kWidth; ++run)
-        picture.insert(picture.end(), kRunLengths[run % std::size(kRunLengths)], run % 5);
-    picture.resize(3 * kWidth);
-    EXPECT_EQ(DecodeRle8(EncodeRle8(picture, kWidth, 3), kWidth, 3), picture);
 }
 
 // Wine's driver plays the videos whatever their index says, so only this reads it: an entry per

@@ -1,4 +1,3 @@
-#include "button_glyphs.h"
 #include "button_sheet.h"
 #include "thumb_sheet.h"
 
@@ -31,9 +30,9 @@ Pixels BlackInside(int column, ButtonRow row) {
 } // namespace
 
 // Raised faces are lit top-left and shaded bottom-right, the pressed one sunken with its glyph a
-// pixel right and down; the idle row is greyed and each column's glyph its own, clear of the
-// focus ring. The painter finds a cell by dividing the sheet by 10 x 6.
-TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRing) {
+// pixel right and down; the idle row is greyed and each column's glyph its own. The painter finds a
+// cell by dividing the sheet by 10 x 6.
+TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphs) {
     ASSERT_TRUE(Buttons().Width() == 10 * kButtonWidth && Buttons().Height() == 6 * kButtonHeight);
     const Rgb white = {255, 255, 255}, shadow = {128, 128, 128}, face = {0xC0, 0xC0, 0xC0};
     std::set<Pixels> glyphs;
@@ -52,11 +51,6 @@ TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRin
         EXPECT_EQ(BlackInside(column, ButtonRow::Pressed), moved) << column;
         EXPECT_TRUE(BlackInside(column, ButtonRow::Idle).empty()) << column;
         glyphs.insert(BlackInside(column, ButtonRow::Normal));
-        const qerno::image::MonoImage glyph = ButtonGlyph(ButtonColumn(column));
-        for (int y = 0; y < kVisibleFaceHeight; ++y)
-            for (int x = 0; x < kVisibleFaceWidth; ++x)
-                EXPECT_FALSE(glyph.At(x, y) && (x <= 3 || y <= 3 || x >= kVisibleFaceWidth - 5 ||
-                                                y >= kVisibleFaceHeight - 5));
     }
     EXPECT_EQ(glyphs.size(), 10u); // the unused column's empty face counts once
     EXPECT_TRUE(BlackInside(int(ButtonColumn::Unused), ButtonRow::Normal).empty());
@@ -64,7 +58,7 @@ TEST(ButtonSheet, FacesRaisedPressedAndGreyedWithDistinctGlyphsInsideTheFocusRin
 
 // The painter masks every look by column 0's yellow and puts the track position under the
 // outline's one-pixel point at width / 2.
-TEST(ThumbSheet, LooksShareOneSymmetricOutlinePointingAtTheTrackPosition) {
+TEST(ThumbSheet, LooksShareOneOutlinePointingAtTheTrackPosition) {
     const qerno::image::Canvas sheet = ThumbSheet();
     ASSERT_TRUE(sheet.Width() == 48 && sheet.Height() == 20);
     const int point = kThumbWidth / 2;
@@ -73,8 +67,6 @@ TEST(ThumbSheet, LooksShareOneSymmetricOutlinePointingAtTheTrackPosition) {
             for (int look = 0; look < kThumbColumns; ++look)
                 EXPECT_EQ(!InThumbOutline(x, y),
                           sheet.At(look * kThumbWidth + x, y) == kThumbTransparent);
-            if (x > 0)
-                EXPECT_EQ(InThumbOutline(x, y), InThumbOutline(2 * point - x, y)) << x << "," << y;
             if (y == kThumbHeight - 1)
                 EXPECT_EQ(x == point, InThumbOutline(x, y)) << x;
         }

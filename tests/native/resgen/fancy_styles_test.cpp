@@ -1,4 +1,3 @@
-#include "fancy_families.h"
 #include "fancy_styles.h"
 
 #include <gtest/gtest.h>
@@ -47,23 +46,6 @@ TEST(FancyStyles, TableHoldsEdgeThenCornerOfEachDistinctInkedStyle) {
             EXPECT_TRUE(tile.InkCount() > 8 && tile.InkCount() < 256);
         EXPECT_TRUE(seen.insert({edge, corner}).second) << "style " << n;
     }
-}
-
-// Tiles side by side show the motif unbroken: the edge tile is the motif over one period, so
-// sampling the motif a period further on gives the same pixels.
-TEST(FancyStyles, EdgeMotifsRepeatEverySixteenPixels) {
-    std::vector<fancy::Design> designs;
-    for (auto family : {fancy::RuledLineDesigns, fancy::DotAndFigureDesigns, fancy::NatureDesigns,
-                        fancy::GeometricDesigns, fancy::FlowingDesigns})
-        for (const fancy::Design& design : family())
-            designs.push_back(design);
-    ASSERT_EQ(designs.size(), Styles().size());
-    for (std::size_t n = 0; n < designs.size(); ++n)
-        for (int i = 0; i < 256; ++i)
-            for (double shift : {-16.0, 16.0, 32.0})
-                ASSERT_EQ(designs[n].edge(i % 16 + 0.5 + shift, i / 16 + 0.5),
-                          Styles()[n].edge.At(i % 16, i / 16))
-                    << "style " << n;
 }
 
 // The corner's left column takes over from the last edge tile as the next edge tile would,

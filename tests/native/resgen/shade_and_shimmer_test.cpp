@@ -61,9 +61,9 @@ TEST(ShadeTable, OverlaysAreOneLineHatchesAndTheirCombinations) {
     EXPECT_EQ(distinct.size(), 39u);
 }
 
-// The vertical bar is solid in its middle two columns and fades symmetrically outward; it
-// repeats every 8 rows so stacked tiles continue the dither. The horizontal one is it turned.
-TEST(ShimmerTiles, VerticalBarSolidInTheMiddleFadingOutwardAndTurnedForHorizontal) {
+// The vertical bar is solid in its middle two columns and clear at its edges; it repeats every 8
+// rows so stacked tiles continue the dither. The horizontal one is it turned.
+TEST(ShimmerTiles, VerticalBarSolidInTheMiddleClearAtTheEdgesAndTurnedForHorizontal) {
     const qerno::image::MonoImage tile = VerticalShimmerTile(), across = HorizontalShimmerTile();
     ASSERT_TRUE(tile.Width() == 16 && tile.Height() == 16);
     int painted[16] = {}; // 0 bits of each column
@@ -73,6 +73,4 @@ TEST(ShimmerTiles, VerticalBarSolidInTheMiddleFadingOutwardAndTurnedForHorizonta
         EXPECT_EQ(tile.At(i % 16, i / 16), tile.At(i % 16, (i / 16 + 8) % 16));
     }
     EXPECT_TRUE(painted[7] == 16 && painted[8] == 16 && painted[0] == 0 && painted[15] == 0);
-    for (int x = 8; x < 15; ++x)
-        EXPECT_TRUE(painted[x] >= painted[x + 1] && painted[x] == painted[15 - x]) << x;
 }
