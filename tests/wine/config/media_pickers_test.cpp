@@ -82,12 +82,9 @@ TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
 TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
     LoadMediaDirList(list_, folder_.c_str(), "*.bmp;;*.dib");
     EXPECT_EQ((Texts{"a.bmp", "b.DIB"}), Items(list_));
-    LoadMediaDirList(list_, folder_.c_str(), "*.wav;");
-    EXPECT_EQ(Texts{"c.wav"}, Items(list_));
     LoadMediaDirList(list_, folder_.c_str(), "*.*");
     EXPECT_EQ(6u, Items(list_).size()); // files only, not the folder named like a picture
     // A folder without a short form (a missing one) leaves the list empty.
-    LoadMediaDirList(list_, folder_.c_str(), "*.*");
     LoadMediaDirList(list_, (folder_ + "\\missing").c_str(), "*.*");
     EXPECT_EQ(Texts{}, Items(list_));
 }
