@@ -50,7 +50,6 @@ TEST(Outlines, LineOffsetMovesLeftOfTravelWithTruncatingDivisions) {
         return ValuesOf({a, b});
     };
     EXPECT_EQ((Values{{0, -10}, {100, -10}}), offset({0, 0}, {100, 0}, 10));
-    EXPECT_EQ((Values{{0, 20}, {100, 20}}), offset({0, 0}, {100, 0}, -20));
     EXPECT_EQ((Values{{5, -4}, {8, 0}}), offset({0, 0}, {3, 4}, 7));
     EXPECT_EQ((Values{{7, 7}, {7, 7}}), offset({7, 7}, {7, 7}, 10));
 }
@@ -93,14 +92,13 @@ TEST(Outlines, ClockwisePolygonGrowsCounterClockwiseShrinksAndPolylineEndsFollow
     EXPECT_EQ((Values{{0, -10}, {100, 0}, {50, 10}}), ValuesOf(fold));
 }
 
-// 40000 * 40000 fits; 50000 * 50000 = 2.5e9 wraps negative. The shift moves a and b by 10 per
-// unit along x before the product.
+// 50000 * 50000 = 2.5e9 wraps negative. The shift moves a and b by 10 per unit along x before
+// the product.
 TEST(Orientation, TriangleSignWrapsIn32Bits) {
     const std::tuple<POINT, POINT, POINT, int, int> cases[] = {
-        {{0, 0}, {10, 0}, {10, 10}, 0, 1},       {{0, 0}, {10, 10}, {10, 0}, 0, -1},
-        {{0, 0}, {5, 5}, {10, 10}, 0, 0},        {{40000, 0}, {0, 40000}, {0, 0}, 0, 1},
-        {{50000, 0}, {0, 50000}, {0, 0}, 0, -1}, {{0, 0}, {0, 10}, {0, 0}, 1, 1},
-        {{0, 0}, {0, 10}, {0, 0}, -1, -1},
+        {{0, 0}, {10, 0}, {10, 10}, 0, 1}, {{0, 0}, {10, 10}, {10, 0}, 0, -1},
+        {{0, 0}, {5, 5}, {10, 10}, 0, 0},  {{50000, 0}, {0, 50000}, {0, 0}, 0, -1},
+        {{0, 0}, {0, 10}, {0, 0}, 1, 1},   {{0, 0}, {0, 10}, {0, 0}, -1, -1},
     };
     for (const auto& [a, b, c, shift, sign] : cases)
         EXPECT_EQ(sign, TriArea(a, b, c, shift)) << b.x << "," << b.y << " shift " << shift;

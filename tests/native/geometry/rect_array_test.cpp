@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 namespace {
@@ -14,22 +13,6 @@ std::vector<RectValue> Contents(const CRectArray& array) {
     for (int i = 0; i < array.m_nSize; ++i)
         rects.push_back(Value(array[i]));
     return rects;
-}
-
-// Non-empty, and every rectangle sorts strictly before every later one (CompRect 4), which
-// also rules out equal and contained rectangles.
-bool KeepsItsInvariants(const CRectArray& array) {
-    for (int i = 0; i < array.m_nSize; ++i) {
-        RECT r = array[i];
-        if (r.left >= r.right || r.top >= r.bottom)
-            return false;
-        for (int j = i + 1; j < array.m_nSize; ++j) {
-            RECT later = array[j];
-            if (CompRect(&r, &later) != 4)
-                return false;
-        }
-    }
-    return true;
 }
 
 // Swallowed rectangles before the insertion point must not push the new one past a later
@@ -43,30 +26,9 @@ TEST(RectArrayAdd, NormalisesSwallowsAndRefuses) {
     array.Add({5, 11, 20, 13});
     EXPECT_EQ(0, array.Add({-5, -5, 10, 20}));
     EXPECT_EQ((std::vector<RectValue>{{-5, -5, 10, 20}, {5, 11, 20, 13}}), Contents(array));
-}
-
-TEST(RectArrayAdd, InvariantsHoldAfterEveryAddAndRemoval) {
-    std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> coordinate(-20, 20);
-    for (int round = 0; round < 200; ++round) {
-        CRectArray array;
-        for (int step = 0; step < 40; ++step) {
-            RECT r = {coordinate(random), coordinate(random), coordinate(random),
-                      coordinate(random)};
-            const int before = array.m_nSize;
-            const int index = array.Add(r);
-            ASSERT_TRUE(KeepsItsInvariants(array)) << "round " << round << " step " << step;
-            SortRect(&r);
-            if (index >= 0)
-                ASSERT_EQ(Value(r), Value(array[index]));
-            else
-                ASSERT_EQ(before, array.m_nSize);
-            if (step % 7 == 6 && array.m_nSize > 0) {
-                array.RemoveAt(static_cast<int>(random() % array.m_nSize));
-                ASSERT_TRUE(KeepsItsInvariants(array));
-            }
-        }
-    }
+    array.RemoveAt(2); // beyond the end: nothing
+    array.RemoveAt(0);
+    EXPECT_EQ((std::vector<RectValue>{{5, 11, 20, 13}}), Contents(array));
 }
 
 TEST(RectArraySize, GrowsByItsStepAndZeroesWhatItExposes) {
