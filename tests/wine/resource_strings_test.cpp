@@ -71,21 +71,6 @@ TEST(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
         }
 }
 
-// Names are compared from their last dot, so a second dot never matches.
-TEST(ResourceStrings, ExtensionsAreOneLeadingDotAndDistinct) {
-    std::vector<UINT> ids = {11004, 11005, 11012};
-    for (UINT id = 11350; id <= 11378; ++id)
-        if (id != 11360) // the CD audio device, known by its whole name
-            ids.push_back(id);
-    std::set<std::string> seen;
-    for (UINT id : ids) {
-        const std::string ext = Load(id);
-        SCOPED_TRACE(testing::Message() << id << ": " << ext);
-        EXPECT_TRUE(std::regex_match(ext, std::regex(R"(\.[^.\s]+)")));
-        EXPECT_TRUE(seen.insert(Lower(ext)).second) << "repeated";
-    }
-}
-
 // Description and pattern fields alternate and the last is closed; the patterns, ';'-separated
 // wildcards as the directory list expects, are exactly the extensions the classifier gives the
 // filter's type, besides "*.*".
@@ -115,13 +100,6 @@ TEST(ResourceStrings, FiltersPairDescriptionsWithTheExtensionsOfTheirType) {
 TEST(ResourceStrings, FormatsTakeTheArgumentsTheirCallersPass) {
     EXPECT_TRUE(std::regex_match(Load(12058), std::regex("[^%]*(%s[^%]*){3}"))) << Load(12058);
     EXPECT_TRUE(std::regex_match(Load(12059), std::regex("[^%]*%l?[diu][^%]*"))) << Load(12059);
-}
-
-// The predefined actions' names are checked with the vocabulary.
-TEST(ResourceStrings, PredefinedMessageNamesAreDistinct) {
-    std::set<std::string> names;
-    for (UINT id = 13000; id <= 13039; ++id)
-        EXPECT_TRUE(names.insert(Lower(Load(id))).second) << id;
 }
 
 } // namespace

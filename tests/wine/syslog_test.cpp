@@ -1,5 +1,5 @@
 #include "Qerno.h"
-#include "support/LogRecords.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +41,6 @@ TEST_F(SysLog, RecordsNameTheirLevelAndCategory) {
     EXPECT_EQ(LogRecord(11601, 11616, "code 5") + LogRecord(11603, 11621, "wave") +
                   LogRecord(11602, 11619, "host") + "00000003 -- 00000800 -- a\r\n" +
                   LogRecord(11600, 11632, "fatal"),
-              ReadFileBytes(path_));
-}
-
-// Without a code of its own a record takes the thread's last error.
-TEST_F(SysLog, SystemErrorsAppendTheSystemText) {
-    SetLastError(ERROR_FILE_NOT_FOUND);
-    log_.SysLogSystemError(kLogCateMedia, 0, "open %s", "a.avi");
-    SetLastError(ERROR_FILE_NOT_FOUND);
-    log_.SysLogSystemMessage(kLogWarning, kLogCateMedia, ERROR_ACCESS_DENIED, "write");
-    EXPECT_EQ(LogRecord(11601, 11618, "open a.avi -- " + SystemText(ERROR_FILE_NOT_FOUND)) +
-                  LogRecord(11602, 11618, "write -- " + SystemText(ERROR_ACCESS_DENIED)),
               ReadFileBytes(path_));
 }
 

@@ -2,6 +2,8 @@
 // the library filter every message and use the idle time.
 #pragma once
 
+#include "QernoFrame.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -9,31 +11,73 @@
 
 class HostWindow {
 public:
-    HostWindow();
-    ~HostWindow();
+    HostWindow() {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kClassName;
+        RegisterClassA(&windowClass);
+        window_ = CreateWindowA(kClassName, "Qerno test host", WS_OVERLAPPEDWINDOW, 0, 0, 320, 240,
+                                nullptr, nullptr, windowClass.hInstance, this);
+    }
+    ~HostWindow() {
+        if (window_)
+            DestroyWindow(window_);
+        UnregisterClassA(kClassName, GetModuleHandleA(nullptr));
+    }
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND handle() const { return window_; }
 
     // Runs the loop until the queue is empty, as the host does between user actions.
-    void PumpMessages();
-
-    // The messages the host window's procedure received (below WM_USER are left out).
-    const std::vector<UINT>& userMessages() const { return userMessages_; }
+    void PumpMessages() {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (FilterQernoDllMsg(&message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        ProcessQernoDllIdle();
+    }
 
     // MCI's completion notifications, wParam (MCI_NOTIFY_*) and lParam (the device) kept.
     const std::vector<MSG>& mciNotifications() const { return mciNotifications_; }
     // Runs the loop until an MCI notification comes or timeoutMs pass; false on timeout.
-    bool WaitForMciNotification(DWORD timeoutMs);
+    bool WaitForMciNotification(DWORD timeoutMs) {
+        const std::size_t before = mciNotifications_.size();
+        return PumpUntil([&] { return mciNotifications_.size() != before; }, timeoutMs);
+    }
     // Runs the loop until done() holds or timeoutMs pass; false on timeout. For notifications
     // that go to the library's own windows.
-    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+    bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+        const DWORD start = GetTickCount();
+        while (!done()) {
+            const DWORD elapsed = GetTickCount() - start;
+            if (elapsed >= timeoutMs)
+                return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
+            PumpMessages();
+        }
+        return true;
+    }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static constexpr char kClassName[] = "QernoTestHost";
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            SetWindowLongPtrA(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        }
+        auto* host = reinterpret_cast<HostWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (host && message == MM_MCINOTIFY)
+            host->mciNotifications_.push_back({window, message, wParam, lParam, 0, {}});
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 
     HWND window_ = nullptr;
-    std::vector<UINT> userMessages_;
     std::vector<MSG> mciNotifications_;
 };
