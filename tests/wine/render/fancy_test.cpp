@@ -57,8 +57,8 @@ TEST_F(FancyChars, CharBitmapInEachWayItBlitsAndMapping) {
 }
 
 // From a caller's table: record 10 holds only (row 0, column 9), record 11 only (3, 7); part 1
-// shows the first turned, part 4 the second as it is. Without a table the library's own reads
-// as the resource module's bytes; nothing is written for a style past it.
+// shows the first turned, part 4 the second as it is. Nothing is written for a style past the
+// library's own table.
 TEST_F(FancyChars, TilesReadFromTheCallersTableOrTheLibrarys) {
     std::string table(102 * 2 * kTileBytes, '\0');
     table[10 * kTileBytes + 1] = 0x40;
@@ -72,16 +72,6 @@ TEST_F(FancyChars, TilesReadFromTheCallersTableOrTheLibrarys) {
         EXPECT_EQ(expected, std::string(tile, kTileBytes)) << "part " << part;
     }
 
-    unsigned long size = 0;
-    const char* resource = LoadResourceData(5804, size);
-    ASSERT_TRUE(resource && size == 6528);
-    std::string own(resource, size);
-    char fromOwn[kTileBytes];
-    for (int part = 0; part < 8; ++part) {
-        ReadFancyFromBuffer(101, part, tile, scratch, own.data());
-        ReadFancyFromBuffer(101, part, fromOwn, scratch, nullptr);
-        EXPECT_EQ(std::string(tile, kTileBytes), std::string(fromOwn, kTileBytes)) << part;
-    }
     std::string untouched(kTileBytes, 'Z');
     ReadFancyFromBuffer(102, 0, untouched.data(), scratch, nullptr);
     EXPECT_EQ(std::string(kTileBytes, 'Z'), untouched);
