@@ -19,13 +19,12 @@ COLORREF At(GradientShape shape, int width, int height, WORD parameter, int x, i
 // at the rim; the radial centre moves onto the right border, then to the bottom left corner.
 TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRim) {
     const std::tuple<GradientShape, WORD, int, int, COLORREF> landmarks[] = {
-        {Radial, 0, 10, 7, kFirst},       {Radial, 0, 20, 14, kSecond},
-        {Conical, 0, 20, 7, kFirst},      {Conical, 0, 0, 7, kSecond},
-        {Conical, 90, 10, 14, kSecond},   {Diamond, 0, 10, 7, kFirst},
-        {Diamond, 0, 10, 14, kSecond},    {Diamond, 0, 3, 2, kSecond},
-        {Rectangular, 0, 6, 0, kSecond},  {Rectangular, 2, 0, 0, kFirst},
-        {Rectangular, 2, 15, 7, kSecond}, {Diamond, 3, 0, 7, kSecond},
-        {Radial, 100, 0, 0, kSecond},     {Radial, 0x649C, 20, 0, kSecond},
+        {Radial, 0, 10, 7, kFirst},     {Radial, 0, 20, 14, kSecond},
+        {Conical, 0, 20, 7, kFirst},    {Conical, 0, 0, 7, kSecond},
+        {Conical, 90, 10, 14, kSecond}, {Diamond, 0, 10, 7, kFirst},
+        {Diamond, 0, 10, 14, kSecond},  {Rectangular, 0, 6, 0, kSecond},
+        {Rectangular, 2, 0, 0, kFirst}, {Diamond, 3, 0, 7, kSecond},
+        {Radial, 100, 0, 0, kSecond},   {Radial, 0x649C, 20, 0, kSecond},
         {Conical, 450, 10, 14, kSecond}};
     for (const auto& [shape, parameter, x, y, expected] : landmarks)
         EXPECT_EQ(expected, At(shape, 21, 15, parameter, x, y)) << x << "," << y;

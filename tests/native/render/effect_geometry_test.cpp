@@ -16,8 +16,7 @@ TEST(Sparkle, SizeStepAndArmOverTheCycle) {
     EXPECT_EQ(-10, SparkleSize({50, 0, 10, 100}, 4));
     EXPECT_EQ(INT_MAX, SparkleSize({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, INT_MAX));
     const long long cases[][4] = {{0, 100, 0, 100},         {167, 499, 0, 0},
-                                  {167, 600, 0, 1},         {334, 100, 1, 99},
-                                  {500, 100, 1, 0},         {999, 100, 2, 99},
+                                  {334, 100, 1, 99},        {999, 100, 2, 99},
                                   {0xFFFFFFFF, 100, 0, 77}, {250, INT_MAX, 0, INT_MAX / 2}};
     for (const auto& [time, size, step, arm] : cases) {
         const SparklePhase phase = SparklePhaseAt(DWORD(time), int(size));

@@ -46,24 +46,6 @@ TEST(FancyLayout, FrameWalkOfWholeTiles) {
     }
 }
 
-// Row by row while whole cells of width x height fit, up to style 101; as style@left,top.
-TEST(FancyLayout, ChooserCells) {
-    const std::tuple<RECT, int, int, int, const char*> choosers[] = {
-        {{0, 0, 1000, 1000}, 100, 10, 10, "100@0,0 101@10,0 "},
-        {{5, 5, 50, 30}, 0, 20, 10, "0@5,5 1@25,5 2@5,15 3@25,15 "},
-        {{0, 0, 100, 9}, 0, 10, 10, ""}};
-    for (const auto& [area, first, width, height, expected] : choosers) {
-        std::string cells;
-        FancyChooserWalk walk(area, first, width, height);
-        int style = 0;
-        for (RECT cell; walk.Next(style, cell);) {
-            EXPECT_TRUE(cell.right - cell.left == width && cell.bottom - cell.top == height);
-            cells += Place(style, cell.left, cell.top);
-        }
-        EXPECT_EQ(expected, cells);
-    }
-}
-
 // Modes 1 (black), 7 (xor), 11 (no-op) and 16 (white) pick their operations; SRCCOPY for 13
 // (copy) and any value outside 1 to 16.
 TEST(FancyLayout, RasterOperationOfBinaryModes) {
