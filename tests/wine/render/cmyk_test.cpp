@@ -16,9 +16,8 @@ TEST_F(Cmyk, EachPackingConvertsThroughTheTable) {
         WORD word;
         DWORD amounts, colour;
     } rows[] = {{0x0000, 0x00000000, 0x02FFFFFF}, {0x0001, 0x000D0000, 0x02FFFFED},
-                {0x0010, 0x00000D00, 0x02FFECFF}, {0x0B5A, 0x00E666FF, 0x02009017},
-                {0x0C5A, 0x00E666FF, 0x02009017}, {0x1000, 0x0D000000, 0x02F2F2F2},
-                {0xFFFF, 0xFFFFFFFF, 0x02000000}};
+                {0x0B5A, 0x00E666FF, 0x02009017}, {0x0C5A, 0x00E666FF, 0x02009017},
+                {0x1000, 0x0D000000, 0x02F2F2F2}, {0xFFFF, 0xFFFFFFFF, 0x02000000}};
     LogCapture log("qerno-cmyk.log");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.word);

@@ -10,21 +10,15 @@ namespace {
 
 using DibTest = RenderTest;
 
-// A movable block: an info header or a core one, the colour table in its kind of entries (blue
-// first), then the rows.
+// A movable block: an info header, the colour table (blue first, then a pad), then the rows.
 HGLOBAL Dib(LONG width, LONG height, WORD bits, const std::vector<COLORREF>& colours,
-            const std::vector<BYTE>& rows, DWORD compression = BI_RGB, DWORD coloursUsed = 0,
-            bool core = false) {
+            const std::vector<BYTE>& rows, DWORD compression = BI_RGB, DWORD coloursUsed = 0) {
     const BITMAPINFOHEADER info = {40, width, height,      1, bits, compression, DWORD(rows.size()),
                                    0,  0,     coloursUsed, 0};
-    const BITMAPCOREHEADER coreHeader = {12, WORD(width), WORD(height), 1, bits};
-    std::vector<BYTE> bytes(core ? 12 : 40);
-    std::memcpy(bytes.data(), core ? static_cast<const void*>(&coreHeader) : &info, bytes.size());
-    for (COLORREF colour : colours) {
-        bytes.insert(bytes.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
-        if (!core)
-            bytes.push_back(0);
-    }
+    std::vector<BYTE> bytes(40);
+    std::memcpy(bytes.data(), &info, 40);
+    for (COLORREF colour : colours)
+        bytes.insert(bytes.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0});
     bytes.insert(bytes.end(), rows.begin(), rows.end());
     HGLOBAL block = GlobalAlloc(GHND, bytes.size());
     std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
@@ -65,26 +59,24 @@ HBITMAP Picture() {
     return picture;
 }
 
-TEST_F(DibTest, PalettesOfInfoAndCoreColourTablesByHandleOrPointer) {
+TEST_F(DibTest, PalettesOfColourTablesByHandleOrPointer) {
     std::vector<COLORREF> colours;
     for (int i = 0; i < 16; ++i)
         colours.push_back(RGB(0xF0 | i, 0x80, i));
     BoxCloser closer;
-    for (bool core : {false, true}) {
-        HGLOBAL dib = Dib(1, 1, 4, colours, {0, 0, 0, 0}, BI_RGB, 0, core);
-        for (HPALETTE palette : {CreateDIBPalette(static_cast<void*>(dib)),
-                                 CreateDIBPalette(static_cast<char*>(GlobalLock(dib)))}) {
-            PALETTEENTRY entries[16] = {};
-            ASSERT_EQ(16u, GetPaletteEntries(palette, 0, 16, entries)) << core;
-            for (int i = 0; i < 16; ++i)
-                EXPECT_EQ(colours[i], RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue))
-                    << core << ' ' << i;
-            DeleteObject(palette);
-        }
-        GlobalUnlock(dib);
-        EXPECT_EQ(0u, GlobalFlags(dib) & GMEM_LOCKCOUNT) << "the handle overload unlocks";
-        GlobalFree(dib);
+    HGLOBAL dib = Dib(1, 1, 4, colours, {0, 0, 0, 0});
+    for (HPALETTE palette : {CreateDIBPalette(static_cast<void*>(dib)),
+                             CreateDIBPalette(static_cast<char*>(GlobalLock(dib)))}) {
+        PALETTEENTRY entries[16] = {};
+        ASSERT_EQ(16u, GetPaletteEntries(palette, 0, 16, entries));
+        for (int i = 0; i < 16; ++i)
+            EXPECT_EQ(colours[i], RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue))
+                << i;
+        DeleteObject(palette);
     }
+    GlobalUnlock(dib);
+    EXPECT_EQ(0u, GlobalFlags(dib) & GMEM_LOCKCOUNT) << "the handle overload unlocks";
+    GlobalFree(dib);
     HGLOBAL trueColour = Dib(1, 1, 24, {}, {0, 0, 0, 0});
     EXPECT_EQ(nullptr, CreateDIBPalette(static_cast<void*>(trueColour)));
     GlobalFree(trueColour);
@@ -108,26 +100,20 @@ TEST_F(DibTest, BitmapsGoThroughDibsAndBackUnchanged) {
     DeleteObject(picture);
 }
 
-// Three columns, two rows: black, yellow, magenta over red, green, blue, as bottom-up 24-bit
-// rows and through an 8-bit colour table.
+// Three columns, two rows: black, yellow, magenta over red, green, blue, as bottom-up rows
+// through an 8-bit colour table.
 TEST_F(DibTest, BlitsTheRowsOfADibOrPatBltsWithoutOne) {
-    const std::vector<BYTE> rows = {0, 0, 255, 0, 255, 0,   255, 0, 0,   0, 0, 0,
-                                    0, 0, 0,   0, 255, 255, 255, 0, 255, 0, 0, 0};
     const std::vector<COLORREF> table = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0x00FFFF, 0xFF00FF};
-    const HGLOBAL dibs[] = {Dib(3, 2, 24, {}, rows),
-                            Dib(3, 2, 8, table, {0, 1, 2, 0, 3, 4, 5, 0}, BI_RGB, 6)};
+    HGLOBAL dib = Dib(3, 2, 8, table, {0, 1, 2, 0, 3, 4, 5, 0}, BI_RGB, 6);
     const DWORD expected[2][3] = {{0x000000, 0xFFFF00, 0xFF00FF}, {0xFF0000, 0x00FF00, 0x0000FF}};
     CanvasDC canvas(20, 60);
-    for (HGLOBAL dib : dibs) {
-        canvas.Clear();
-        EXPECT_EQ(1, DibBlt(canvas.get(), 5, 7, 3, 2, dib, 0, 0, SRCCOPY));
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(expected[i / 3][i % 3], canvas.At(5 + i % 3, 7 + i / 3)) << dib << ' ' << i;
-        canvas.Clear();
-        EXPECT_EQ(1, DibBlt(canvas.get(), 0, 0, 3, 50, dib, 0, 0, SRCCOPY)) << "rows past the DIB";
-        EXPECT_EQ(6, canvas.CountDrawn());
-        GlobalFree(dib);
-    }
+    EXPECT_EQ(1, DibBlt(canvas.get(), 5, 7, 3, 2, dib, 0, 0, SRCCOPY));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(expected[i / 3][i % 3], canvas.At(5 + i % 3, 7 + i / 3)) << i;
+    canvas.Clear();
+    EXPECT_EQ(1, DibBlt(canvas.get(), 0, 0, 3, 50, dib, 0, 0, SRCCOPY)) << "rows past the DIB";
+    EXPECT_EQ(6, canvas.CountDrawn());
+    GlobalFree(dib);
     canvas.Clear();
     RECT bounds;
     EXPECT_NE(0, DibBlt(canvas.get(), 2, 3, 4, 5, nullptr, 0, 0, BLACKNESS));

@@ -10,9 +10,9 @@ constexpr int kTileBytes = 32;
 using FancyChars = RenderTest;
 
 // A white canvas, a blue background colour and a red text colour; the tile, stretched to twice
-// its size, lands at (4, 4) whether the mapping moves the origin or turns y upwards (a mirrored
-// blit covers the pixels from y + height + 1 to y).
-TEST_F(FancyChars, CharBitmapInEachWayItBlitsAndMapping) {
+// its size, lands at (4, 4) on a mapping that turns y upwards (a mirrored blit covers the pixels
+// from y + height + 1 to y).
+TEST_F(FancyChars, CharBitmapInEachWayItBlits) {
     char bits[kTileBytes] = {};
     for (int i = 0; i < kSide * kSide; ++i)
         if ((3 * (i % kSide) + 5 * (i / kSide)) % 7 < 3)
@@ -29,59 +29,36 @@ TEST_F(FancyChars, CharBitmapInEachWayItBlitsAndMapping) {
     SetBkColor(dc, RGB(0, 0, 255));
     SetTextColor(dc, RGB(255, 0, 0));
     SetMapMode(dc, MM_ANISOTROPIC);
-    SetWindowOrgEx(dc, -4, -4, nullptr);
-    for (const bool upwards : {false, true}) {
-        if (upwards) {
-            SetWindowOrgEx(dc, -4, 0, nullptr);
-            SetViewportExtEx(dc, 1, -1, nullptr);
-            SetViewportOrgEx(dc, 0, 35, nullptr);
-        }
-        for (const auto& [mode, bkMode, set, clear] : modes) {
-            canvas.Clear();
-            SetROP2(dc, mode);
-            SetBkMode(dc, bkMode);
-            DrawCharBitmap(dc, 0, 0, 2 * kSide, 2 * kSide, source, kSide, kSide);
-            const auto expected = [&](int x, int y) {
-                if (x < 4 || x >= 36 || y < 4 || y >= 36)
-                    return 0xFFFFFFul;
-                return TileBit(bits, (x - 4) / 2, upwards ? (35 - y) / 2 : (y - 4) / 2) ? set
-                                                                                        : clear;
-            };
-            EXPECT_EQ("", Mismatch(canvas, 40, 40, expected))
-                << "mode " << mode << " bk " << bkMode << " upwards " << upwards;
-        }
+    SetWindowOrgEx(dc, -4, 0, nullptr);
+    SetViewportExtEx(dc, 1, -1, nullptr);
+    SetViewportOrgEx(dc, 0, 35, nullptr);
+    for (const auto& [mode, bkMode, set, clear] : modes) {
+        canvas.Clear();
+        SetROP2(dc, mode);
+        SetBkMode(dc, bkMode);
+        DrawCharBitmap(dc, 0, 0, 2 * kSide, 2 * kSide, source, kSide, kSide);
+        const auto expected = [&](int x, int y) {
+            if (x < 4 || x >= 36 || y < 4 || y >= 36)
+                return 0xFFFFFFul;
+            return TileBit(bits, (x - 4) / 2, (35 - y) / 2) ? set : clear;
+        };
+        EXPECT_EQ("", Mismatch(canvas, 40, 40, expected)) << "mode " << mode << " bk " << bkMode;
     }
     SelectObject(source, previous);
     DeleteObject(tile);
     DeleteDC(source);
 }
 
-// From a caller's table: record 10 holds only (row 0, column 9), record 11 only (3, 7); part 1
-// shows the first turned, part 4 the second as it is. Without a table the library's own reads
-// as the resource module's bytes; nothing is written for a style past it.
+// Part 1 of style 5 from a caller's table is its record 10 turned a quarter. Nothing is written
+// for a style past the library's own table.
 TEST_F(FancyChars, TilesReadFromTheCallersTableOrTheLibrarys) {
-    std::string table(102 * 2 * kTileBytes, '\0');
-    table[10 * kTileBytes + 1] = 0x40;
-    table[11 * kTileBytes + 6] = 0x01;
-    const int parts[][3] = {{1, 9, 15}, {4, 3, 7}}; // part, row, column
+    std::string table(102 * 2 * kTileBytes, '\0'), expected(kTileBytes, '\0');
+    table[10 * kTileBytes + 1] = 0x40; // record 10: row 0, column 9
+    expected[2 * 9 + 1] = 0x01;        // turned a quarter: row 9, column 15
     char tile[kTileBytes], scratch[kTileBytes];
-    for (const auto [part, row, column] : parts) {
-        ReadFancyFromBuffer(5, part, tile, scratch, table.data());
-        std::string expected(kTileBytes, '\0');
-        expected[2 * row + column / 8] = static_cast<char>(0x80 >> column % 8);
-        EXPECT_EQ(expected, std::string(tile, kTileBytes)) << "part " << part;
-    }
+    ReadFancyFromBuffer(5, 1, tile, scratch, table.data());
+    EXPECT_EQ(expected, std::string(tile, kTileBytes));
 
-    unsigned long size = 0;
-    const char* resource = LoadResourceData(5804, size);
-    ASSERT_TRUE(resource && size == 6528);
-    std::string own(resource, size);
-    char fromOwn[kTileBytes];
-    for (int part = 0; part < 8; ++part) {
-        ReadFancyFromBuffer(101, part, tile, scratch, own.data());
-        ReadFancyFromBuffer(101, part, fromOwn, scratch, nullptr);
-        EXPECT_EQ(std::string(tile, kTileBytes), std::string(fromOwn, kTileBytes)) << part;
-    }
     std::string untouched(kTileBytes, 'Z');
     ReadFancyFromBuffer(102, 0, untouched.data(), scratch, nullptr);
     EXPECT_EQ(std::string(kTileBytes, 'Z'), untouched);
@@ -116,7 +93,6 @@ TEST_F(FancyChars, SamplesAndChooserPutEachTileInItsPlace) {
     RECT empty = {0, 0, 0, 48};
     PaintFancyChar(dc, 102, &cells[0], 0, 1);
     PaintFancyChar(dc, 3, &empty, 0, 1);
-    PaintFancyChar3(dc, memory, -1, &area, 16, 16);
     PaintFancyChar3(dc, memory, 3, &area, 16, 0);
     PaintAllFancyChars(nullptr, dc, 0, 0, 48, &area, 1, 0);
     EXPECT_EQ(0, canvas.CountDrawn());
