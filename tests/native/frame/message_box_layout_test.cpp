@@ -1,5 +1,5 @@
-// The button sets with their labels and results, the default button and the window's size are
-// checked on the real box under Wine; these are the cases and positions it does not see.
+// The button sets' labels and results and the default button are checked on the real box under
+// Wine; the box's size and the places in it are checked here.
 #include "frame/MessageBoxLayout.h"
 #include "../geometry/rect_test_support.h"
 

@@ -1,8 +1,10 @@
 #include "bmp_writer.h"
 #include "canvas.h"
 #include "mono_image.h"
+#include "png_writer.h"
 
 #include <gtest/gtest.h>
+#include <stb_image.h>
 
 using qerno::image::Canvas;
 using qerno::image::Rgb;
@@ -22,7 +24,34 @@ void ExpectFields(const Bytes& bmp, std::vector<std::pair<std::size_t, std::uint
         EXPECT_EQ(Le32(bmp, at), value) << "at " << at;
 }
 
+// The pixels an RGB file decodes to, rows from the top; none when it does not.
+Bytes DecodePng(const Bytes& file, int& width, int& height) {
+    int channels = 0;
+    stbi_uc* pixels =
+        stbi_load_from_memory(file.data(), int(file.size()), &width, &height, &channels, 3);
+    const Bytes rgb =
+        pixels && channels == 3 ? Bytes(pixels, pixels + width * height * 3) : Bytes();
+    stbi_image_free(pixels);
+    return rgb;
+}
+
 } // namespace
+
+// Every pixel differs, so misplaced rows or channels show; a flat area compresses.
+TEST(PngWriter, DecodesToTheSamePixelsCompressesFlatAreasAndGivesNothingForNoImage) {
+    Canvas gradient(7, 5);
+    for (int i = 0; i < 35; ++i)
+        gradient.Put(i % 7, i / 7,
+                     {std::uint8_t(i * 7), std::uint8_t(i * 13 + 1), std::uint8_t(i ^ 5)});
+    int width = 0, height = 0;
+    EXPECT_EQ(DecodePng(qerno::image::EncodePng(gradient), width, height), gradient.Pixels());
+    EXPECT_TRUE(width == 7 && height == 5);
+    const Canvas flat(301, 97, {10, 20, 30});
+    const Bytes file = qerno::image::EncodePng(flat);
+    EXPECT_LT(file.size(), flat.Pixels().size() / 10);
+    EXPECT_EQ(DecodePng(file, width, height), flat.Pixels());
+    EXPECT_TRUE(qerno::image::EncodePng(0, 5, nullptr).empty());
+}
 
 // Rows of 5 * 3 bytes padded to 16; the top row is stored last, blue first.
 TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {

@@ -80,6 +80,13 @@ TEST_F(DibTest, PalettesOfColourTablesByHandleOrPointer) {
     HGLOBAL trueColour = Dib(1, 1, 24, {}, {0, 0, 0, 0});
     EXPECT_EQ(nullptr, CreateDIBPalette(static_cast<void*>(trueColour)));
     GlobalFree(trueColour);
+    // A core header's table has three-byte entries: 1 x 1 pixel, 1 bit, two colours, one row.
+    BYTE core[12 + 2 * 3 + 4] = {12, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 2, 3, 0x30, 0x20, 0x10};
+    HPALETTE corePalette = CreateDIBPalette(reinterpret_cast<char*>(core));
+    PALETTEENTRY second = {};
+    EXPECT_EQ(1u, GetPaletteEntries(corePalette, 1, 1, &second));
+    EXPECT_EQ(RGB(0x10, 0x20, 0x30), RGB(second.peRed, second.peGreen, second.peBlue));
+    DeleteObject(corePalette);
     EXPECT_TRUE(closer.titles().empty()) << "no colour table is no error";
 }
 

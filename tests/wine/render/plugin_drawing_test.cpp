@@ -30,13 +30,13 @@ void Fill(int exact, HDC dc, RECT rect, HBITMAP* cache, int masked = 0,
 
 // "" when the halves lie over device rectangle r (the two columns at a stretched middle left
 // out), white elsewhere.
-std::string Halves(const CanvasDC& canvas, RECT r) {
+std::string Halves(const CanvasDC& canvas, RECT r, DWORD first = kFirst, DWORD second = kSecond) {
     const int middle = (r.left + r.right) / 2;
     return Mismatch(canvas, 120, 100, [&](int x, int y) {
         return !PtInRect(&r, {x, y})            ? 0xFFFFFF
                : x == middle - 1 || x == middle ? canvas.At(x, y)
-               : x < middle                     ? kFirst
-                                                : kSecond;
+               : x < middle                     ? first
+                                                : second;
     });
 }
 
@@ -69,6 +69,10 @@ TEST_F(PlugInDrawing, PaintsOnceIntoTheSlotAndReusesItAsEachExportRules) {
         Fill(exact, dc, {40, 1800, 140, 2400}, &cache); // 50 x 20, screen 6 x 40
         EXPECT_EQ(calls + 1 + exact, Record().calls);
         EXPECT_EQ("", Halves(canvas, {20, 60, 70, 80}));
+        canvas.Clear();
+        SetROP2(dc, R2_NOTCOPYPEN);
+        Fill(exact, dc, {40, 1800, 140, 2400}, &cache);
+        EXPECT_EQ("", Halves(canvas, {20, 60, 70, 80}, ~kFirst & 0xFFFFFF, ~kSecond & 0xFFFFFF));
         DeleteObject(cache);
     }
 }
