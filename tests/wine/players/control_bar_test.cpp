@@ -26,7 +26,10 @@ TEST_F(ControlBar, ButtonsAreMadeForTheMediaAndTheWidthAndTheThumbFollowsPlay) {
         EXPECT_EQ(int(ids.size()) * kButtonWidth + 18, GetWindowWord(stage, 2)) << "its area";
         const HWND thumb = GetDlgItem(stage, 2908);
         EXPECT_EQ(2, Place(thumb, stage)[0]) << "half the thumb before the track";
-        EXPECT_TRUE(host_->PumpUntil([&] { return Place(thumb, stage)[0] > 2; }, 10000));
+        // The end of play moves the thumb too: it must move while the device still plays.
+        const unsigned short device = DeviceOf(path);
+        EXPECT_TRUE(host_->PumpUntil(
+            [&] { return Place(thumb, stage)[0] > 2 && IsMediaPlaying(device); }, 10000));
         CloseMediaFile(host(), "row");
     }
 }
