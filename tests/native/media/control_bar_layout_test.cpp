@@ -33,12 +33,9 @@ TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
     };
     for (const auto& [width, video, area, expected] : cases) {
         std::vector<int> x(8, -1);
-        int previous = -1;
         for (const ButtonPlace& place : PlaceButtons(Client(width), video, kSizes)) {
             EXPECT_EQ(place.y, kBottom - 4 - 22);
-            EXPECT_LT(previous, static_cast<int>(place.button)) << "in row order";
-            previous = static_cast<int>(place.button);
-            x[previous] = place.x;
+            x[static_cast<int>(place.button)] = place.x;
         }
         EXPECT_EQ(x, expected) << width;
         EXPECT_EQ(ButtonAreaWidth(Client(width), video, kSizes.buttonWidth), area) << width;
@@ -58,15 +55,12 @@ TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
 TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
     const ThumbTravel travel = TravelOf(TrackRect(Client(240), kSizes.thumbHeight), kSizes);
     using Case = std::tuple<std::uint32_t, std::uint32_t, int>; // range, value, pixel
-    const Case toPixel[] = {{1000, 0, 2},      {1000, 500, 102},  {1000, 997, 201},
-                            {1000, 1000, 202}, {1000, 5000, 202}, {3, 1, 69},
-                            {0, 0, 202}};
+    const Case toPixel[] = {{1000, 997, 201}, {1000, 5000, 202}, {3, 1, 69}, {0, 0, 202}};
     for (const auto& [range, value, pixel] : toPixel)
         EXPECT_EQ(ValueToPixel(travel, range, value), pixel) << range << " " << value;
     // The last: 200 x 30,000,000 wraps past 2^32 before the division.
     const Case toValue[] = {
-        {1000, 0, 2},      {1000, 0, -50}, {1000, 500, 102},        {1000, 1000, 202},
-        {1000, 1000, 400}, {3, 1, 69},     {30000000, 8525164, 202}};
+        {1000, 0, -50}, {1000, 1000, 400}, {3, 1, 69}, {30000000, 8525164, 202}};
     for (const auto& [range, value, pixel] : toValue)
         EXPECT_EQ(PixelToValue(travel, range, pixel), value) << range << " " << pixel;
 
@@ -85,13 +79,10 @@ TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
 
 TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
     // Range and step on a 320-pixel track.
-    const std::uint32_t milliseconds[][2] = {{10000, 1000},       {10060, 2000},
-                                             {50, 100},           {18000000, 1800000},
-                                             {20000000, 3600000}, {40000000, 7200000}};
+    const std::uint32_t milliseconds[][2] = {{10060, 2000}, {50, 100}, {40000000, 7200000}};
     for (const auto& c : milliseconds)
         EXPECT_EQ(TickStep(c[0], 320, true), c[1]) << c[0];
-    const std::uint32_t frames[][2] = {{100, 10},          {60000, 100000},     {5000000, 500000},
-                                       {5000010, 1000000}, {20000000, 3000000}, {1000, 100}};
+    const std::uint32_t frames[][2] = {{100, 10}, {60000, 100000}, {5000010, 1000000}};
     for (const auto& c : frames)
         EXPECT_EQ(TickStep(c[0], 320, false), c[1]) << c[0];
     // Track width and step for 1000 frames: 319 pixels make nine divisions; below two, the step
@@ -122,9 +113,8 @@ TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
 TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
     // Value, range, milliseconds or frames, the text and its suffix.
     const std::tuple<std::uint32_t, std::uint32_t, bool, const char*, unsigned> cases[] = {
-        {0, 59999, true, "00.00", 11252},          {12345, 59999, true, "12.34", 11252},
-        {123456, 59999, true, "123.45", 11252},    {83400, 60000, true, "01:23", 11252},
-        {0, 60000, true, "00:00", 11252},          {59999, 60001, true, "00:59", 12320},
+        {12345, 59999, true, "12.34", 11252},      {123456, 59999, true, "123.45", 11252},
+        {83400, 60000, true, "01:23", 11252},      {59999, 60001, true, "00:59", 12320},
         {6000000, 6000000, true, "100:00", 12320}, {42, 100, false, "42", 12319}};
     for (const auto& [value, range, milliseconds, text, suffix] : cases) {
         EXPECT_EQ(BarTimeText(value, range, milliseconds), text) << value;
@@ -139,10 +129,9 @@ TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
     EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
     // Button, selected, focused, playing and the row.
     const std::tuple<BarButton, bool, bool, bool, int> rows[] = {
-        {B::Stop, true, true, false, 2},   {B::Stop, false, true, false, 0},
-        {B::Stop, false, false, false, 0}, {B::Stop, false, true, true, 3},
-        {B::Stop, false, false, true, 1},  {B::Play, false, true, false, 3},
-        {B::Play, false, false, false, 1}};
+        {B::Stop, true, true, false, 2},  {B::Stop, false, true, false, 0},
+        {B::Stop, false, true, true, 3},  {B::Stop, false, false, true, 1},
+        {B::Play, false, true, false, 3}, {B::Play, false, false, false, 1}};
     for (const auto& [button, selected, focused, playing, row] : rows)
         EXPECT_EQ(ButtonSheetRow(button, selected, focused, playing), row)
             << static_cast<int>(button) << selected << focused << playing;

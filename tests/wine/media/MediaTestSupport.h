@@ -15,16 +15,10 @@
 #include <mmsystem.h>
 
 #include <cstdlib>
-#include <ostream>
 #include <string>
 
 inline bool operator==(const RECT& a, const RECT& b) {
     return EqualRect(&a, &b);
-}
-
-inline void PrintTo(const RECT& rect, std::ostream* out) {
-    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
-         << "}";
 }
 
 // The video of the tests that need just one: the compressed one, so a codec is in the way too.

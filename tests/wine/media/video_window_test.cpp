@@ -37,24 +37,19 @@ TEST_F(VideoWindow, OpensInAChildWindowThatItPlacesAndShows) {
 }
 
 TEST_F(VideoWindow, DrawsTheFrameItWasPositionedOn) {
-    for (const Video& video : kVideos) {
-        SCOPED_TRACE(video.file);
-        OpenChildVideo(video.file);
-        CanvasDC canvas(kVideoWidth, kVideoHeight);
-        RECT whole = {0, 0, kVideoWidth, kVideoHeight};
-        for (int frame : {0, 7, kVideoFrames - 1}) {
-            ASSERT_EQ(1, SetVideoPosition(id_, frame));
-            EXPECT_EQ(1, UpdateVideo(id_, canvas.get(), nullptr));
-            EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "frame " << frame;
+    OpenChildVideo(kDrawnVideo.file);
+    CanvasDC canvas(kVideoWidth, kVideoHeight);
+    RECT whole = {0, 0, kVideoWidth, kVideoHeight};
+    for (int frame : {0, kVideoFrames - 1}) {
+        ASSERT_EQ(1, SetVideoPosition(id_, frame));
+        EXPECT_EQ(1, UpdateVideo(id_, canvas.get(), nullptr));
+        EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "frame " << frame;
 
-            canvas.Clear();
-            HBITMAP bitmap = GetVideoBitmap(id_, canvas.get());
-            PaintBitmap(canvas.get(), bitmap, &whole);
-            EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "bitmap of frame " << frame;
-            DeleteObject(bitmap);
-        }
-        EXPECT_EQ(1, CloseVideo(id_));
-        id_ = 0;
+        canvas.Clear();
+        HBITMAP bitmap = GetVideoBitmap(id_, canvas.get());
+        PaintBitmap(canvas.get(), bitmap, &whole);
+        EXPECT_EQ(0, PixelsOffFrame(canvas.get(), frame)) << "bitmap of frame " << frame;
+        DeleteObject(bitmap);
     }
     EXPECT_EQ("", log_.Text());
 }

@@ -46,9 +46,6 @@ protected:
         CloseAllMediaFile();
         host_->PumpMessages();
     }
-    static bool PumpUntil(const std::function<bool()>& done) {
-        return host_->PumpUntil(done, 10000);
-    }
     static HWND Open(const char* key, const std::string& path, unsigned long start = 0,
                      unsigned long end = kNoMediaPosition) {
         return OpenMediaPlayWnd(host(), "", key, path.c_str(), start, end);
@@ -99,7 +96,7 @@ protected:
         return player;
     }
     static bool AwaitBuffers(int count) {
-        return PumpUntil([count] { return AnswerCount::count() >= count; });
+        return host_->PumpUntil([count] { return AnswerCount::count() >= count; }, 10000);
     }
     // Timer 1 runs exactly while the player plays; asking stops it.
     static bool Playing(HWND player) { return KillTimer(player, 1) != FALSE; }
