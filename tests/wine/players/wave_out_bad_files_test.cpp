@@ -1,9 +1,11 @@
-// Files the player must refuse with the right prompt, leaving nothing behind, and odd files it must
-// still play: RIFF/WAVE images written by the tests themselves.
+// Files the player must refuse with the right prompt, odd files it must still play, and a few
+// hundred damaged ones it must play or refuse, leaving nothing behind: RIFF/WAVE images written
+// by the tests themselves.
 #include "players/PlayerTestSupport.h"
 
 #include <cstdint>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -74,6 +76,32 @@ TEST_F(WaveOutTest, PlaysOddChunks) {
     const std::string odd = Chunk("LIST", "odd") + Format(1) +
                             Chunk("data", std::string(55, '\x40') + "x") + Chunk("note", "y");
     EXPECT_NE(nullptr, Open(WriteTemp("qerno-wave-odd.wav", Riff(odd)))) << log_.Text();
+}
+
+// Cut, with bits flipped, or with a size or format field replaced: one prompt or none, and the
+// file closed either way.
+TEST_F(WaveOutTest, DamagedFilesPlayOrAreRefusedLeavingNothing) {
+    const std::string good = Riff(Format(1) + Chunk("data", std::string(220, '\x40')));
+    std::vector<std::string> damaged;
+    for (std::size_t at = 0; at < 44; ++at) { // the header
+        damaged.push_back(good.substr(0, at));
+        for (char mask : {'\x01', '\x80', '\xFF'})
+            damaged.push_back(good), damaged.back()[at] ^= mask;
+    }
+    for (std::size_t field : {4, 16, 20, 22, 24, 28, 32, 40})
+        for (std::uint32_t value : {0u, 1u, 3u, 17u, 0x7FFFFFFFu, 0xFFFFFFFFu})
+            damaged.push_back(good), damaged.back().replace(field, 4, Le(value));
+    for (std::size_t n = 0; n < damaged.size(); ++n) {
+        const std::string file = WriteTemp("qerno-wave-damaged.wav", damaged[n]);
+        BoxCloser closer;
+        if (HWND player = Open(file)) {
+            EXPECT_TRUE(closer.titles().empty()) << n;
+            SendMessageA(player, WM_CLOSE, 0, 0);
+        } else {
+            EXPECT_EQ(1u, closer.titles().size()) << n;
+        }
+        ASSERT_TRUE(DeleteFileA(file.c_str())) << n << " was left open";
+    }
 }
 
 } // namespace
