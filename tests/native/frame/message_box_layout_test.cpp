@@ -25,10 +25,10 @@ TEST(MessageBoxButtons, OnlyTheirOwnBitsChooseButtonsIconAndFocus) {
     EXPECT_EQ(0, FocusButtonIndex(0x3 | 0x300, 3));
 }
 
-// Only the first sixteen lines are kept: checked on the real box under Wine.
-TEST(MessageLines, SplitAtLineFeedsOnlyAndEmptyLinesCountEightHighUnmeasured) {
+TEST(MessageLines, SixteenAtMostSplitAtLineFeedsOnlyAndEmptyLinesCountEightHighUnmeasured) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(Lines{}, SplitMessageLines(""));
+    EXPECT_EQ(16u, SplitMessageLines(std::string(20, '\n')).size());
     EXPECT_EQ(Lines{"one"}, SplitMessageLines("one\n"));
     EXPECT_EQ((Lines{"one\r", "", "two"}), SplitMessageLines("one\r\n\ntwo"));
 
@@ -53,10 +53,12 @@ MessageBoxLayout LaidOut(const std::vector<LineExtent>& lines, int buttonCount, 
     return LayOutMessageBox(measures);
 }
 
-// The button row's place and the lines' offsets are checked on the real box under Wine.
+// The button row is centred on the window, not on the text's rectangle.
 TEST(MessageBoxLayout, TheWiderOfTextIconAndButtonRowSetTheSizeAtLeastThirtySixHigh) {
     MessageBoxLayout layout = LaidOut({{40, 16}, {0, 8}, {61, 16}}, 2, false);
     EXPECT_EQ((RectValue{12, 12, 12 + 2 * 75 + 12 + 48, 12 + 64}), Value(layout.textRect));
+    EXPECT_TRUE(layout.windowWidth == 240 && layout.windowHeight == 148 && layout.textX == 86);
+    EXPECT_EQ((PointValue{126, 88}), Value(layout.buttons[1]));
     EXPECT_EQ(52, layout.lineY[2]); // after a line of 16, an empty one of 8 and their gaps
     layout = LaidOut({{300, 16}}, 1, false);
     EXPECT_EQ((RectValue{12, 12, 12 + 316, 12 + 36}), Value(layout.textRect));

@@ -75,8 +75,8 @@ TEST(CurveSegmentFlattening, TruncatesTheJointsAndRoundsBetween) {
     EXPECT_EQ(-1, negative.back().y);
 }
 
-// A straight segment from (160, 0) to (220, 0). The two-pixel tolerance across it is checked in
-// every mapping mode under Wine; here, its ends.
+// A straight segment from (160, 0) to (220, 0). The two-pixel tolerance across it is checked
+// under Wine in a scaled, flipped mapping; here, its ends.
 TEST(CurveSegmentHit, PastAnEndOnlyTheEndPointCounts) {
     POINT control[4] = {{100, 0}, {160, 0}, {220, 0}, {280, 0}};
     EXPECT_TRUE(InOneCurve(control, {159, 0}));
@@ -114,7 +114,7 @@ TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
     EXPECT_LE(Distance({span.back()}, {410, 310}), 1);
 }
 
-// The two-pixel tolerance is checked in every mapping mode under Wine.
+// The two-pixel tolerance is checked under Wine in a scaled, flipped mapping.
 TEST(CurveHit, NamesTheSpanHitFirst) {
     const std::vector<POINT> line = ControlPointsOf({{0, 0}, {120, 0}, {240, 0}});
     EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {241, 0}));
