@@ -167,6 +167,8 @@ TEST_F(Registry, EveryOperationLogsItsRecord) {
         {11601, "EnumValue failed: QernoRegistryTest\\LogFile" + failed + SystemText(kMoreData)},
         {11601, "Cannot set data to 00000005: QernoRegistryTest\\Size" + failed +
                     SystemText(ERROR_ACCESS_DENIED)},
+        {11603, "SetString to C:\\temp\\q.log: QernoRegistryTest\\LogFile\n"},
+        {11603, "Set binarydata (3 bytes): QernoRegistryTest\\Bytes\n"},
         {11603, "Set data to 00001234: QernoRegistryTest\\Size\n"},
         {11603, "Found: QernoRegistryTest\\size\n"},
     };

@@ -1,4 +1,4 @@
-// Sparkles and shimmers on a canvas read back pixel by pixel, and the shimmer's DC left as found.
+// Sparkles and shimmers on a canvas read back pixel by pixel, and the DC left as found.
 #include "RenderTestSupport.h"
 
 namespace {
@@ -10,13 +10,19 @@ constexpr DWORD kOrangePixel = 0xFF8000; // as the canvas reads it
 
 // Type 0's star of arm 8 at the top-right corner of (10, 10)-(50, 50) shrunk by 8: (42, 18),
 // upright at time 0. 31 pixels: LineTo leaves out each line's end point.
-TEST_F(Effects, SparkleDrawsItsCross) {
+TEST_F(Effects, SparkleDrawsItsCrossAndLeavesTheDcAsFound) {
     CanvasDC canvas(60, 60);
+    HDC dc = canvas.get();
+    HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
+    MoveToEx(dc, 3, 4, nullptr);
     RECT rect = {10, 10, 50, 50};
-    DrawSparkle(canvas.get(), 0, 0, kOrange, &rect, 8, 0);
+    DrawSparkle(dc, 0, 0, kOrange, &rect, 8, 0);
     EXPECT_EQ(31, canvas.CountDrawn());
     for (POINT at : {POINT{34, 18}, POINT{49, 18}, POINT{42, 10}, POINT{42, 25}})
         EXPECT_EQ(kOrangePixel, canvas.At(at.x, at.y)) << at.x << ", " << at.y;
+    POINT position;
+    GetCurrentPositionEx(dc, &position);
+    EXPECT_TRUE(pen == GetCurrentObject(dc, OBJ_PEN) && position.x == 3 && position.y == 4);
 }
 
 // 16-pixel tiles over a black picture on a mapping with y upwards: six vertical tiles from
