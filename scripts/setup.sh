@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev libstb-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine64 xvfb doxygen
+    wine64 wine32:i386 xvfb doxygen
 )
 [ $# -gt 0 ] && packages=("$@")
 
@@ -21,5 +21,10 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo=sudo
+# The 32-bit product runs under wine32, an i386 package: its architecture must be known to dpkg
+# before the package lists are read.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
