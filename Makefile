@@ -1,13 +1,19 @@
 # make test  - builds the native, x86_64 and i686 configurations and runs every test
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
+#              (ARCH=win32 runs the 32-bit build, into out/demo-win32/)
 # make dist  - lays out dist/win32 and dist/win64 for host developers
-# make example - builds examples/host from the x86_64 SDK and runs it under Wine
+# make example - builds examples/host from both SDKs and runs each under Wine
 # make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
 JOBS ?= $(shell nproc)
 export QERNO_WINE_DIR := $(BUILD)/wine
+# Wine's loader for each build's programs.
+WINE_win64 := /usr/lib/wine/wine64
+WINE_win32 := /usr/lib/wine/wine
+ARCH ?= win64
+DEMO_OUT := out/demo$(if $(filter win32,$(ARCH)),-win32)
 # Comparison programs under Wine, beside log_record_cost.exe.
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
@@ -32,29 +38,33 @@ win64 win32: native
 	    -DQERNO_RESGEN=$(RESGEN) >/dev/null
 	@cmake --build $(BUILD)/$@ -j $(JOBS)
 
+# Both builds' Wine tests share one session: a Wine start costs seconds.
 test: native win64 win32
 	ctest --test-dir $(BUILD)/native --output-on-failure
-	scripts/wine-session.sh ctest --test-dir $(BUILD)/win64 --output-on-failure
-	ctest --test-dir $(BUILD)/win32 --output-on-failure
-	$(example-host)
+	scripts/wine-session.sh bash -c 'ctest --test-dir $(BUILD)/win64 --output-on-failure && \
+	    ctest --test-dir $(BUILD)/win32 --output-on-failure'
+	$(call example-host,win64,x86_64-w64-mingw32)
+	$(call example-host,win32,i686-w64-mingw32)
 	scripts/check-package-arch.sh $(BUILD)
 
-demo: win64
-	@mkdir -p out/demo
-	@scripts/register-sample-plugins.sh
-	cd $(BUILD)/win64/bin && $(CURDIR)/scripts/wine-session.sh \
-	    /usr/lib/wine/wine64 QernoDemo.exe --out 'Z:$(subst /,\,$(CURDIR)/out/demo)'
-	@cp $(BUILD)/win64/resources/generated/contact_sheet.png out/demo/resources-contact-sheet.png
-	@ls out/demo
+demo: $(ARCH)
+	@mkdir -p $(DEMO_OUT)
+	@scripts/register-sample-plugins.sh $(ARCH)
+	cd $(BUILD)/$(ARCH)/bin && $(CURDIR)/scripts/wine-session.sh \
+	    $(WINE_$(ARCH)) QernoDemo.exe --out 'Z:$(subst /,\,$(CURDIR)/$(DEMO_OUT))'
+	@cp $(BUILD)/$(ARCH)/resources/generated/contact_sheet.png $(DEMO_OUT)/resources-contact-sheet.png
+	@ls $(DEMO_OUT)
 
-# Native benchmarks without sanitizers, then the Wine comparison programs.
-bench: win64
+# Native benchmarks without sanitizers, then the Wine comparison programs of both builds.
+bench: win64 win32
 	@cmake -S . -B $(BUILD)/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQERNO_SANITIZE=OFF \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bin/qerno_benchmarks
-	cd $(BUILD)/win64/bin && $(CURDIR)/scripts/wine-session.sh \
-	    bash -c 'for program in log_record_cost.exe $(WINE_BENCHMARKS); do /usr/lib/wine/wine64 $$program; done'
+	$(CURDIR)/scripts/wine-session.sh bash -c 'for arch in win64 win32; do \
+	    loader=$(WINE_win64); [ $$arch = win32 ] && loader=$(WINE_win32); \
+	    echo "== $$arch"; cd $(BUILD)/$$arch/bin; \
+	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $$loader $$program; done; done'
 
 dist: win32 win64
 	@rm -rf dist
@@ -62,18 +72,20 @@ dist: win32 win64
 	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
 
 # The example host is built the way a host developer builds it: from the SDK's CMake package
-# alone. Its SDK is laid out under $(BUILD), so that the user's dist/ is left alone.
+# alone, $(1) with the toolchain of $(2). Its SDK is laid out under $(BUILD), so that the user's
+# dist/ is left alone.
 define example-host
-	@cmake --install $(BUILD)/win64 --prefix $(BUILD)/dist/win64 --component sdk >/dev/null
-	@cmake -S examples/host -B $(BUILD)/example -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	    $(if $(wildcard $(BUILD)/example/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-x86_64-w64-mingw32.cmake) \
-	    -DCMAKE_PREFIX_PATH=$(BUILD)/dist/win64 >/dev/null
-	@cmake --build $(BUILD)/example
-	cd $(BUILD)/example && $(CURDIR)/scripts/wine-session.sh /usr/lib/wine/wine64 host.exe
+	@cmake --install $(BUILD)/$(1) --prefix $(BUILD)/dist/$(1) --component sdk >/dev/null
+	@cmake -S examples/host -B $(BUILD)/example-$(1) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    $(if $(wildcard $(BUILD)/example-$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake) \
+	    -DCMAKE_PREFIX_PATH=$(BUILD)/dist/$(1) >/dev/null
+	@cmake --build $(BUILD)/example-$(1)
+	cd $(BUILD)/example-$(1) && $(CURDIR)/scripts/wine-session.sh $(WINE_$(1)) host.exe
 endef
 
-example: win64
-	$(example-host)
+example: win64 win32
+	$(call example-host,win64,x86_64-w64-mingw32)
+	$(call example-host,win32,i686-w64-mingw32)
 
 # Doxygen alone is installed when missing: the reference needs no compiler.
 docs:

@@ -15,7 +15,13 @@ function(qerno_windows_module target)
 endfunction()
 
 set(QERNO_OBJDUMP ${QERNO_MINGW_TRIPLE}-objdump)
-set(QERNO_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+# Wine's loader for this build's programs: a prefix of both bitnesses runs either.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(QERNO_WINE_LOADER /usr/lib/wine/wine)
+else()
+    set(QERNO_WINE_LOADER /usr/lib/wine/wine64)
+endif()
+set(QERNO_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${QERNO_WINE_LOADER})
 
 # The resource module's bitmaps and tables come from the generator built by the native configuration.
 set(QERNO_RESGEN "" CACHE FILEPATH "qerno_resgen built natively")

@@ -11,7 +11,8 @@ export WINEPREFIX=$wine_dir/prefix
 export HOME=$wine_dir/home
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# A program that crashes ends there: Wine's debugger would otherwise hold it open for good.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export QERNO_WINE_SESSION=1
 
 mkdir -p "$HOME"
@@ -37,6 +38,11 @@ if [ -z "${DISPLAY:-}" ]; then
     rm -f "$display_file"
 fi
 
+# A prefix made before 32-bit Wine was installed has no 32-bit system and never gains one.
+if [ -f "$WINEPREFIX/.qerno-ready" ] && [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "Making the Wine prefix anew: it cannot run 32-bit programs"
+    rm -rf "$WINEPREFIX"
+fi
 if [ ! -f "$WINEPREFIX/.qerno-ready" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     "$wine_bin/wine64" wineboot -i >/dev/null 2>&1

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 class Library {
@@ -16,20 +19,35 @@ public:
         handle = nullptr;
     }
 
-    // The library exports C++ names; these are their x86_64 spellings.
+    // The library exports C++ names; 32-bit ones end in the bytes of arguments they take.
     int Init(HINSTANCE resources) {
-        return Function<int(WINAPI*)(HWND, HINSTANCE)>("_Z12InitQernoDllP6HWND__P11HINSTANCE__")(
-            nullptr, resources);
+        return Function<int(WINAPI*)(HWND, HINSTANCE)>(
+            StdcallName("_Z12InitQernoDllP6HWND__P11HINSTANCE__", 8))(nullptr, resources);
     }
-    HINSTANCE ResourceModule() { return Function<HINSTANCE(WINAPI*)()>("_Z16GetRCDllInstancev")(); }
-    HBITMAP VerticalShimmer() { return Function<HBITMAP(WINAPI*)()>("_Z17GetVertShimmerBmpv")(); }
+    HINSTANCE ResourceModule() {
+        return Function<HINSTANCE(WINAPI*)()>(StdcallName("_Z16GetRCDllInstancev", 0))();
+    }
+    HBITMAP VerticalShimmer() {
+        return Function<HBITMAP(WINAPI*)()>(StdcallName("_Z17GetVertShimmerBmpv", 0))();
+    }
 
     HMODULE handle = LoadLibraryA("Qerno.dll");
 
 private:
-    template <class F> F Function(const char* name) {
-        FARPROC found = GetProcAddress(handle, name);
-        EXPECT_NE(nullptr, found) << name;
+    static std::string StdcallName(const char* name, int argumentBytes) {
+#if defined(_M_IX86) || defined(__i386__)
+        return name + ("@" + std::to_string(argumentBytes));
+#else
+        (void)argumentBytes;
+        return name;
+#endif
+    }
+
+    // A name not found fails the test by the exception, before a null call could crash it.
+    template <class F> F Function(const std::string& name) {
+        FARPROC found = GetProcAddress(handle, name.c_str());
+        if (!found)
+            throw std::runtime_error(name + " is not exported");
         return reinterpret_cast<F>(reinterpret_cast<void (*)()>(found));
     }
 };

@@ -31,6 +31,14 @@ DWORD Speakers(DWORD type, const DWORD* write = nullptr) {
     return value;
 }
 
+// 32-bit Wine's mixer reads a level back up to two units below what was set, and a step starts
+// from what it reads; a step itself is thousands of units.
+#if defined(__i386__)
+constexpr DWORD kMixerSlack = 2;
+#else
+constexpr DWORD kMixerSlack = 0;
+#endif
+
 TEST(ChangeVolume, EachModeChangesItsControlOfTheSpeakers) {
     constexpr DWORD kVolume = MIXERCONTROL_CONTROLTYPE_VOLUME,
                     kMute = MIXERCONTROL_CONTROLTYPE_MUTE;
@@ -44,7 +52,7 @@ TEST(ChangeVolume, EachModeChangesItsControlOfTheSpeakers) {
     for (const auto& [control, before, mode, value, after] : cases) {
         Speakers(control, &before);
         ChangeVolume(mode, value);
-        EXPECT_EQ(after, Speakers(control)) << "from " << before << " mode " << mode;
+        EXPECT_NEAR(after, Speakers(control), kMixerSlack) << "from " << before << " mode " << mode;
     }
     Speakers(kVolume, &saved[0]);
     Speakers(kMute, &saved[1]);

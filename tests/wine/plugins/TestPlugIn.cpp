@@ -1,7 +1,8 @@
 // A gradient-fill plug-in for the tests. Built three ways: painting (QERNO_TEST_PLUGIN_PAINTS),
-// failing (its entry returns 0) and without the entry (QERNO_TEST_PLUGIN_NO_ENTRY). The entry
-// is exported as "GradientFill" by the module definition: the system headers already declare a
-// function of that name.
+// failing (its entry returns 0) and without the entry (QERNO_TEST_PLUGIN_NO_ENTRY); the first two
+// also with a __stdcall entry (QERNO_TEST_PLUGIN_STDCALL). The entry is exported as
+// "GradientFill" by the module definition: the system headers already declare a function of
+// that name.
 #include "TestPlugIn.h"
 
 namespace {
@@ -21,10 +22,16 @@ extern "C" const TestPlugInRecord* __cdecl QueryTestPlugIn() {
 }
 
 #if !defined(QERNO_TEST_PLUGIN_NO_ENTRY)
+#if defined(QERNO_TEST_PLUGIN_STDCALL)
+#define QERNO_TEST_ENTRY_CALL __stdcall
+#else
+#define QERNO_TEST_ENTRY_CALL __cdecl
+#endif
+
 // The first colour in the left half, the second in the right: a test sees both the colours and
 // the orientation.
-extern "C" int __cdecl PaintTestGradient(HGLOBAL dib, COLORREF first, COLORREF second,
-                                         DWORD parameter) {
+extern "C" int QERNO_TEST_ENTRY_CALL PaintTestGradient(HGLOBAL dib, COLORREF first, COLORREF second,
+                                                       DWORD parameter) {
     record = {record.calls + 1, {}, GlobalSize(dib), first, second, parameter};
     auto* block = static_cast<BYTE*>(GlobalLock(dib));
     if (!block)

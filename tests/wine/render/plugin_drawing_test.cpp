@@ -3,8 +3,10 @@
 #include "plugins/TestPlugIn.h"
 #include "support/TestFiles.h"
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -101,6 +103,34 @@ TEST_F(PlugInDrawing, MaskedModeKeepsTheHalvesUnderTheBrushsZeroBits) {
     }
 }
 
+// Where the caller's stack pointer stands at a call with no arguments.
+__attribute__((noinline)) std::uintptr_t StackPointerAtCall() {
+    return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+}
+
+// A __cdecl entry leaves its arguments to the caller and a __stdcall one pops them: thousands of
+// fills through either, painting or failing, leave the host's stack where it was.
+TEST_F(PlugInDrawing, EntriesOfBothConventionsPaintAndLeaveTheStackAsFound) {
+    const std::pair<const char*, const char*> conventions[] = {
+        {"QernoTestPlugIn.dll", "QernoTestPlugInFails.dll"},
+        {"QernoTestPlugInStdcall.dll", "QernoTestPlugInFailsStdcall.dll"}};
+    for (const auto& [paints, fails] : conventions) {
+        CanvasDC canvas(120, 100);
+        // Held here, the library's load and free around each call cost only a count.
+        const HMODULE held[] = {LoadLibraryA(paints), LoadLibraryA(fails)};
+        const std::uintptr_t stack = StackPointerAtCall();
+        for (int fill = 0; fill < 1000; ++fill) {
+            HBITMAP cache = nullptr;
+            Fill(fill % 2, canvas.get(), {10, 10, 110, 50}, &cache, 0, fill % 3 ? paints : fails);
+            DeleteObject(cache);
+        }
+        EXPECT_EQ(stack, StackPointerAtCall()) << paints;
+        EXPECT_EQ("", Halves(canvas, {10, 10, 110, 50})) << paints;
+        for (HMODULE plugIn : held)
+            FreeLibrary(plugIn);
+    }
+}
+
 TEST_F(PlugInDrawing, FailingPlugInsAndRefusedArgumentsDrawNothing) {
     const std::string text = TempFilePath("QernoNotADll.dll");
     std::ofstream(text) << "not a library\n";
@@ -109,8 +139,8 @@ TEST_F(PlugInDrawing, FailingPlugInsAndRefusedArgumentsDrawNothing) {
         HBITMAP warm = nullptr, cache = nullptr;
         Fill(exact, canvas.get(), {10, 10, 110, 50}, &warm);
         canvas.Clear();
-        for (const char* file : {"QernoTestPlugInFails.dll", "QernoTestPlugInNoEntry.dll",
-                                 "QernoMissing.dll", text.c_str()}) {
+        for (const char* file : {"QernoTestPlugInFails.dll", "QernoTestPlugInFailsStdcall.dll",
+                                 "QernoTestPlugInNoEntry.dll", "QernoMissing.dll", text.c_str()}) {
             HBITMAP stale = CreateBitmap(4, 4, 1, 24, nullptr); // too small: replaced
             Fill(exact, canvas.get(), {10, 10, 110, 50}, &stale, 0, file);
             EXPECT_EQ(nullptr, stale) << file;
