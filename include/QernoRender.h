@@ -154,7 +154,8 @@ QERNO_API void QERNO_CALL CMYKdwordtoRGB(unsigned long cmyk, unsigned char* red,
 QERNO_API unsigned long QERNO_CALL GetRop3FromRop2(int rop2);
 
 #if defined(_WIN32)
-// The 32-byte tile of a style's part, turned; table null means the library's own table.
+// The 32-byte tile of a style's part, turned; table null means the library's own table, scratch
+// null a work buffer of the call's own.
 QERNO_API void QERNO_CALL ReadFancyFromBuffer(int style, int part, char* tile, char* scratch,
                                               char* table);
 // A style drawn as a sample filling cell, its number centred on it when showNumber is set.

@@ -82,7 +82,7 @@ void DrawStyleNumber(HDC dc, int style, const RECT& cell) {
 
 void QERNO_CALL PaintFancyChar2(HDC dc, HDC memory, HBITMAP bitmap, int style, RECT* cell,
                                 char* table, char* tile, char* scratch, int, int showNumber) {
-    if (!dc || !memory || !bitmap || !cell || !tile || !scratch || !IsFancyStyle(style))
+    if (!dc || !memory || !bitmap || !cell || !tile || !IsFancyStyle(style))
         return;
     const int width = SideOf(cell->left, cell->right), height = SideOf(cell->top, cell->bottom);
     if (!width || !height)

@@ -30,7 +30,7 @@ std::size_t FancyTableSize(const char* table) {
 }
 
 bool ReadFancyTile(int style, int part, char* tile, char* scratch, char* table) {
-    if (!tile || !scratch)
+    if (!tile)
         return false;
     const bool ownTable = !table;
     if (ownTable)

@@ -49,15 +49,20 @@ TEST_F(FancyChars, CharBitmapInEachWayItBlits) {
     DeleteDC(source);
 }
 
-// Part 1 of style 5 from a caller's table is its record 10 turned a quarter. Nothing is written
-// for a style past the library's own table.
+// Part 1 of style 5 from a caller's table is its record 10 turned a quarter, part 0 the record
+// as it is, with or without the caller's scratch buffer. Nothing is written for a style past the
+// library's own table.
 TEST_F(FancyChars, TilesReadFromTheCallersTableOrTheLibrarys) {
     std::string table(102 * 2 * kTileBytes, '\0'), expected(kTileBytes, '\0');
     table[10 * kTileBytes + 1] = 0x40; // record 10: row 0, column 9
     expected[2 * 9 + 1] = 0x01;        // turned a quarter: row 9, column 15
     char tile[kTileBytes], scratch[kTileBytes];
-    ReadFancyFromBuffer(5, 1, tile, scratch, table.data());
-    EXPECT_EQ(expected, std::string(tile, kTileBytes));
+    for (char* work : {scratch, static_cast<char*>(nullptr)}) {
+        ReadFancyFromBuffer(5, 1, tile, work, table.data());
+        EXPECT_EQ(expected, std::string(tile, kTileBytes));
+        ReadFancyFromBuffer(5, 0, tile, work, table.data());
+        EXPECT_EQ(table.substr(10 * kTileBytes, kTileBytes), std::string(tile, kTileBytes));
+    }
 
     std::string untouched(kTileBytes, 'Z');
     ReadFancyFromBuffer(102, 0, untouched.data(), scratch, nullptr);
