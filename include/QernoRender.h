@@ -175,7 +175,8 @@ QERNO_API void QERNO_CALL PaintAllFancyChars(HWND unused, HDC dc, int firstStyle
                                              int cellHeight, RECT* area, int showNumber, int extra);
 // Stretches a one-bit source onto (x, y, width, height) as the DC's binary raster mode and
 // background mode say: opaque, the 0 bits in the text colour and the 1 bits in the background
-// colour; transparent, the 0 bits leave the picture as it was.
+// colour; transparent, the 0 bits leave the picture as it was. A negative width or height runs
+// from (x, y) the other way.
 QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int height, HDC source,
                                          int sourceWidth, int sourceHeight);
 #endif

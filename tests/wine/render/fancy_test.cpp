@@ -10,8 +10,8 @@ constexpr int kTileBytes = 32;
 using FancyChars = RenderTest;
 
 // A white canvas, a blue background colour and a red text colour; the tile, stretched to twice
-// its size, lands at (4, 4) on a mapping that turns y upwards (a mirrored blit covers the pixels
-// from y + height + 1 to y).
+// its size, lands at (4, 4) on a mapping that turns y upwards: mirrored for a positive height (a
+// mirrored blit covers the pixels from y + height + 1 to y), upright for a negative one.
 TEST_F(FancyChars, CharBitmapInEachWayItBlits) {
     char bits[kTileBytes] = {};
     for (int i = 0; i < kSide * kSide; ++i)
@@ -32,18 +32,19 @@ TEST_F(FancyChars, CharBitmapInEachWayItBlits) {
     SetWindowOrgEx(dc, -4, 0, nullptr);
     SetViewportExtEx(dc, 1, -1, nullptr);
     SetViewportOrgEx(dc, 0, 35, nullptr);
-    for (const auto& [mode, bkMode, set, clear] : modes) {
-        canvas.Clear();
-        SetROP2(dc, mode);
-        SetBkMode(dc, bkMode);
-        DrawCharBitmap(dc, 0, 0, 2 * kSide, 2 * kSide, source, kSide, kSide);
-        const auto expected = [&](int x, int y) {
-            if (x < 4 || x >= 36 || y < 4 || y >= 36)
-                return 0xFFFFFFul;
-            return TileBit(bits, (x - 4) / 2, (35 - y) / 2) ? set : clear;
-        };
-        EXPECT_EQ("", Mismatch(canvas, 40, 40, expected)) << "mode " << mode << " bk " << bkMode;
-    }
+    for (const auto& [mode, bkMode, set, clear] : modes)
+        for (const int height : {2 * kSide, -2 * kSide}) {
+            canvas.Clear();
+            SetROP2(dc, mode);
+            SetBkMode(dc, bkMode);
+            DrawCharBitmap(dc, 0, height < 0 ? 31 : 0, 2 * kSide, height, source, kSide, kSide);
+            const auto expected = [&](int x, int y) {
+                if (x < 4 || x >= 36 || y < 4 || y >= 36)
+                    return 0xFFFFFFul;
+                return TileBit(bits, (x - 4) / 2, (height < 0 ? y - 4 : 35 - y) / 2) ? set : clear;
+            };
+            EXPECT_EQ("", Mismatch(canvas, 40, 40, expected)) << mode << " " << bkMode << height;
+        }
     SelectObject(source, previous);
     DeleteObject(tile);
     DeleteDC(source);
