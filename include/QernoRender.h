@@ -167,10 +167,12 @@ QERNO_API void QERNO_CALL PaintFancyChar1(HDC dc, int style, RECT* cell, char* t
 QERNO_API void QERNO_CALL PaintFancyChar2(HDC dc, HDC memory, HBITMAP bitmap, int style, RECT* cell,
                                           char* table, char* tile, char* scratch, int unused,
                                           int showNumber);
-// A frame of whole tiles of tileWidth x tileHeight around frame, clockwise from the top-left.
+// A frame of whole tiles of tileWidth x tileHeight around frame, clockwise from the top-left,
+// stepping the way the frame's sides run.
 QERNO_API void QERNO_CALL PaintFancyChar3(HDC dc, HDC memory, int style, RECT* frame, int tileWidth,
                                           int tileHeight);
-// The chooser: styles from firstStyle on in cells of cellWidth x cellHeight, row by row.
+// The chooser: styles from firstStyle on in cells of cellWidth x cellHeight, row by row, stepping
+// the way the cell's sides point.
 QERNO_API void QERNO_CALL PaintAllFancyChars(HWND unused, HDC dc, int firstStyle, int cellWidth,
                                              int cellHeight, RECT* area, int showNumber, int extra);
 // Stretches a one-bit source onto (x, y, width, height) as the DC's binary raster mode and

@@ -105,4 +105,33 @@ TEST_F(FancyChars, SamplesAndChooserPutEachTileInItsPlace) {
     DeleteDC(memory);
 }
 
+// Where y runs up, a cell whose top lies above its bottom has a negative height; its tiles land
+// upright on the pixels the same cell takes in device units, whichever way the blitter goes.
+TEST_F(FancyChars, CellsOfAMappingTurningYUpDrawAsInDeviceUnits) {
+    char tile[kTileBytes];
+    const auto sample = [](HDC dc, RowOf y) {
+        RECT cell = {20, y(30), 68, y(78)};
+        PaintFancyChar(dc, 13, &cell, 0, 0);
+    };
+    const auto odd = [&](HDC dc, RowOf y) {
+        RECT cell = {3, y(81), 52, y(131)};
+        PaintFancyChar1(dc, 40, &cell, nullptr, tile, nullptr, 0, 0);
+    };
+    const auto chooser = [](HDC dc, RowOf y) {
+        RECT area = {0, y(0), 75, y(50)};
+        PaintAllFancyChars(nullptr, dc, 60, 24, y(20) - y(0), &area, 0, 0);
+    };
+    const auto xorFrame = [](HDC dc, RowOf y) {
+        HDC memory = CreateCompatibleDC(dc);
+        RECT frame = {70, y(60), 118, y(100)};
+        SetROP2(dc, R2_XORPEN);
+        PaintFancyChar3(dc, memory, 7, &frame, 16, 16);
+        DeleteDC(memory);
+    };
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, TRANSPARENT, sample)) << "sample";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, odd)) << "odd sample";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, TRANSPARENT, chooser)) << "chooser";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, TRANSPARENT, xorFrame)) << "frame in xor";
+}
+
 } // namespace
