@@ -192,9 +192,10 @@ QERNO_API int QERNO_CALL dist_ptpt(POINT a, POINT b);
 QERNO_API void QERNO_CALL distline(POINT from, POINT towards, int distance, POINT* out);
 
 #if defined(_WIN32)
-// Tiles laid along p1-p2, each turned to the segment's direction and stretched to length along
-// it and thickness across: start tiles over the first length, end tiles over the last, middle
-// tiles between. Tiles are one-bit, tileWidth x tileHeight, rows of whole bytes.
+// Tiles laid along p1-p2, each turned to the segment's direction on the screen, whatever the
+// mapping, and stretched to length along it and thickness across: start tiles over the first
+// length, end tiles over the last, middle tiles between. Tiles are one-bit, tileWidth x
+// tileHeight, rows of whole bytes.
 QERNO_API void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile,
                                         char* middleTile, char* endTile, int tileWidth,
                                         int tileHeight, int length, int thickness,
