@@ -154,7 +154,8 @@ QERNO_API void QERNO_CALL CMYKdwordtoRGB(unsigned long cmyk, unsigned char* red,
 QERNO_API unsigned long QERNO_CALL GetRop3FromRop2(int rop2);
 
 #if defined(_WIN32)
-// The 32-byte tile of a style's part, turned; table null means the library's own table.
+// The 32-byte tile of a style's part, turned; table null means the library's own table, scratch
+// null a work buffer of the call's own.
 QERNO_API void QERNO_CALL ReadFancyFromBuffer(int style, int part, char* tile, char* scratch,
                                               char* table);
 // A style drawn as a sample filling cell, its number centred on it when showNumber is set.
@@ -166,15 +167,18 @@ QERNO_API void QERNO_CALL PaintFancyChar1(HDC dc, int style, RECT* cell, char* t
 QERNO_API void QERNO_CALL PaintFancyChar2(HDC dc, HDC memory, HBITMAP bitmap, int style, RECT* cell,
                                           char* table, char* tile, char* scratch, int unused,
                                           int showNumber);
-// A frame of whole tiles of tileWidth x tileHeight around frame, clockwise from the top-left.
+// A frame of whole tiles of tileWidth x tileHeight around frame, clockwise from the top-left,
+// stepping the way the frame's sides run.
 QERNO_API void QERNO_CALL PaintFancyChar3(HDC dc, HDC memory, int style, RECT* frame, int tileWidth,
                                           int tileHeight);
-// The chooser: styles from firstStyle on in cells of cellWidth x cellHeight, row by row.
+// The chooser: styles from firstStyle on in cells of cellWidth x cellHeight, row by row, stepping
+// the way the cell's sides point.
 QERNO_API void QERNO_CALL PaintAllFancyChars(HWND unused, HDC dc, int firstStyle, int cellWidth,
                                              int cellHeight, RECT* area, int showNumber, int extra);
 // Stretches a one-bit source onto (x, y, width, height) as the DC's binary raster mode and
 // background mode say: opaque, the 0 bits in the text colour and the 1 bits in the background
-// colour; transparent, the 0 bits leave the picture as it was.
+// colour; transparent, the 0 bits leave the picture as it was. A negative width or height runs
+// from (x, y) the other way.
 QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int height, HDC source,
                                          int sourceWidth, int sourceHeight);
 #endif
@@ -188,9 +192,10 @@ QERNO_API int QERNO_CALL dist_ptpt(POINT a, POINT b);
 QERNO_API void QERNO_CALL distline(POINT from, POINT towards, int distance, POINT* out);
 
 #if defined(_WIN32)
-// Tiles laid along p1-p2, each turned to the segment's direction and stretched to length along
-// it and thickness across: start tiles over the first length, end tiles over the last, middle
-// tiles between. Tiles are one-bit, tileWidth x tileHeight, rows of whole bytes.
+// Tiles laid along p1-p2, each turned to the segment's direction on the screen, whatever the
+// mapping, and stretched to length along it and thickness across: start tiles over the first
+// length, end tiles over the last, middle tiles between. Tiles are one-bit, tileWidth x
+// tileHeight, rows of whole bytes.
 QERNO_API void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile,
                                         char* middleTile, char* endTile, int tileWidth,
                                         int tileHeight, int length, int thickness,

@@ -2,6 +2,7 @@
 #include "QernoRender.h"
 #include "render/BorderGeometry.h"
 #include "render/LocalBuffer.h"
+#include "render/MappingAxes.h"
 
 #include <climits>
 
@@ -11,9 +12,11 @@ bool SamePoint(POINT p, POINT q) {
     return p.x == q.x && p.y == q.y;
 }
 
-// The tile is turned once for the whole segment, then stretched onto each box along it.
-void DrawTileLine(HDC dc, POINT p1, POINT p2, char* tile, int tileWidth, int tileHeight, int step,
-                  int thickness) {
+// The tile is turned once for the whole segment, then stretched onto each box along it. p1 and
+// p2 are as the screen shows them: each box goes back through the mapping, its sides running
+// the way the mapping turns them, so the tile lands upright.
+void DrawTileLine(HDC dc, ScreenAxes axes, POINT p1, POINT p2, char* tile, int tileWidth,
+                  int tileHeight, int step, int thickness) {
     const TileLaying laying = LayTiles(p1, p2, step, thickness);
     if (laying.count == 0)
         return;
@@ -42,9 +45,9 @@ void DrawTileLine(HDC dc, POINT p1, POINT p2, char* tile, int tileWidth, int til
     if (memory) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
         for (int i = 0; i < laying.count; ++i) {
-            const POINT corner = TileCorner(p1, p2, laying, i);
-            DrawCharBitmap(dc, corner.x, corner.y, laying.width, laying.height, memory, turnedWidth,
-                           turnedHeight);
+            const POINT corner = OnScreen(TileCorner(p1, p2, laying, i), axes);
+            DrawCharBitmap(dc, corner.x, corner.y, axes.x * laying.width, axes.y * laying.height,
+                           memory, turnedWidth, turnedHeight);
         }
         SelectObject(memory, previous);
         DeleteDC(memory);
@@ -61,24 +64,30 @@ void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile, char*
     if (!dc || tileWidth <= 0 || tileHeight <= 0 || tileWidth > kMaxRotatedSide ||
         tileHeight > kMaxRotatedSide)
         return;
-    POINT from = p1;
-    POINT to = p2;
+    // Stepping along a line comes out the same with its axes turned round, so the whole line is
+    // laid out as the screen shows it.
+    const ScreenAxes axes = ScreenAxesOf(dc);
+    const POINT first = OnScreen(p1, axes);
+    const POINT last = OnScreen(p2, axes);
+    POINT from = first;
+    POINT to = last;
     if (startTile) {
-        const POINT startEnd = PointAlong(p1, p2, length);
-        DrawTileLine(dc, p1, startEnd, startTile, tileWidth, tileHeight, length, thickness);
+        const POINT startEnd = PointAlong(first, last, length);
+        DrawTileLine(dc, axes, first, startEnd, startTile, tileWidth, tileHeight, length,
+                     thickness);
         from = startEnd;
     }
     if (endTile) {
-        POINT endStart = PointAlong(p2, from, length);
-        if (SamePoint(endStart, p2))
+        POINT endStart = PointAlong(last, from, length);
+        if (SamePoint(endStart, last))
             endStart = from; // nothing left between: the end tiles take the whole rest
-        DrawTileLine(dc, endStart, p2, endTile, tileWidth, tileHeight, length, thickness);
+        DrawTileLine(dc, axes, endStart, last, endTile, tileWidth, tileHeight, length, thickness);
         to = endStart;
     }
     if (middleTile) {
         // A rest shorter than one tile is stretched to one, so that the line never goes bare.
         if (dist_ptpt(from, to) < length)
             to = PointAlong(from, to, length);
-        DrawTileLine(dc, from, to, middleTile, tileWidth, tileHeight, length, thickness);
+        DrawTileLine(dc, axes, from, to, middleTile, tileWidth, tileHeight, length, thickness);
     }
 }

@@ -23,7 +23,16 @@ POINT Moved(POINT p, long long dx, long long dy) {
             static_cast<LONG>(static_cast<std::uint32_t>(p.y + dy))};
 }
 
+// -value wrapped to 32 bits, without signed overflow.
+LONG Negated(LONG value) {
+    return static_cast<LONG>(0u - static_cast<std::uint32_t>(value));
+}
+
 } // namespace
+
+POINT OnScreen(POINT p, ScreenAxes axes) {
+    return {axes.x < 0 ? Negated(p.x) : p.x, axes.y < 0 ? Negated(p.y) : p.y};
+}
 
 // The sum of squares wraps at 32 bits as in the 32-bit library; a wrapped negative sum has no
 // root and gives 0. Past 46340 units distances are therefore not true, but they stay small, which
@@ -127,19 +136,28 @@ bool DrawablePath(int count, BorderPath path) {
     return count >= (path == BorderPath::Closed ? 3 : 2);
 }
 
-CornerKind FirstCorner(const POINT* points, int count, BorderPath path) {
+namespace {
+
+// A mapping that turns one axis round turns right turns into left turns.
+CornerKind CornerOnScreen(POINT a, POINT b, POINT c, ScreenAxes axes) {
+    return CornerAt(OnScreen(a, axes), OnScreen(b, axes), OnScreen(c, axes));
+}
+
+} // namespace
+
+CornerKind FirstCorner(const POINT* points, int count, BorderPath path, ScreenAxes axes) {
     if (path == BorderPath::Open)
         return kNoCorner;
-    return CornerAt(points[count - 2], points[0], points[1]);
+    return CornerOnScreen(points[count - 2], points[0], points[1], axes);
 }
 
 BorderSegment PlanSegment(const POINT* points, int count, BorderPath path, int index,
-                          CornerKind previous, int width) {
+                          CornerKind previous, int width, ScreenAxes axes) {
     // A polygon's last point is its first again, so its vertices wrap one sooner.
     const int vertices = path == BorderPath::Closed ? count - 1 : count;
     POINT from = points[index];
     POINT to = points[index + 1];
-    const CornerKind corner = CornerAt(from, to, points[(index + 2) % vertices]);
+    const CornerKind corner = CornerOnScreen(from, to, points[(index + 2) % vertices], axes);
     const int half = width / 2;
     const int length = dist_ptpt(from, to);
 

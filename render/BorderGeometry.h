@@ -5,6 +5,19 @@
 
 #include "QernoTypes.h"
 
+// --- The screen's view of logical points ---
+
+// Which way each logical axis runs on the screen: 1 as the screen's own (x right, y down), -1
+// where a mapping turns it round. Tiles are laid out as the screen shows them, so that they
+// look the same whatever the mapping.
+struct ScreenAxes {
+    int x = 1;
+    int y = 1;
+};
+
+// The point with each axis turned round that the mapping turns; the same call turns it back.
+POINT OnScreen(POINT p, ScreenAxes axes);
+
 // --- Tiles along one segment ---
 
 // distline's point as a value.
@@ -55,10 +68,10 @@ enum class BorderPath {
 bool DrawablePath(int count, BorderPath path);
 
 // The corner kind the walk starts with: the polygon's corner at its first point, none for a
-// polyline.
-CornerKind FirstCorner(const POINT* points, int count, BorderPath path);
+// polyline. Corners turn as they do on the screen.
+CornerKind FirstCorner(const POINT* points, int count, BorderPath path, ScreenAxes axes);
 
 // Segment index (0..count - 2) of a drawable path whose start follows the corner previous; a
 // corner at either end moves that end half a width along the segment's line.
 BorderSegment PlanSegment(const POINT* points, int count, BorderPath path, int index,
-                          CornerKind previous, int width);
+                          CornerKind previous, int width, ScreenAxes axes);

@@ -2,6 +2,7 @@
 #include "render/BorderGeometry.h"
 #include "render/FancyLayout.h"
 #include "render/LocalBuffer.h"
+#include "render/MappingAxes.h"
 
 namespace {
 
@@ -56,9 +57,10 @@ void PaintFcPath(HDC dc, POINT* points, unsigned char width, unsigned short styl
     StyleTiles tiles;
     if (!tiles.Read(style))
         return;
-    CornerKind previous = FirstCorner(points, count, path);
+    const ScreenAxes axes = ScreenAxesOf(dc);
+    CornerKind previous = FirstCorner(points, count, path, axes);
     for (int i = 0; i + 1 < count; ++i) {
-        const BorderSegment segment = PlanSegment(points, count, path, i, previous, width);
+        const BorderSegment segment = PlanSegment(points, count, path, i, previous, width, axes);
         previous = segment.corner;
         DrawArrowLine(dc, segment.from, segment.to, nullptr, tiles.edge.bits(),
                       tiles.Corner(segment.endTile), kFancyTileSide, kFancyTileSide, width, width,

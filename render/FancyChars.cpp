@@ -58,10 +58,11 @@ private:
     HGDIOBJ previous_;
 };
 
-// A rectangle's side as a drawing size: 1 to INT_MAX, else 0.
+// A rectangle's side as a drawing size, negative where it runs backwards as it does where a
+// mapping turns the axis round; 0 when it does not fit a size.
 int SideOf(LONG from, LONG to) {
     const long long side = static_cast<long long>(to) - from;
-    return side > 0 && side <= INT_MAX ? static_cast<int>(side) : 0;
+    return side >= -INT_MAX && side <= INT_MAX ? static_cast<int>(side) : 0;
 }
 
 bool LoadTile(HBITMAP bitmap, int style, int part, char* table, char* tile, char* scratch) {
@@ -82,7 +83,7 @@ void DrawStyleNumber(HDC dc, int style, const RECT& cell) {
 
 void QERNO_CALL PaintFancyChar2(HDC dc, HDC memory, HBITMAP bitmap, int style, RECT* cell,
                                 char* table, char* tile, char* scratch, int, int showNumber) {
-    if (!dc || !memory || !bitmap || !cell || !tile || !scratch || !IsFancyStyle(style))
+    if (!dc || !memory || !bitmap || !cell || !tile || !IsFancyStyle(style))
         return;
     const int width = SideOf(cell->left, cell->right), height = SideOf(cell->top, cell->bottom);
     if (!width || !height)
@@ -142,14 +143,14 @@ void QERNO_CALL PaintFancyChar3(HDC dc, HDC memory, int style, RECT* frame, int 
     for (FancyTilePlace place; walk.Next(place);) {
         if (LoadTile(bitmap.get(), style, place.part, table.bytes(), buffers.tile(),
                      buffers.scratch()))
-            DrawCharBitmap(dc, place.at.x, place.at.y, tileWidth, tileHeight, memory,
+            DrawCharBitmap(dc, place.at.x, place.at.y, walk.TileWidth(), walk.TileHeight(), memory,
                            kFancyTileSide, kFancyTileSide);
     }
 }
 
 void QERNO_CALL PaintAllFancyChars(HWND, HDC dc, int firstStyle, int cellWidth, int cellHeight,
                                    RECT* area, int showNumber, int extra) {
-    if (!dc || !area || !IsFancyStyle(firstStyle) || cellWidth <= 0 || cellHeight <= 0 ||
+    if (!dc || !area || !IsFancyStyle(firstStyle) || cellWidth == 0 || cellHeight == 0 ||
         !FancyTableLoaded())
         return;
     TileBuffers buffers;

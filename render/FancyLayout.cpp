@@ -60,12 +60,19 @@ bool FitsLong(long long value) {
     return value >= INT_MIN && value <= INT_MAX;
 }
 
+// A cell from `from` of size, either way, goes past edge.
+bool Crosses(long long from, long long size, LONG edge) {
+    return size > 0 ? from + size > edge : from + size < edge;
+}
+
 } // namespace
 
 FancyFrameWalk::FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight)
-    : x_(frame.left), y_(frame.top), tileWidth_(tileWidth), tileHeight_(tileHeight) {
-    const long long across = (static_cast<long long>(frame.right) - frame.left) / tileWidth;
-    const long long down = (static_cast<long long>(frame.bottom) - frame.top) / tileHeight;
+    : x_(frame.left), y_(frame.top),
+      tileWidth_(frame.right < frame.left ? -static_cast<long long>(tileWidth) : tileWidth),
+      tileHeight_(frame.bottom < frame.top ? -static_cast<long long>(tileHeight) : tileHeight) {
+    const long long across = (static_cast<long long>(frame.right) - frame.left) / tileWidth_;
+    const long long down = (static_cast<long long>(frame.bottom) - frame.top) / tileHeight_;
     const long long edgeAcross = across > 2 ? across - 2 : 0;
     const long long edgeDown = down > 2 ? down - 2 : 0;
     const long long tiles[8] = {1, edgeAcross, 1, edgeDown, 1, edgeAcross, 1, edgeDown};
@@ -97,13 +104,13 @@ FancyChooserWalk::FancyChooserWalk(const RECT& area, int firstStyle, int cellWid
 bool FancyChooserWalk::Next(int& style, RECT& cell) {
     if (style_ < 0 || style_ >= kFancyStyleCount)
         return false;
-    if (x_ + cellWidth_ > area_.right) {
+    if (Crosses(x_, cellWidth_, area_.right)) {
         x_ = area_.left;
-        if (x_ + cellWidth_ > area_.right)
+        if (Crosses(x_, cellWidth_, area_.right))
             return false;
         y_ += cellHeight_;
     }
-    if (y_ + cellHeight_ > area_.bottom)
+    if (Crosses(y_, cellHeight_, area_.bottom))
         return false;
     style = style_++;
     cell = {static_cast<LONG>(x_), static_cast<LONG>(y_), static_cast<LONG>(x_ + cellWidth_),

@@ -28,7 +28,9 @@ FancyPartTile FancyPartTileOf(int style, int part);
 const char* FancyTileRecord(const char* table, std::size_t tableSize, int style, int part);
 
 // The piece of a w x h cell that part fills, split into thirds by integer division, relative to
-// the cell's top-left corner; the middle pieces take what the corners leave.
+// the cell's top-left corner; the middle pieces take what the corners leave. A negative side,
+// as a cell has where a mapping turns its axis round, splits as its length does and runs the
+// other way.
 struct FancyPiece {
     int x;
     int y;
@@ -39,7 +41,9 @@ FancyPiece FancyPieceOf(int cellWidth, int cellHeight, int part);
 
 // The tiles of a frame of whole tiles around a rectangle, clockwise from the top-left corner:
 // the corner, the top edge, the top-right corner, the right edge and so on round to the left
-// edge. A side of n whole tiles has n - 2 edge tiles between its corners.
+// edge. A side of n whole tiles has n - 2 edge tiles between its corners. The tiles step the way
+// the frame's sides run: a frame whose bottom is less than its top, as a mapping that turns y up
+// has it, is walked towards smaller y.
 struct FancyTilePlace {
     int part;
     POINT at;
@@ -51,6 +55,9 @@ public:
 
     // The next tile to draw; false when the frame is closed.
     bool Next(FancyTilePlace& place);
+    // The size to draw each tile at from its place: negative along a side that runs backwards.
+    int TileWidth() const { return static_cast<int>(tileWidth_); }
+    int TileHeight() const { return static_cast<int>(tileHeight_); }
 
 private:
     long long x_;
@@ -63,10 +70,12 @@ private:
 };
 
 // The cells of the chooser, row by row from the area's top-left corner: styles from firstStyle
-// on while a whole cell fits, a row ending where the next cell would cross the right edge.
+// on while a whole cell fits, a row ending where the next cell would cross the right edge. The
+// walk steps the way the cell's sides point and stops at the edges it steps towards: cells of a
+// negative height fill an area whose bottom is less than its top.
 class FancyChooserWalk {
 public:
-    // cellWidth and cellHeight at least 1.
+    // cellWidth and cellHeight non-zero.
     FancyChooserWalk(const RECT& area, int firstStyle, int cellWidth, int cellHeight);
 
     // The next style and its cell; false when the styles or the area run out.

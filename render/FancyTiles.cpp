@@ -30,7 +30,7 @@ std::size_t FancyTableSize(const char* table) {
 }
 
 bool ReadFancyTile(int style, int part, char* tile, char* scratch, char* table) {
-    if (!tile || !scratch)
+    if (!tile)
         return false;
     const bool ownTable = !table;
     if (ownTable)
@@ -94,7 +94,7 @@ void StretchClearBitsInMode(HDC dc, int x, int y, int width, int height, HDC sou
                             int sourceWidth, int sourceHeight, DWORD rop) {
     const long long right = static_cast<long long>(x) + width;
     const long long bottom = static_cast<long long>(y) + height;
-    if (right > INT_MAX || bottom > INT_MAX)
+    if (right < INT_MIN || right > INT_MAX || bottom < INT_MIN || bottom > INT_MAX)
         return;
     POINT corners[2] = {{x, y}, {static_cast<LONG>(right), static_cast<LONG>(bottom)}};
     if (!LPtoDP(dc, corners, 2))
@@ -144,7 +144,9 @@ void StretchClearBitsInMode(HDC dc, int x, int y, int width, int height, HDC sou
 
 void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int height, HDC source,
                                int sourceWidth, int sourceHeight) {
-    if (!dc || !source || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
+    // A negative width or height runs the tile the other way: upright where a mapping turns that
+    // axis round.
+    if (!dc || !source || width == 0 || height == 0 || sourceWidth <= 0 || sourceHeight <= 0)
         return;
     const int mode = GetROP2(dc);
     const bool opaque = GetBkMode(dc) == OPAQUE;

@@ -13,6 +13,7 @@ void UnlockFancyTable();
 // carries no size.
 std::size_t FancyTableSize(const char* table);
 
-// Copies the part's tile out of table (the library's own when null) into tile and turns it;
-// false, with tile untouched, when there is no such record.
+// Copies the part's tile out of table (the library's own when null) into tile and turns it, in
+// a work buffer of its own when scratch is null; false, with tile untouched, when there is no
+// tile buffer or no such record.
 bool ReadFancyTile(int style, int part, char* tile, char* scratch, char* table);

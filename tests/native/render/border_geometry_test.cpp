@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -46,12 +47,12 @@ TEST(BorderGeometry, StepsTurnedBoxesAndTheirOffsets) {
 }
 
 // Each segment as "from-to:end tile", width 10.
-std::string Plan(const std::vector<POINT>& points, BorderPath path) {
+std::string Plan(const std::vector<POINT>& points, BorderPath path, ScreenAxes axes = {}) {
     const int count = static_cast<int>(points.size());
     std::string plan;
-    CornerKind previous = FirstCorner(points.data(), count, path);
+    CornerKind previous = FirstCorner(points.data(), count, path, axes);
     for (int i = 0; i + 1 < count; ++i) {
-        const BorderSegment s = PlanSegment(points.data(), count, path, i, previous, 10);
+        const BorderSegment s = PlanSegment(points.data(), count, path, i, previous, 10, axes);
         previous = s.corner;
         plan += Text(s.from) + "-" + Text(s.to) + ":" + std::to_string(s.endTile) + " ";
     }
@@ -59,16 +60,18 @@ std::string Plan(const std::vector<POINT>& points, BorderPath path) {
 }
 
 // Ends at a corner move half a width along their edge, so each corner tile is centred on its
-// vertex. Clockwise every corner is a right turn (1), counter-clockwise a left turn (2); a
-// diagonal edge has no corner (0) at either end. A polyline's last end moves by the corner its
-// wrap to the first point makes, but gets no tile.
+// vertex. Clockwise on the screen every corner is a right turn (1), counter-clockwise a left turn
+// (2), whichever axis a mapping turns round; a diagonal edge has no corner (0) at either end. A
+// polyline's last end moves by the corner its wrap to the first point makes, but gets no tile.
 TEST(BorderGeometry, PolygonAndPolylinePlans) {
-    const std::pair<std::vector<POINT>, const char*> closed[] = {
-        {{{0, 0}, {0, 100}, {100, 100}, {100, 0}, {0, 0}},
-         "0,5-0,105:2 5,100-105,100:2 100,95-100,-5:2 95,0--5,0:2 "},
-        {{{0, 0}, {100, 0}, {100, 100}, {0, 0}}, "0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 "}};
-    for (const auto& [points, plan] : closed)
-        EXPECT_EQ(plan, Plan(points, BorderPath::Closed));
+    const std::vector<POINT> square = {{0, 0}, {0, 100}, {100, 100}, {100, 0}, {0, 0}};
+    const std::string corners = "0,5-0,105:2 5,100-105,100:2 100,95-100,-5:2 95,0--5,0:2 ";
+    EXPECT_EQ(corners, Plan(square, BorderPath::Closed));
+    EXPECT_EQ(corners, Plan(square, BorderPath::Closed, {-1, -1}));
+    EXPECT_EQ(std::regex_replace(corners, std::regex(":2"), ":1"),
+              Plan(square, BorderPath::Closed, {1, -1}));
+    EXPECT_EQ("0,0-105,0:1 100,5-100,100:0 100,100-0,0:0 ",
+              Plan({{0, 0}, {100, 0}, {100, 100}, {0, 0}}, BorderPath::Closed));
     EXPECT_EQ("0,0-105,0:1 100,5-100,105:1 95,100--5,100:0 ",
               Plan({{0, 0}, {100, 0}, {100, 100}, {0, 100}}, BorderPath::Open));
     EXPECT_TRUE(DrawablePath(3, BorderPath::Closed) && DrawablePath(2, BorderPath::Open));

@@ -30,10 +30,12 @@ std::string Place(int number, long long x, long long y) {
 
 // Clockwise from the top-left corner; a side two tiles long has corners only, pixels short of a
 // tile are left over, a frame narrower than two tiles still steps a tile on for its corners, and
-// those past the coordinates' end are skipped. As part@x,y for tiles of width x height.
+// those past the coordinates' end are skipped. A frame whose bottom lies above its top is walked
+// upwards. As part@x,y for tiles of width x height.
 TEST(FancyLayout, FrameWalkOfWholeTiles) {
     const std::tuple<RECT, int, int, const char*> frames[] = {
         {{0, 0, 40, 20}, 10, 10, "7@0,0 0@10,0 0@20,0 4@30,0 5@30,10 2@20,10 2@10,10 6@0,10 "},
+        {{0, 20, 40, 0}, 10, 10, "7@0,20 0@10,20 0@20,20 4@30,20 5@30,10 2@20,10 2@10,10 6@0,10 "},
         {{5, 5, 25, 39}, 10, 8, "7@5,5 4@15,5 1@15,13 1@15,21 5@15,29 6@5,29 3@5,21 3@5,13 "},
         {{0, 0, 5, 5}, 10, 10, "7@0,0 4@10,0 5@10,10 6@0,10 "},
         {{INT_MAX - 5, 0, INT_MAX, 5}, 10, 10, "7@2147483642,0 6@2147483642,10 "}};
@@ -42,6 +44,23 @@ TEST(FancyLayout, FrameWalkOfWholeTiles) {
         FancyFrameWalk tiles(frame, width, height);
         for (FancyTilePlace t; tiles.Next(t);)
             walk += Place(t.part, t.at.x, t.at.y);
+        EXPECT_EQ(expected, walk);
+    }
+}
+
+// Rows of whole cells, stepping and stopping the way the cell's sides point; as style@x,y.
+TEST(FancyLayout, ChooserWalkOfWholeCells) {
+    const std::tuple<RECT, int, int, const char*> areas[] = {
+        {{0, 0, 75, 50}, 24, 20, "60@0,0 61@24,0 62@48,0 63@0,20 64@24,20 65@48,20 "},
+        {{0, 50, 75, 0}, 24, -20, "60@0,50 61@24,50 62@48,50 63@0,30 64@24,30 65@48,30 "},
+        {{75, 0, 0, 20}, -24, 20, "60@75,0 61@51,0 62@27,0 "},
+        {{0, 0, 75, 50}, 24, -20, ""}};
+    for (const auto& [area, width, height, expected] : areas) {
+        std::string walk;
+        FancyChooserWalk cells(area, 60, width, height);
+        int style = 0;
+        for (RECT cell; cells.Next(style, cell);)
+            walk += Place(style, cell.left, cell.top);
         EXPECT_EQ(expected, walk);
     }
 }

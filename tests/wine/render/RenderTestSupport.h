@@ -41,3 +41,28 @@ std::string Mismatch(const CanvasDC& canvas, int width, int height, Expected exp
                 return std::to_string(x) + ", " + std::to_string(y);
     return "";
 }
+
+// A device row as the logical row that lands on it.
+using RowOf = int (*)(int);
+
+// "" when draw(dc, row) puts the same pixels on a canvas in device units and on one whose
+// mapping turns y up about device row 140, else the first pixel that differs. Both in bkMode
+// with a red text colour and a blue background.
+template <typename Draw>
+std::string MismatchTurningYUp(int width, int height, int bkMode, Draw draw) {
+    CanvasDC device(width, height), up(width, height);
+    for (HDC dc : {device.get(), up.get()}) {
+        SetBkMode(dc, bkMode);
+        SetTextColor(dc, RGB(255, 0, 0));
+        SetBkColor(dc, RGB(0, 0, 255));
+    }
+    SetMapMode(up.get(), MM_ANISOTROPIC);
+    SetWindowExtEx(up.get(), 1, -1, nullptr);
+    SetViewportExtEx(up.get(), 1, 1, nullptr);
+    SetViewportOrgEx(up.get(), 0, 140, nullptr);
+    draw(device.get(), [](int y) { return y; });
+    draw(up.get(), [](int y) { return 140 - y; });
+    if (device.CountDrawn() == 0)
+        return "nothing drawn";
+    return Mismatch(up, width, height, [&](int x, int y) { return device.At(x, y); });
+}

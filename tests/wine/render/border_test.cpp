@@ -64,6 +64,28 @@ TEST_F(FancyBorders, RectangleAndClockwiseSquareLayCornerTilesOnTheCorners) {
     EXPECT_EQ("", Mismatch(canvas_, 96, 96, expected)) << "polygon";
 }
 
+// Where y runs up, borders around the same places on the screen take the same pixels as in
+// device units: the rectangle's frame, corners turning the way they turn on the screen, tiles
+// upright along their lines.
+TEST_F(FancyBorders, MappingTurningYUpDrawsAsInDeviceUnits) {
+    std::string start = MakeTile('T'), middle = MakeTile('A'), end = MakeTile('L');
+    const auto rectangle = [](HDC dc, RowOf y) {
+        POINT corners[] = {{8, y(8)}, {88, y(88)}};
+        PaintFcRect(dc, corners, 16, 5);
+    };
+    const auto polygon = [](HDC dc, RowOf y) {
+        POINT square[] = {{16, y(16)}, {80, y(16)}, {80, y(80)}, {16, y(80)}, {16, y(16)}};
+        PaintFcPolygon(dc, square, 16, 5, 5);
+    };
+    const auto arrow = [&](HDC dc, RowOf y) {
+        DrawArrowLine(dc, {10, y(90)}, {110, y(40)}, start.data(), middle.data(), end.data(), 16,
+                      16, 16, 12, 0);
+    };
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, rectangle)) << "rectangle";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, polygon)) << "polygon";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, arrow)) << "arrow";
+}
+
 TEST_F(FancyBorders, BadInputDrawsNothing) {
     std::string solid = MakeTile('A');
     POINT line[] = {{8, 8}, {80, 8}, {80, 80}};
