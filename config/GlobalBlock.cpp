@@ -1,5 +1,14 @@
 #include "QernoConfig.h"
 
+#include <cstddef>
+
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(offsetof(CGlobalBlock, m_hGlobal) == 0);
+static_assert(offsetof(CGlobalBlock, m_pData) == 4);
+static_assert(sizeof(CGlobalBlock) == 8);
+#endif
+
 CGlobalBlock::~CGlobalBlock() {
     Free();
 }

@@ -5,7 +5,28 @@
 #include "config/RegistryValueText.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(offsetof(CLumoRegist, m_bLog) == 0);
+static_assert(offsetof(CLumoRegist, m_strRoot) == 4);
+static_assert(offsetof(CLumoRegist, m_lLastError) == 8);
+static_assert(offsetof(CLumoRegist, m_hKey) == 12);
+static_assert(offsetof(CLumoRegist, m_strKeyName) == 16);
+static_assert(offsetof(CLumoRegist, m_strClass) == 20);
+static_assert(offsetof(CLumoRegist, m_dwClassLen) == 24);
+static_assert(offsetof(CLumoRegist, m_dwSubKeys) == 28);
+static_assert(offsetof(CLumoRegist, m_dwMaxSubKeyLen) == 32);
+static_assert(offsetof(CLumoRegist, m_dwMaxClassLen) == 36);
+static_assert(offsetof(CLumoRegist, m_dwValues) == 40);
+static_assert(offsetof(CLumoRegist, m_dwMaxValueNameLen) == 44);
+static_assert(offsetof(CLumoRegist, m_dwMaxValueLen) == 48);
+static_assert(offsetof(CLumoRegist, m_dwSecurityLen) == 52);
+static_assert(offsetof(CLumoRegist, m_ftLastWrite) == 56);
+static_assert(sizeof(CLumoRegist) == 64);
+#endif
 
 namespace {
 

@@ -1,5 +1,8 @@
 #include "QernoFrame.h"
 
+// Hosts pass their own records: four 16-bit components without padding.
+static_assert(sizeof(tagLumoFileVer) == 8);
+
 namespace {
 
 constexpr unsigned short kNoSuchComponent = 0xFFFF;

@@ -2,7 +2,17 @@
 #include "geometry/RectBasics.h"
 #include "geometry/RectBlock.h"
 
+#include <cstddef>
 #include <cstring>
+
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(offsetof(CRectArray, m_hData) == 0);
+static_assert(offsetof(CRectArray, m_nSize) == 4);
+static_assert(offsetof(CRectArray, m_nMaxSize) == 8);
+static_assert(offsetof(CRectArray, m_nGrowBy) == 12);
+static_assert(sizeof(CRectArray) == 16);
+#endif
 
 namespace {
 

@@ -7,7 +7,19 @@
 #include "log/SysLogFile.h"
 
 #include <cstdio>
+#include <cstddef>
 #include <cstring>
+
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(offsetof(CSysLog, m_dwOutput) == 0);
+static_assert(offsetof(CSysLog, m_dwLevel) == 4);
+static_assert(offsetof(CSysLog, m_dwCate) == 8);
+static_assert(offsetof(CSysLog, m_pMsgWnd) == 12);
+static_assert(offsetof(CSysLog, m_strLogFile) == 16);
+static_assert(offsetof(CSysLog, m_dwLogFileSize) == 20);
+static_assert(sizeof(CSysLog) == 24);
+#endif
 
 namespace {
 

@@ -3,6 +3,11 @@
 #include <cstdlib>
 #include <cstring>
 
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(CString) == 4, "the text's address alone");
+#endif
+
 namespace {
 
 char* CopyText(const char* text) {

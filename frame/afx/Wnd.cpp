@@ -6,6 +6,11 @@
 #include <map>
 #include <string>
 
+// Hosts built against the 32-bit product hold these themselves: the layout is theirs too.
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(sizeof(CWnd) == 12, "the table of virtual functions, the handle, the owning flag");
+#endif
+
 namespace {
 
 std::map<HWND, CWnd*>& PermanentWindows() {
@@ -37,6 +42,8 @@ LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     return result;
 }
+
+CWnd::CWnd() = default;
 
 CWnd::CWnd(HWND window) : m_hWnd(window), m_bOwnsWindow(false) {}
 

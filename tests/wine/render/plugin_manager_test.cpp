@@ -72,7 +72,9 @@ TEST_F(PlugInManagerTest, StartUpLoadsTheListUpToItsFirstIncompleteEntryIntoTheC
     }
     EXPECT_STREQ("nine.dll", manager->GetPlugInFileName(9));
     EXPECT_STREQ("null.dll", manager->GetPlugInFileName(6)) << "past the list's end";
-    EXPECT_EQ(0, manager->SetComboBox(nullptr, 101, 0) + manager->SetComboBox(&parent, 7, 0));
+    CWnd windowless;
+    EXPECT_EQ(0, manager->SetComboBox(nullptr, 101, 0) + manager->SetComboBox(&parent, 7, 0) +
+                     manager->SetComboBox(&windowless, 101, 0));
 }
 
 std::string Scanned(int number) {
