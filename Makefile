@@ -61,10 +61,9 @@ bench: win64 win32
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bin/qerno_benchmarks
-	$(CURDIR)/scripts/wine-session.sh bash -c 'for arch in win64 win32; do \
-	    loader=$(WINE_win64); [ $$arch = win32 ] && loader=$(WINE_win32); \
-	    echo "== $$arch"; cd $(BUILD)/$$arch/bin; \
-	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $$loader $$program; done; done'
+	$(CURDIR)/scripts/wine-session.sh bash -c '$(foreach arch,win64 win32,echo "== $(arch)"; \
+	    cd $(BUILD)/$(arch)/bin; \
+	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $(WINE_$(arch)) $$program; done;)'
 
 dist: win32 win64
 	@rm -rf dist

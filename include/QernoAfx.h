@@ -41,7 +41,7 @@ private:
 // which only reads its handle; such a window stays the host's and outlives the object.
 class CWnd {
 public:
-    // No window yet: one that CreateEx makes is the object's, destroyed with it.
+    // An object that holds no window: the library finds no window in it.
     QERNO_API CWnd();
     // Wraps a window the host owns; the object never destroys it.
     QERNO_API explicit CWnd(HWND window);
