@@ -137,8 +137,9 @@ TEST_F(StageWindow, FullScreenScalesThePictureOnBlackAndSwitchesBackWhereItPause
     // On the session's screen the scale 1276 / 160 rounds, in single precision, a little below
     // 7.975 and the picture's width back up to 1276; x87 precision gave 1275.
     const std::vector<int> picture = Place(GetVideoStageWnd(DeviceOf(kVideo)), full);
-    if (GetSystemMetrics(SM_CXSCREEN) == 1280 && GetSystemMetrics(SM_CYSCREEN) == 1024)
+    if (GetSystemMetrics(SM_CXSCREEN) == 1280 && GetSystemMetrics(SM_CYSCREEN) == 1024) {
         EXPECT_EQ((std::vector<int>{2, 33, 1276, 957}), picture);
+    }
     EXPECT_GT(picture[2], kVideoWidth) << "scaled up";
     HDC dc = GetDC(full);
     EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 1, 1)) << "black around the picture";
