@@ -25,7 +25,6 @@ protected:
         text.resize(GetWindowTextA(control, &text[0], static_cast<int>(text.size())));
         return text;
     }
-    std::string Bar() const { return Text(GetDlgItem(Window(), 4000)); }
     // Long records: 200 of them outgrow an edit control's default limit of 30,000 characters.
     void Write(int first, int last) {
         const std::string padding(200, '.');
@@ -59,7 +58,7 @@ TEST_F(LogWindow, KeepsTheLatestHundredRecordsOncePastTwoHundredLines) {
     EXPECT_NE(std::string::npos, text.find("record 201 "));
     char expected[1024]; // wsprintf's own limit
     wsprintfA(expected, ResourceString(12059).c_str(), 101);
-    EXPECT_EQ(expected, Bar());
+    EXPECT_EQ(expected, Text(GetDlgItem(Window(), 4000))) << "the status bar";
 }
 
 TEST_F(LogWindow, TheCloseBoxOnlyHides) {

@@ -23,10 +23,9 @@ using Answer = std::function<void(HWND box)>;
 Answer Key(WPARAM key) {
     return [key](HWND box) { PostMessageA(GetFocus() ? GetFocus() : box, WM_KEYDOWN, key, 0); };
 }
-Answer Click(int button) {
-    return [button](HWND box) {
-        PostMessageA(GetDlgItem(box, kFirstButton + button), BM_CLICK, 0, 0);
-    };
+// The button of index n.
+Answer Click(int n) {
+    return [n](HWND box) { PostMessageA(GetDlgItem(box, kFirstButton + n), BM_CLICK, 0, 0); };
 }
 const Answer kCloseBox = [](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); };
 
@@ -67,22 +66,18 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     (*answer)(box);
 }
 
-BoxSeen ShowAndAnswer(const Answer& how, const std::function<void()>& show) {
+// show() runs with lastError as the thread's last error.
+BoxSeen ShowAndAnswer(const Answer& how, const std::function<void()>& show,
+                      DWORD lastError = ERROR_SUCCESS) {
     BoxSeen box;
     seen = &box;
     answer = &how;
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, OnTimer);
+    SetLastError(lastError);
     show();
     KillTimer(nullptr, timer);
     EXPECT_FALSE(box.stuck);
     return box;
-}
-
-std::string Info(const std::string& text) {
-    return LogRecord(11603, 11616, text);
-}
-std::string Error(const std::string& text) {
-    return LogRecord(11601, 11616, text);
 }
 
 using Prompts = LibraryHostTest;
@@ -118,21 +113,25 @@ TEST_F(Prompts, ButtonsShowTheirLabelsAndGiveTheirResults) {
 TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
     const std::string mine = ResourceString(11266), error = ResourceString(12009);
     const std::string bytes = ResourceString(12204);
+    // The records an information prompt and an error prompt write.
+    const auto info = [](const std::string& text) { return LogRecord(11603, 11616, text); };
+    const auto failed = [](const std::string& text) { return LogRecord(11601, 11616, text); };
     char* start = const_cast<char*>("Start ");
     const struct {
         std::function<void()> show;
         std::string title;
         std::string logged;
+        DWORD lastError = ERROR_SUCCESS;
     } cases[] = {
-        {[] { PromptSTMsg(host(), "Given", "Given text", MB_YESNO); }, "Given", Info("Given text")},
-        {[] { PromptITMsgID(host(), 11266, 12037, MB_YESNO); }, mine, Info(ResourceString(12037))},
+        {[] { PromptSTMsg(host(), "Given", "Given text", MB_YESNO); }, "Given", info("Given text")},
+        {[] { PromptITMsgID(host(), 11266, 12037, MB_YESNO); }, mine, info(ResourceString(12037))},
         {[&] { PromptITMsgIDs(host(), 11266, MB_OK, 0, start, 12204, "7", kEnd); }, mine,
-         Info("Start " + bytes + "7")},
+         info("Start " + bytes + "7")},
         // Every id takes a string: the end mark is read as the string of 12204.
         {[&] { PromptSTMsgIDs(host(), "List", MB_OK, 0, start, 12204, kEnd); }, "List",
          LogRecord(11601, 11617, "Invalid string address: FFFFFFFF -- ignored") +
-             Info("Start " + bytes)},
-        {[] { PromptError(host(), "Plain\ntext"); }, error, Error("Plain\ntext")},
+             info("Start " + bytes)},
+        {[] { PromptError(host(), "Plain\ntext"); }, error, failed("Plain\ntext")},
         {[] {
              // A resource module without the caption's string, nor the log's level names.
              const HINSTANCE resources = GetRCDllInstance();
@@ -142,29 +141,23 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
          },
          "Warning", "00000002 -- 00010000 -- No caption\r\n"},
         {[&] { PromptErrorIDs(host(), 0, start, 12204, "5", kEnd); }, error,
-         Error("Start " + bytes + "5")},
+         failed("Start " + bytes + "5")},
         {[] { PromptErrorFmt(host(), const_cast<char*>("%d of %s"), 42, "x"); }, error,
-         Error("42 of x")},
+         failed("42 of x")},
         {[] { PromptErrorIDFmt(host(), 12204, const_cast<char*>("%ld"), 1200L); }, error,
-         Error(bytes + "1200")},
+         failed(bytes + "1200")},
         {[] { PromptDiskSpaceLess('C', 1200, host()); }, error,
-         Error("C:" + ResourceString(12203) + "\n" + bytes + "1200")},
-        {[] {
-             SetLastError(ERROR_FILE_NOT_FOUND);
-             PromptSysError(host());
-         },
-         error, Error(SystemText(ERROR_FILE_NOT_FOUND))},
-        {[] {
-             SetLastError(ERROR_FILE_NOT_FOUND);
-             PromptSysErrorFmt(host(), 0, "Last");
-         },
-         error, Error("Last -- " + SystemText(ERROR_FILE_NOT_FOUND))},
+         failed("C:" + ResourceString(12203) + "\n" + bytes + "1200")},
+        {[] { PromptSysError(host()); }, error, failed(SystemText(ERROR_FILE_NOT_FOUND)),
+         ERROR_FILE_NOT_FOUND},
+        {[] { PromptSysErrorFmt(host(), 0, "Last"); }, error,
+         failed("Last -- " + SystemText(ERROR_FILE_NOT_FOUND)), ERROR_FILE_NOT_FOUND},
         {[] {
              OPENFILENAMEA wrongSize = {};
              EXPECT_FALSE(GetOpenFileNameA(&wrongSize));
              PromptCommDlgError(host());
          },
-         error, Error(ResourceString(12221))},
+         error, failed(ResourceString(12221))},
         {[] {
              EXPECT_EQ(IDOK, PromptSTMsg(host(), "Empty", "", MB_YESNO));
              PromptError(host(), "");
@@ -177,7 +170,7 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.logged);
         LogCapture log("qerno-prompt-test.log");
-        EXPECT_EQ(c.title, ShowAndAnswer(Key(VK_RETURN), c.show).title);
+        EXPECT_EQ(c.title, ShowAndAnswer(Key(VK_RETURN), c.show, c.lastError).title);
         EXPECT_EQ(c.logged, log.Text());
     }
 }

@@ -71,8 +71,7 @@ TEST_F(Registry, CountsAndEnumerationAgreeWithTheTypeTests) {
     ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
     unsigned long count = 0, longestName = 0, index = 0, type = REG_NONE;
     EXPECT_EQ(1, registry_.GetValueNum(&count, &longestName, nullptr));
-    EXPECT_EQ(4u, count);
-    EXPECT_EQ(std::strlen("LogFile"), longestName);
+    EXPECT_TRUE(count == 4 && longestName == std::strlen("LogFile")) << count << " " << longestName;
     char name[MAX_PATH]; // room for any name the tests make
     for (unsigned long size = sizeof name;
          registry_.EnumValue(index, name, &size, &type, nullptr, nullptr); size = sizeof name) {
@@ -84,9 +83,14 @@ TEST_F(Registry, CountsAndEnumerationAgreeWithTheTypeTests) {
     EXPECT_EQ(kNoMoreItems, registry_.GetLastError());
 }
 
-// The readers see the types and bytes the writers stored.
+// The readers see the types and bytes the writers stored. Of the types an installer may write,
+// the expandable string reads as a string, unexpanded, and a string list as neither string nor
+// bytes.
 TEST_F(Registry, ReadsByNameIgnoringCaseAndOnlyOfTheirType) {
     WriteTestValues();
+    const std::string key = KeyPath(kTestSubkey);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "Expand", REG_EXPAND_SZ, "%TEMP%", 7);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "List", REG_MULTI_SZ, "a\0b\0", 5);
     ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
     char text[32]; // room for the longest test string
     unsigned long size = sizeof text, value = 0, type = REG_NONE;
@@ -101,6 +105,10 @@ TEST_F(Registry, ReadsByNameIgnoringCaseAndOnlyOfTheirType) {
     size = sizeof text;
     EXPECT_EQ(1, registry_.GetValueDataByName("Empty", &type, text, &size));
     EXPECT_EQ(0u, size) << "an empty text is stored without a terminator";
+    size = sizeof text;
+    EXPECT_EQ(1, registry_.GetStringByName("Expand", text, &size));
+    EXPECT_STREQ("%TEMP%", text);
+    EXPECT_EQ(0, registry_.IsValueString("List") || registry_.IsValueBinary("List"));
 
     // Wrong types are refused before reading: the last result stays that of the search.
     size = sizeof text;
@@ -118,24 +126,9 @@ TEST_F(Registry, ReadsByNameIgnoringCaseAndOnlyOfTheirType) {
     EXPECT_EQ(std::string(sizeof text - 4, kFill), std::string(text + 4, sizeof text - 4));
 }
 
-// Types an installer may write: the expandable string reads as a string, unexpanded, and a string
-// list as neither string nor bytes.
-TEST_F(Registry, ReadsTheRelatedTypesOfOtherWriters) {
-    const std::string key = KeyPath(kTestSubkey);
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "Expand", REG_EXPAND_SZ, "%TEMP%", 7);
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "List", REG_MULTI_SZ, "a\0b\0", 5);
-    ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
-    char text[32]; // room for the longest string written
-    unsigned long size = sizeof text;
-    EXPECT_EQ(1, registry_.GetStringByName("Expand", text, &size));
-    EXPECT_STREQ("%TEMP%", text);
-    EXPECT_EQ(0, registry_.IsValueString("List") || registry_.IsValueBinary("List"));
-}
-
 TEST_F(Registry, PathStringsComeFromPaths) {
-    CLumoRegist writer;
-    ASSERT_EQ(1, writer.Open("Paths", TRUE));
-    ASSERT_EQ(1, writer.SetStringByName(kPathName, "C:\\Lumo\\Clips"));
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, KeyPath("Paths").c_str(), kPathName, REG_SZ,
+                    "C:\\Lumo\\Clips", 14);
     char path[MAX_PATH]; // room for the stored path
     EXPECT_EQ(1, GetLumoPathString(kPathName, path, sizeof path));
     EXPECT_STREQ("C:\\Lumo\\Clips", path);
@@ -144,8 +137,16 @@ TEST_F(Registry, PathStringsComeFromPaths) {
     EXPECT_EQ(kFill, path[5]);
 }
 
-// Failures are errors followed by the system's text; finds and writes are information.
-TEST_F(Registry, EveryOperationLogsItsRecord) {
+// Failures are errors followed by the system's text; finds and writes are information. The log
+// reads its own settings through a quiet instance, which logs nothing, while it cannot be reached.
+TEST_F(Registry, EveryOperationLogsItsRecordUnlessTheInstanceIsQuiet) {
+    registry_.m_bLog = FALSE;
+    EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
+    ASSERT_EQ(1, registry_.Open(kTestSubkey, TRUE));
+    EXPECT_EQ(1, registry_.SetDWordByName("Num", 1));
+    EXPECT_EQ("", log_.Text());
+
+    registry_.m_bLog = TRUE;
     EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
     WriteTestValues();
     ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
@@ -175,15 +176,6 @@ TEST_F(Registry, EveryOperationLogsItsRecord) {
     for (const auto& r : records)
         EXPECT_EQ(1, log_.Count(LogRecord(r.levelId, 11622, r.message))) << r.message;
     EXPECT_EQ(1, log_.Count("EnumValue failed")) << "a value of another type was read";
-}
-
-// The log reads its own settings through a quiet instance while it cannot be reached.
-TEST_F(Registry, QuietInstanceLogsNothing) {
-    registry_.m_bLog = FALSE;
-    EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
-    ASSERT_EQ(1, registry_.Open(kTestSubkey, TRUE));
-    EXPECT_EQ(1, registry_.SetDWordByName("Num", 1));
-    EXPECT_EQ("", log_.Text());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "QernoVocab.h"
 #include "support/LibraryHostTest.h"
 #include "support/TestFiles.h"
 
@@ -57,6 +58,22 @@ TEST_F(ResourceAccess, DataIsFoundByTheLowSixteenBitsOfItsId) {
     EXPECT_EQ(5184u, size);
     EXPECT_EQ(table, LoadResourceData(0x70000u + 5803, sizeHigh));
     EXPECT_EQ(size, sizeHigh);
+}
+
+// An action's and a message's name come from the module, the message's cut to the buffer with the
+// full length returned; a missing one (message 40000) or no module gives "".
+TEST_F(ResourceAccess, PredefinedNamesAreCutAtTheBufferAndGiveTheirFullLength) {
+    char name[80];
+    EXPECT_EQ(24, GetPredefActName(15, name, sizeof name));
+    EXPECT_STREQ("Toggle object visibility", name);
+    const std::string message = ResourceString(13000);
+    char cut[6] = "xxxxx";
+    EXPECT_EQ(static_cast<int>(message.size()), GetPredefMsgName(1, cut, 4));
+    EXPECT_EQ(message.substr(0, 3) + '\0' + 'x', std::string(cut, 5));
+    EXPECT_EQ(0, GetPredefMsgName(40000, name, sizeof name));
+    EXPECT_STREQ("", name);
+    SetRCDllInstance(nullptr);
+    EXPECT_EQ(0, GetPredefActName(15, nullptr, 0));
 }
 
 } // namespace

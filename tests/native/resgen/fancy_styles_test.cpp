@@ -32,6 +32,15 @@ std::size_t Mismatch(unsigned a, unsigned b) {
 
 } // namespace
 
+TEST(Tile16, RecordIsRowsOfTwoBytesWithTheLeftmostPixelInBit7) {
+    Tile16 tile;
+    for (auto [x, y] : {std::pair{0, 0}, {15, 0}, {8, 1}, {7, 15}})
+        tile.Set(x, y);
+    TileRecord expected = {0x80, 0x01, 0x00, 0x80};
+    expected[30] = 0x01;
+    EXPECT_EQ(expected, tile.Record());
+}
+
 // Every style is an edge then a corner record, inked but not solid, and unlike any other.
 TEST(FancyStyles, TableHoldsEdgeThenCornerOfEachDistinctInkedStyle) {
     ASSERT_EQ(Styles().size(), 102u);

@@ -35,14 +35,6 @@ public:
         GdiFlush();
         return pixels_[y * width_ + x] & 0xFFFFFF;
     }
-    // Whether a pixel of this colour lies within one pixel of (x, y).
-    bool ColourNear(int x, int y, DWORD colour) const {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (At(x + dx, y + dy) == colour)
-                    return true;
-        return false;
-    }
     // Drawn pixels, and the bounds of them in device pixels.
     int CountDrawn(RECT* bounds = nullptr) const {
         GdiFlush();

@@ -50,7 +50,7 @@ TEST(PatternTurnBuffers, QuarterTurnsWithItsOwnWorkBufferOrTheCallers) {
     }
 }
 
-TEST(PointBlock, OffsetPointsMovesTheFirstNAndLeavesTheBlockUnlocked) {
+TEST(GlobalBlocks, OffsetPointsMovesTheFirstNAndNeitherItNorTheRectArrayLeavesABlockLocked) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 3 * sizeof(POINT));
     static_cast<POINT*>(GlobalLock(block))[1] = {4, -4};
     GlobalUnlock(block);
@@ -62,9 +62,8 @@ TEST(PointBlock, OffsetPointsMovesTheFirstNAndLeavesTheBlockUnlocked) {
     EXPECT_EQ(0, points[2].x); // beyond n
     GlobalUnlock(block);
     GlobalFree(block);
-}
 
-TEST(RectArrayOnGlobalMemory, UnlockedBetweenCalls) {
+    // The rectangle array's block too is unlocked between calls.
     CRectArray array;
     for (int i = 0; i < 7; ++i)
         array.Add({0, 20 * i, 10, 20 * i + 10});

@@ -24,8 +24,7 @@ TEST(DrawPrimitives, RubberBandsAndHandlesThatASecondCallErases) {
     const int mode = GetROP2(dc);
     _PatRectLine(dc, 5, 5, 25, 15, R2_NOT);
     EXPECT_EQ((std::array<LONG, 3>{2 * 20 + 2 * 8, 20, 10}), Drawn(canvas));
-    EXPECT_EQ(brush, GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(mode, GetROP2(dc));
+    EXPECT_TRUE(brush == GetCurrentObject(dc, OBJ_BRUSH) && mode == GetROP2(dc)) << "as found";
     rcPatRectLine(dc, {5, 5, 25, 15}, R2_NOT);
     EXPECT_EQ(0, canvas.CountDrawn());
 

@@ -61,7 +61,8 @@ protected:
 
     // MCI's answer to a play with notification, 0 if none came.
     static WPARAM NotificationFor(unsigned short id) {
-        if (!host_->WaitForMciNotification(5000))
+        const std::size_t before = host_->mciNotifications().size();
+        if (!host_->PumpUntil([&] { return host_->mciNotifications().size() != before; }, 5000))
             return 0;
         EXPECT_EQ(static_cast<LPARAM>(id), host_->mciNotifications().back().lParam);
         return host_->mciNotifications().back().wParam;

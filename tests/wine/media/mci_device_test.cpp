@@ -1,5 +1,5 @@
 // MCI device control on Wine's real wave-audio driver: every command, its log record on failure,
-// and a completion notification through a real message loop.
+// a completion notification through a real message loop, and the sound group's queries.
 #include "media/MediaTestSupport.h"
 
 #include <vector>
@@ -40,7 +40,8 @@ TEST_F(MciDevice, OpensByTheFilesExtensionUnderItsAliasInMilliseconds) {
     EXPECT_EQ("", log_.Text());
 }
 
-TEST_F(MciDevice, SeeksToPositionsTheEndAndTheStart) {
+// A seek past the end and the commands the device cannot do are logged with MCI's text.
+TEST_F(MciDevice, SeeksToPositionsTheEndAndTheStartAndLogsWhatItCannotDo) {
     OpenTone();
     for (unsigned long target : {1200UL, kNoMediaPosition, 0UL}) {
         EXPECT_EQ(1, SetMediaPosition(id_, target));
@@ -48,6 +49,13 @@ TEST_F(MciDevice, SeeksToPositionsTheEndAndTheStart) {
     }
     EXPECT_EQ(0, SetMediaPosition(id_, 99999));
     EXPECT_EQ(1, log_.Count("-- SEEK -- "));
+    const int video = SetVideoOnOff(id_, 1);
+    const int audio = SetAudioOnOff(id_, 1, 0);
+    // Wave audio has no picture; whatever the driver says is what the result and the log say.
+    EXPECT_EQ(video, log_.Count("-- Set Video-OnOff -- ") == 0);
+    EXPECT_EQ(audio, log_.Count("-- Set Audio-OnOff -- ") == 0);
+    EXPECT_EQ(0, SetMediaTimeFormat(id_, MCI_FORMAT_TMSF));
+    EXPECT_EQ(1, log_.Count("-- Set Time Format -- "));
 }
 
 // A play returns at once; one to a position notifies the window given when it gets there.
@@ -71,17 +79,6 @@ TEST_F(MciDevice, PlaysPausesAndStopsWithoutWaitingAndNotifiesAtTheEnd) {
     EXPECT_EQ("", log_.Text());
 }
 
-TEST_F(MciDevice, CommandsTheDeviceCannotDoAreLoggedWithMcisText) {
-    OpenTone();
-    const int video = SetVideoOnOff(id_, 1);
-    const int audio = SetAudioOnOff(id_, 1, 0);
-    // Wave audio has no picture; whatever the driver says is what the result and the log say.
-    EXPECT_EQ(video, log_.Count("-- Set Video-OnOff -- ") == 0);
-    EXPECT_EQ(audio, log_.Count("-- Set Audio-OnOff -- ") == 0);
-    EXPECT_EQ(0, SetMediaTimeFormat(id_, MCI_FORMAT_TMSF));
-    EXPECT_EQ(1, log_.Count("-- Set Time Format -- "));
-}
-
 // An unanswered media-present question counts as present.
 TEST_F(MciDevice, BadIdsAndMissingFilesFailInTheLog) {
     EXPECT_EQ(0, PlayMedia(0, kNoMediaPosition, kNoMediaPosition, nullptr));
@@ -94,6 +91,31 @@ TEST_F(MciDevice, BadIdsAndMissingFilesFailInTheLog) {
     for (const char* label :
          {"-- Get Track-Start-Len -- ", "-- Get Track-Start-Pos -- ", "-- OPEN -- "})
         EXPECT_EQ(1, log_.Count(label)) << label;
+}
+
+// The sound group: the format of a stereo 16-bit wave and its length in milliseconds whatever
+// time format the device is in.
+TEST_F(MciDevice, ASoundReportsItsWaveFormatAndItsLengthInAnyTimeFormat) {
+    id_ = OpenSound("waveaudio", MediaPath(kTone.file).c_str(), "qernosound", host());
+    ASSERT_NE(0, id_);
+    EXPECT_EQ((Values{MCI_FORMAT_MILLISECONDS, 22050, 88200, 16, 2000}),
+              (Values{GetMediaTimeFormat(id_), GetWaveSamplespersec(id_), GetWaveBytespersec(id_),
+                      GetWaveBitspersample(id_), GetSoundLength(id_)}));
+    ASSERT_EQ(1, SetMediaTimeFormat(id_, MCI_FORMAT_SAMPLES));
+    EXPECT_EQ(2000UL, GetSoundLength(id_));
+    EXPECT_EQ((Values{MCI_FORMAT_SAMPLES, 44100}),
+              (Values{GetMediaTimeFormat(id_), GetMediaLength(id_)}))
+        << "the time format as it was";
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(MciDevice, SoundCallsWithoutADeviceFileOrDriverAreLoggedFailures) {
+    // The wave queries share one guard; the length has its own.
+    EXPECT_EQ(0UL, GetWaveBytespersec(0) + GetSoundLength(0));
+    EXPECT_EQ(2, log_.Count("of SoundInvalid Media-ID \r\n"));
+    // Which files and devices MCI refuses is checked with OpenMedia; here, the record.
+    EXPECT_EQ(0, OpenSound("sequencer", MediaPath("missing.mid").c_str(), nullptr, nullptr));
+    EXPECT_EQ(1, log_.Count("-- OPEN -- "));
 }
 
 } // namespace

@@ -1,7 +1,11 @@
-// Video windows on Wine's real AVI driver: a display window inside the host, the frame drawn
-// into a memory DC or a bitmap, play with a notification, and the log of every failure.
+// Video and movie windows on Wine's real AVI driver: a display window inside the host, the frame
+// drawn into a memory DC or a bitmap, play with a notification, and the log of every failure. The
+// two drawing helpers: a bitmap copied into place, and the drag outline inverted on the screen and
+// removed again.
 #include "media/MediaTestSupport.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -9,8 +13,9 @@ namespace {
 using namespace testmedia;
 
 class VideoWindow : public MediaTest {};
+class MovieWindow : public MediaTest {};
 
-TEST_F(VideoWindow, OpensInAChildWindowThatItPlacesAndShows) {
+TEST_F(VideoWindow, OpensInAChildWindowItPlacesAndShowsAndReportsItsRates) {
     OpenChildVideo(kDrawnVideo.file);
     const HWND stage = GetVideoStageWnd(id_);
     EXPECT_EQ(host(), GetParent(stage));
@@ -34,6 +39,18 @@ TEST_F(VideoWindow, OpensInAChildWindowThatItPlacesAndShows) {
     EXPECT_EQ(0, SetVideoWndPos(id_, nullptr) + SetVideoArea(id_, nullptr));
     EXPECT_EQ(1, GetVideoFrame(id_, nullptr, 0));
     EXPECT_EQ("", log_.Text());
+
+    // Rates in thousandths of a frame per second, speed in thousandths of normal; the open
+    // leaves the driver's own time format.
+    const unsigned long rate = kVideoFramesPerSecond * 1000UL;
+    EXPECT_EQ((std::vector<unsigned long>{rate, rate, 1000, MCI_FORMAT_FRAMES}),
+              (std::vector<unsigned long>{GetVideoFrameRate(id_), GetVideoNominalRate(id_),
+                                          GetVideoSpeed(id_),
+                                          GetVideoStatus(id_, MCI_STATUS_TIME_FORMAT)}));
+    // Wine's driver takes a speed without using it: only the answer can be checked.
+    EXPECT_EQ(2, SetVideoSpeed(id_, 500) + SetVideoAudioOn(id_, 0));
+    EXPECT_EQ(0UL, GetVideoStatus(id_, 0x7FFF));
+    EXPECT_EQ(1, log_.Count("-- Video-Status -- "));
 }
 
 TEST_F(VideoWindow, DrawsTheFrameItWasPositionedOn) {
@@ -69,21 +86,6 @@ TEST_F(VideoWindow, PlaysBetweenItsBoundsAndNotifiesTheHost) {
     EXPECT_GE(GetMediaPosition(id_), kVideoFrames - 1UL) << "Wine ends on the last frame";
     EXPECT_EQ(1, StopVideo(id_));
     EXPECT_EQ("", log_.Text());
-}
-
-TEST_F(VideoWindow, ReportsRatesAndTakesSpeedAndSound) {
-    OpenChildVideo(kDrawnVideo.file);
-    // Rates in thousandths of a frame per second, speed in thousandths of normal; the open
-    // leaves the driver's own time format.
-    const unsigned long rate = kVideoFramesPerSecond * 1000UL;
-    EXPECT_EQ((std::vector<unsigned long>{rate, rate, 1000, MCI_FORMAT_FRAMES}),
-              (std::vector<unsigned long>{GetVideoFrameRate(id_), GetVideoNominalRate(id_),
-                                          GetVideoSpeed(id_),
-                                          GetVideoStatus(id_, MCI_STATUS_TIME_FORMAT)}));
-    // Wine's driver takes a speed without using it: only the answer can be checked.
-    EXPECT_EQ(2, SetVideoSpeed(id_, 500) + SetVideoAudioOn(id_, 0));
-    EXPECT_EQ(0UL, GetVideoStatus(id_, 0x7FFF));
-    EXPECT_EQ(1, log_.Count("-- Video-Status -- "));
 }
 
 // Every video and movie call guards its id the same way: one of each kind of answer. Stopping a
@@ -122,6 +124,96 @@ TEST_F(VideoWindow, FailuresOfTheDeviceAreLoggedWithMcisText) {
     EXPECT_EQ(0, SetVideoSpeed(closed, 1000));
     for (const char* label : {"-- Get-Video-Frame -- ", "-- Set-Video-Audio-OnOff -- "})
         EXPECT_EQ(1, log_.Count(MciRecord(label, MCIERR_INVALID_DEVICE_ID))) << label;
+}
+
+// Movie windows. This machine has no animation driver, so the commands are driven on devices
+// that exist: the AVI driver, whose blocks for these commands are laid out as the animation
+// ones, and the wave driver, which refuses them.
+TEST_F(MovieWindow, AnimationDevicesAreNotInstalledHere) {
+    const std::string file = MediaPath(kDrawnVideo.file);
+    for (const char* type : {"MMMovie", "Animation1"})
+        EXPECT_EQ(0, OpenMovie(type, file.c_str(), "movie", host(), host(), WS_CHILD));
+    EXPECT_EQ(2, log_.Count(MciRecord("-- OPEN -- ", MCIERR_DEVICE_NOT_INSTALLED)));
+}
+
+TEST_F(MovieWindow, DrawsAndPlaysThroughTheCommonBlocks) {
+    OpenChildVideo(kDrawnVideo.file);
+    ASSERT_EQ(1, SetMoviePosition(id_, 11));
+    CanvasDC canvas(kVideoWidth, kVideoHeight);
+    HBITMAP bitmap = GetMovieBitmap(id_, canvas.get());
+    RECT whole = {0, 0, kVideoWidth, kVideoHeight};
+    PaintBitmap(canvas.get(), bitmap, &whole);
+    EXPECT_EQ(0, PixelsOffFrame(canvas.get(), 11));
+    DeleteObject(bitmap);
+
+    RECT area = {4, 8, 84, 68};
+    EXPECT_EQ(1, SetMovieArea(id_, &area));
+    RECT frame = {};
+    EXPECT_EQ(1, GetMovieFrame(id_, &frame, 1));
+    EXPECT_EQ((RECT{4, 8, 80, 60}), frame);
+
+    // Any negative bound is left out: from frame 11 to 14.
+    ASSERT_EQ(1, PlayMovie(id_, -5, 14, host()));
+    EXPECT_EQ(static_cast<WPARAM>(MCI_NOTIFY_SUCCESSFUL), NotificationFor(id_));
+    EXPECT_EQ(14UL, GetMediaPosition(id_));
+    EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(MovieWindow, ARefusingDeviceStillFillsTheFrameAndFallsBackToItsSpeed) {
+    id_ = OpenMedia("waveaudio", MediaPath(kWaves[0].file).c_str(), nullptr, nullptr);
+    ASSERT_NE(0, id_);
+    RECT frame = {1, 2, 3, 4};
+    EXPECT_EQ(0, GetMovieFrame(id_, &frame, 0));
+    EXPECT_EQ((RECT{0, 0, 0, 0}), frame) << "the block's values, even on failure";
+    EXPECT_EQ(1, log_.Count("-- WHERE -- "));
+
+    EXPECT_EQ(0UL, GetMovieNominalRate(id_));
+    EXPECT_NE(0UL, GetMovieSpeed(id_));
+    EXPECT_EQ(GetMovieSpeed(id_), GetMovieFrameRate(id_));
+    EXPECT_EQ(2, log_.Count("-- Movie-Nominal-Rate -- "));
+    EXPECT_EQ(0, UpdateMovie(id_, nullptr, nullptr));
+    EXPECT_EQ(1, log_.Count("MCI-ERROR: invalid hDC in UpdateMovie()\r\n"));
+}
+
+TEST(PaintBitmap, CopiesFromTheBitmapsCornerToTheRectsPlaceAndSize) {
+    // Black with a grey 15 x 12 corner, which is all that lands in the place.
+    std::vector<DWORD> pixels(40 * 30, 0);
+    for (int y = 0; y < 12; ++y)
+        std::fill_n(&pixels[y * 40], 15, 0x808080);
+    HBITMAP bitmap = CreateBitmap(40, 30, 1, 32, pixels.data());
+    CanvasDC target(60, 60);
+    RECT place = {10, 20, 15, 12}; // x, y, width, height
+    PaintBitmap(target.get(), nullptr, &place);
+    EXPECT_EQ(0, target.CountDrawn());
+    PaintBitmap(target.get(), bitmap, &place);
+    RECT drawn = {};
+    EXPECT_EQ(15 * 12, target.CountDrawn(&drawn));
+    EXPECT_EQ((RECT{10, 20, 25, 32}), drawn);
+    EXPECT_EQ(0x808080u, target.At(24, 31));
+    DeleteObject(bitmap);
+}
+
+TEST(InvertTracker, InvertsAFrameOfTheWindowsSizeAndRemovesItTheSecondTime) {
+    HWND window =
+        CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+    // Grabbed at (7, 9) and dropped at (207, 159): the frame, two pixels wide, starts at
+    // (200, 150), its right and bottom edges beyond the window's own size. The first six points
+    // lie on it, the others just inside or outside it.
+    const POINT points[] = {{200, 150}, {251, 150}, {250, 170}, {200, 190}, {201, 189},
+                            {251, 191}, {202, 152}, {249, 170}, {252, 170}};
+    HDC screen = GetDC(nullptr);
+    COLORREF before[std::size(points)];
+    for (size_t i = 0; i < std::size(points); ++i)
+        before[i] = GetPixel(screen, points[i].x, points[i].y);
+    for (COLORREF inversion : {0xFFFFFFUL, 0UL}) {
+        InvertTracker(window, {7, 9}, {207, 159});
+        for (size_t i = 0; i < std::size(points); ++i)
+            EXPECT_EQ(before[i] ^ (i < 6 ? inversion : 0),
+                      GetPixel(screen, points[i].x, points[i].y))
+                << "point " << i;
+    }
+    ReleaseDC(nullptr, screen);
+    DestroyWindow(window);
 }
 
 } // namespace

@@ -44,13 +44,7 @@ public:
 
     // MCI's completion notifications, wParam (MCI_NOTIFY_*) and lParam (the device) kept.
     const std::vector<MSG>& mciNotifications() const { return mciNotifications_; }
-    // Runs the loop until an MCI notification comes or timeoutMs pass; false on timeout.
-    bool WaitForMciNotification(DWORD timeoutMs) {
-        const std::size_t before = mciNotifications_.size();
-        return PumpUntil([&] { return mciNotifications_.size() != before; }, timeoutMs);
-    }
-    // Runs the loop until done() holds or timeoutMs pass; false on timeout. For notifications
-    // that go to the library's own windows.
+    // Runs the loop until done() holds or timeoutMs pass; false on timeout.
     bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         const DWORD start = GetTickCount();
         while (!done()) {

@@ -10,10 +10,8 @@
 // tests load beside it, whatever the current directory.
 inline std::string ExecutableFolder() {
     char module[MAX_PATH + 1]; // the running executable's path and its terminator
-    const DWORD length = GetModuleFileNameA(nullptr, module, sizeof module);
-    std::string path(module, length);
-    path.erase(path.find_last_of("\\/") + 1);
-    return path;
+    const std::string path(module, GetModuleFileNameA(nullptr, module, sizeof module));
+    return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
 inline std::string MediaPath(const char* file) {
