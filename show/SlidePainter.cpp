@@ -22,10 +22,14 @@ void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
 
 void PaintBackground(HDC dc, RECT page, const ShowBackground& background) {
     switch (background.kind) {
-    case ShowBackgroundKind::Fountain:
+    case ShowBackgroundKind::Fountain: {
+        // The bands are rectangles, outlined with the DC's pen: none, or each would be framed.
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
         DrawFountainRect(dc, &page, nullptr, background.vertical ? 90 : 0, background.midpoint,
                          background.first, background.second, 0);
+        SelectObject(dc, oldPen);
         return;
+    }
     case ShowBackgroundKind::PlugIn: {
         CPlugInManager* manager = nullptr;
         GetPlugInManager(manager);
