@@ -1,0 +1,110 @@
+// QernoShow.exe: plays a show document, or with --export writes its slides as PNG files.
+// A host of the library as the authoring application is one: it starts the library with the
+// resource module, runs its message loop through the library's hooks and logs what goes wrong.
+// Exit status: 0 done, 1 the library or a file failed, 2 bad arguments or a document that
+// cannot be used.
+#include "Qerno.h"
+#include "show/ShowArguments.h"
+#include "show/ShowReader.h"
+#include "show/SlideExport.h"
+#include "show/SlideWindow.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUnusable = 2;
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!FilterQernoDllMsg(&message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
+            ProcessQernoDllIdle();
+    }
+    return 0;
+}
+
+// The document, or null when it cannot be used, said on stderr in one line.
+std::optional<ShowDocument> ReadDocument(const std::string& file,
+                                         std::vector<ShowWarning>& warnings) {
+    ShowProfile profile;
+    if (!ReadProfileFile(file.c_str(), profile)) {
+        std::fprintf(stderr, "%s: cannot be read\n", file.c_str());
+        return std::nullopt;
+    }
+    ShowReading reading = ReadShow(profile);
+    warnings = std::move(reading.warnings);
+    if (!reading.document)
+        std::fprintf(stderr, "%s\n", FormatShowError(file, reading.error).c_str());
+    return std::move(reading.document);
+}
+
+// The warnings can only be logged once the library has started.
+void LogWarnings(const std::string& file, const std::vector<ShowWarning>& warnings) {
+    CSysLog* log = GetSysLog();
+    for (const ShowWarning& warning : warnings) {
+        const std::string line = FormatShowWarning(file, warning);
+        std::fprintf(stderr, "%s\n", line.c_str());
+        if (log)
+            log->SysLogWarning(kShowLogCategory, "%s", line.c_str());
+    }
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const std::optional<ShowArguments> arguments = ParseShowArguments(__argc, __argv);
+    if (!arguments) {
+        std::fprintf(stderr, "%s\n", kShowUsage);
+        return kUnusable;
+    }
+    std::vector<ShowWarning> warnings;
+    const std::optional<ShowDocument> document = ReadDocument(arguments->showFile, warnings);
+    if (!document)
+        return kUnusable;
+    if (arguments->start > static_cast<int>(document->slides.size())) {
+        std::fprintf(stderr, "%s: --start %d, but the show has %d slides\n",
+                     arguments->showFile.c_str(), arguments->start,
+                     static_cast<int>(document->slides.size()));
+        return kUnusable;
+    }
+
+    HINSTANCE resources = LoadLibraryA("QernoRes.dll");
+    if (!resources) {
+        std::fprintf(stderr, "QernoShow: cannot load QernoRes.dll\n");
+        return kFailed;
+    }
+    SlideView view;
+    view.document = &*document;
+    view.slide = arguments->start - 1;
+    view.size = arguments->windowWidth ? SIZE{arguments->windowWidth, arguments->windowHeight}
+                                       : SIZE{document->show.width, document->show.height};
+    HWND window = CreateSlideWindow(instance, view);
+    if (!window) {
+        std::fprintf(stderr, "QernoShow: cannot create the main window\n");
+        FreeLibrary(resources);
+        return kFailed;
+    }
+    // From here on the library owns the resource module and frees it at unload.
+    if (!InitQernoDll(window, resources))
+        std::fprintf(stderr, "QernoShow: the library started without all its tables\n");
+    LogWarnings(arguments->showFile, warnings);
+
+    const bool exporting = !arguments->exportFolder.empty();
+    ShowMedia media(window, arguments->showFile,
+                    exporting ? ShowMedia::Reporting::Unattended : ShowMedia::Reporting::Prompt);
+    if (exporting) {
+        const bool exported = ExportSlides(*document, view.size, media, arguments->exportFolder);
+        DestroyWindow(window);
+        return exported ? 0 : kFailed;
+    }
+    view.media = &media;
+    ShowWindow(window, SW_SHOWNORMAL);
+    return RunMessageLoop();
+}
