@@ -13,11 +13,17 @@ namespace {
 constexpr char kMediaKey[] = "Media";
 constexpr char kPathSection[] = "PATHINFO";
 
-std::string FolderOf(const std::string& file) {
+// The profile functions look for a bare file name in the Windows folder: the show's files are
+// named in full.
+std::string FullPathOf(const std::string& file) {
     char full[MAX_PATH];
     const DWORD length = GetFullPathNameA(file.c_str(), MAX_PATH, full, nullptr);
+    return length && length < MAX_PATH ? full : file;
+}
+
+std::string FolderOf(const std::string& file) {
     char folder[MAX_PATH] = "";
-    GetFileDirName(length && length < MAX_PATH ? full : file.c_str(), folder);
+    GetFileDirName(FullPathOf(file).c_str(), folder);
     return folder;
 }
 
@@ -33,7 +39,7 @@ std::vector<char> ReadWholeFile(const std::string& path) {
 ShowMedia::ShowMedia(HWND owner, const std::string& showFile, Reporting reporting)
     : owner_(owner), reporting_(reporting), folder_(FolderOf(showFile)) {
     char config[MAX_PATH] = "";
-    if (!GetCfgFileName(owner, showFile.c_str(), config, 1))
+    if (!GetCfgFileName(owner, FullPathOf(showFile).c_str(), config, 1))
         return;
     // GetCfgPath prompts for a folder that is not there, which an export must not wait for.
     char named[MAX_PATH] = "";

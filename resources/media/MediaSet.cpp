@@ -15,6 +15,7 @@ std::vector<MediaFile> BuildMediaSet() {
         files.push_back({video.file, VideoFile(video)});
     // Halfway through the stream header (bytes 108 to 164), well inside the header list.
     files.push_back({kTruncatedVideo, cut(files.back(), 136)});
+    files.push_back({kPicture, PictureFile(0)});
     return files;
 }
 

@@ -25,6 +25,9 @@ Bytes VideoFile(const Video& video);
 // as device-independent bitmaps do.
 Bytes EncodeRle8(const Bytes& indices, int width, int height);
 
+// A 24-bit BMP file of the test picture's frame, bottom-up, 72 dots an inch.
+Bytes PictureFile(int frame);
+
 struct MediaFile {
     std::string name;
     Bytes bytes;

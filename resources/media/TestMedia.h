@@ -22,5 +22,7 @@ inline constexpr int kVideoFramesPerSecond = 10;
 inline constexpr int kVideoFrames = 20;
 // Colour 0x00BBGGRR (a COLORREF) of pixel (x, y), counted from the top-left, of frame n.
 unsigned long FramePixel(int frame, int x, int y);
+// The first frame as a 24-bit BMP file, for the shows' pictures.
+inline constexpr char kPicture[] = "card.bmp";
 }
 // clang-format on
