@@ -1,4 +1,6 @@
 # make test  - builds the native, x86_64 and i686 configurations and runs every test
+# make show  - builds everything, exports the sample show's slides to out/show/ and plays it
+#              under Wine (ARCH=win32 for the 32-bit build)
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
 #              (ARCH=win32 runs the 32-bit build, into out/demo-win32/)
 # make dist  - lays out dist/win32 and dist/win64 for host developers
@@ -18,7 +20,7 @@ DEMO_OUT := out/demo$(if $(filter win32,$(ARCH)),-win32)
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
 
-.PHONY: all setup native win64 win32 test demo dist example bench docs clean
+.PHONY: all setup native win64 win32 test show demo dist example bench docs clean
 
 all: win32 win64
 
@@ -46,6 +48,15 @@ test: native win64 win32
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
 	scripts/check-package-arch.sh $(BUILD)
+
+# The sample show runs from its own folder, where its media path leads to the generated media.
+show: $(ARCH)
+	@mkdir -p out/show
+	@scripts/register-sample-plugins.sh $(ARCH)
+	cd $(BUILD)/$(ARCH)/bin/shows/sample && $(CURDIR)/scripts/wine-session.sh bash -c \
+	    '$(WINE_$(ARCH)) ../../QernoShow.exe --export "Z:$(subst /,\,$(CURDIR)/out/show)" sample.ini && \
+	    $(WINE_$(ARCH)) ../../QernoShow.exe sample.ini'
+	@ls out/show
 
 demo: $(ARCH)
 	@mkdir -p $(DEMO_OUT)
