@@ -1,6 +1,5 @@
 #include "show/SlideExport.h"
 
-#include "Qerno.h"
 #include "png_writer.h"
 #include "show/SlidePainter.h"
 #include "show/SlideTransition.h"
