@@ -150,6 +150,8 @@ void SlideShow::Enter() {
         SetTimer(window_, kAdvanceTimer, static_cast<UINT>(slide.duration) * 1000, nullptr);
     InvalidateRect(window_, nullptr, FALSE);
     media_.Start(slide, player_->Current(), *files_);
+    // A stage window that opens takes the keyboard; the show's keys must go on working.
+    SetFocus(window_);
 }
 
 struct Creation {
