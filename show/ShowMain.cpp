@@ -80,12 +80,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::fprintf(stderr, "QernoShow: cannot load QernoRes.dll\n");
         return kFailed;
     }
-    SlideView view;
-    view.document = &*document;
-    view.slide = arguments->start - 1;
-    view.size = arguments->windowWidth ? SIZE{arguments->windowWidth, arguments->windowHeight}
-                                       : SIZE{document->show.width, document->show.height};
-    HWND window = CreateSlideWindow(instance, view);
+    const bool exporting = !arguments->exportFolder.empty();
+    // An export and a window draw at the size asked for, else the show covers the screen.
+    const bool fullScreen = !exporting && !arguments->windowWidth;
+    const SIZE size =
+        fullScreen ? SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}
+        : arguments->windowWidth ? SIZE{arguments->windowWidth, arguments->windowHeight}
+                                 : SIZE{document->show.width, document->show.height};
+    HWND window = CreateSlideWindow(instance, *document, size, fullScreen);
     if (!window) {
         std::fprintf(stderr, "QernoShow: cannot create the main window\n");
         FreeLibrary(resources);
@@ -96,15 +98,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::fprintf(stderr, "QernoShow: the library started without all its tables\n");
     LogWarnings(arguments->showFile, warnings);
 
-    const bool exporting = !arguments->exportFolder.empty();
     ShowMedia media(window, arguments->showFile,
                     exporting ? ShowMedia::Reporting::Unattended : ShowMedia::Reporting::Prompt);
     if (exporting) {
-        const bool exported = ExportSlides(*document, view.size, media, arguments->exportFolder);
+        const bool exported = ExportSlides(*document, size, media, arguments->exportFolder);
         DestroyWindow(window);
         return exported ? 0 : kFailed;
     }
-    view.media = &media;
-    ShowWindow(window, SW_SHOWNORMAL);
+    PlaySlides(window, media, arguments->start - 1);
     return RunMessageLoop();
 }

@@ -1,19 +1,14 @@
 #include "show/SlideExport.h"
 
-#include "Qerno.h"
 #include "png_writer.h"
 #include "show/SlidePainter.h"
+#include "show/SlideTransition.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-// The effects repeat every 1000 time units.
-constexpr unsigned long kMiddleOfTransition = 500;
-constexpr COLORREF kShimmerColour = RGB(255, 255, 255);
-constexpr COLORREF kSparkleColour = RGB(255, 255, 160);
 
 // A 24-bit top-down DIB section selected into a memory DC, its rows read back as RGB.
 class Canvas {
@@ -64,16 +59,6 @@ private:
     void* bits_ = nullptr;
 };
 
-void DrawTransition(HDC dc, SIZE size, ShowTransition transition) {
-    RECT area = {0, 0, size.cx, size.cy};
-    if (transition == ShowTransition::Shimmer)
-        DrawShimmer(dc, 0, kMiddleOfTransition, kShimmerColour, &area, GetHoriShimmerBmp(),
-                    GetVertShimmerBmp());
-    else
-        DrawSparkle(dc, 0, kMiddleOfTransition, kSparkleColour, &area,
-                    (size.cx < size.cy ? size.cx : size.cy) / 10, 0);
-}
-
 std::string SlideFile(const std::string& folder, int number, const char* suffix) {
     char name[32]; // "slide-99-transition.png" and the terminator
     std::snprintf(name, sizeof name, "slide-%02d%s.png", number, suffix);
@@ -105,7 +90,7 @@ bool ExportSlides(const ShowDocument& document, SIZE size, ShowMedia& media,
             return false;
         if (slide.transition == ShowTransition::None)
             continue;
-        DrawTransition(canvas.Dc(), size, slide.transition);
+        DrawTransition(canvas.Dc(), size, slide.transition, kTransitionPeriod / 2);
         if (!Save(canvas, SlideFile(folder, number, "-transition"), media))
             return false;
     }

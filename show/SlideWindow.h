@@ -1,4 +1,6 @@
-// The player's main window: it shows one slide and closes on Escape.
+// The player's main window: it plays the show and is destroyed when the show ends. Its title
+// reads "TITLE - N/COUNT", N the number of the slide shown, which is how a test follows the show
+// from another process.
 #pragma once
 
 #include "show/ShowDocument.h"
@@ -6,12 +8,10 @@
 
 #include <windows.h>
 
-struct SlideView {
-    const ShowDocument* document = nullptr;
-    ShowMedia* media = nullptr; // set once the library has started
-    int slide = 0;              // the index of the slide shown
-    SIZE size = {};             // of the client area
-};
+// A hidden window showing size pixels of slide: a popup covering the screen when fullScreen,
+// else a captioned window of that client size. The document must outlive it.
+HWND CreateSlideWindow(HINSTANCE instance, const ShowDocument& document, SIZE size,
+                       bool fullScreen);
 
-// A hidden window of the view's size; the view must outlive it.
-HWND CreateSlideWindow(HINSTANCE instance, SlideView& view);
+// Shows the window and plays from slide first (indexed from 0) on; media must outlive it.
+void PlaySlides(HWND window, ShowMedia& media, int first);

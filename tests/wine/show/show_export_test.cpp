@@ -1,5 +1,7 @@
 // QernoShow.exe run as a child process: the slides it exports, read back from their PNG files,
 // and the documents and command lines it refuses.
+#include "show/show_files.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -68,20 +70,6 @@ bool White(Rgb c) {
     return c.r > 240 && c.g > 240 && c.b > 240;
 }
 
-std::string Folder(const std::string& path) {
-    return path.substr(0, path.find_last_of('\\'));
-}
-
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return Folder(path);
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // A 4 x 4 BMP, bottom-up as BMP files go: its top-left quadrant yellow, the rest magenta.
 std::string Picture() {
     std::string rows;
@@ -109,28 +97,11 @@ struct ShowRun {
 
 class ShowExport : public testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "qerno-show-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder_.c_str(), nullptr);
-    }
+    void SetUp() override { folder_ = MakeTestFolder("qerno-show-"); }
     void TearDown() override {
         // Leaves the exported files behind only when a check failed, to be looked at.
         if (!HasFailure())
             RemoveTree(folder_);
-    }
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((folder + "\\" + found.cFileName).c_str());
-            else if (found.cFileName[0] != '.')
-                RemoveTree(folder + "\\" + found.cFileName);
-        if (search != INVALID_HANDLE_VALUE)
-            FindClose(search);
-        RemoveDirectoryA(folder.c_str());
     }
 
     std::string Path(const std::string& name) const { return folder_ + "\\" + name; }
