@@ -1,6 +1,8 @@
 # What a host developer takes: the two DLLs, the import library and the headers.
 install(TARGETS Qerno COMPONENT sdk RUNTIME DESTINATION bin ARCHIVE DESTINATION lib)
 install(TARGETS QernoRes COMPONENT sdk LIBRARY DESTINATION bin)
+# The presentation player, a host of the library, beside it.
+install(TARGETS QernoShow COMPONENT sdk RUNTIME DESTINATION bin)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/ DESTINATION include COMPONENT sdk)
 # The sample gradient-fill plug-ins and the registry file that registers them for a host.
 install(TARGETS QernoRadial QernoConical QernoDiamond QernoRectangular COMPONENT sdk
