@@ -116,10 +116,10 @@ protected:
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdError = errors;
-        std::string command = "\"" + ProgramFolder() + "\\QernoShow.exe\" " + arguments;
+        std::string command = "\"" + ExecutableFolder() + "QernoShow.exe\" " + arguments;
         PROCESS_INFORMATION process = {};
         if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr,
-                           ProgramFolder().c_str(), &startup, &process)) {
+                           ExecutableFolder().c_str(), &startup, &process)) {
             WaitForSingleObject(process.hProcess, 120000);
             GetExitCodeProcess(process.hProcess, &run.status);
             CloseHandle(process.hThread);

@@ -1,20 +1,13 @@
-// The files a test of QernoShow.exe writes for it, and where the player is.
+// The files a test of QernoShow.exe writes for it; the player is beside the tests.
 #pragma once
+
+#include "support/MediaFiles.h"
+#include "support/TestFiles.h"
 
 #include <windows.h>
 
 #include <fstream>
 #include <string>
-
-inline std::string FolderOf(const std::string& path) {
-    return path.substr(0, path.find_last_of('\\'));
-}
-
-inline std::string ProgramFolder() {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return FolderOf(path);
-}
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -22,9 +15,7 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 
 // A fresh folder of this process in the temporary folder.
 inline std::string MakeTestFolder(const char* prefix) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = temp + std::string(prefix) + std::to_string(GetCurrentProcessId());
+    const std::string folder = TempFilePath(prefix + std::to_string(GetCurrentProcessId()));
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }

@@ -17,7 +17,7 @@ constexpr DWORD kPatienceMs = 10000;
 // stage window, both led into by an effect: each visit makes and must free windows, devices and
 // bitmaps.
 std::string ManualShow() {
-    const std::string wave = ProgramFolder() + "\\media\\tone-16bit-mono-44100.wav";
+    const std::string wave = MediaPath("tone-16bit-mono-44100.wav");
     return "[Show]\nTitle = Tour\nSize = 320x240\n"
            "[Slide1]\nTitle = One\n"
            "[Slide2]\nTitle = Two\nTransition = shimmer\nNarration = " +
@@ -45,11 +45,11 @@ protected:
         const std::string file = folder_ + "\\talk.show";
         WriteFile(file, document);
         std::string command =
-            "\"" + ProgramFolder() + "\\QernoShow.exe\" " + options + " \"" + file + "\"";
+            "\"" + ExecutableFolder() + "QernoShow.exe\" " + options + " \"" + file + "\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              ProgramFolder().c_str(), &startup, &process_);
+                              ExecutableFolder().c_str(), &startup, &process_);
     }
 
     // The exit status, or STILL_ACTIVE when the show has not ended within timeoutMs.
