@@ -1,8 +1,8 @@
 # make test  - builds the native, x86_64 and i686 configurations and runs every test
 # make show  - builds everything, exports the sample show's slides to out/show/ and plays it
-#              under Wine (ARCH=win32 for the 32-bit build)
+#              under Wine (ARCH=win64 for the 64-bit build)
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
-#              (ARCH=win32 runs the 32-bit build, into out/demo-win32/)
+#              (ARCH=win64 runs the 64-bit build, into out/demo-win64/)
 # make dist  - lays out dist/win32 and dist/win64 for host developers
 # make example - builds examples/host from both SDKs and runs each under Wine
 # make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
@@ -14,8 +14,9 @@ export QERNO_WINE_DIR := $(BUILD)/wine
 # Wine's loader for each build's programs.
 WINE_win64 := /usr/lib/wine/wine64
 WINE_win32 := /usr/lib/wine/wine
-ARCH ?= win64
-DEMO_OUT := out/demo$(if $(filter win32,$(ARCH)),-win32)
+# The product is the 32-bit build.
+ARCH ?= win32
+DEMO_OUT := out/demo$(if $(filter win64,$(ARCH)),-win64)
 # Comparison programs under Wine, beside log_record_cost.exe.
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
@@ -49,13 +50,13 @@ test: native win64 win32
 	$(call example-host,win32,i686-w64-mingw32)
 	scripts/check-package-arch.sh $(BUILD)
 
-# The sample show runs from its own folder, where its media path leads to the generated media.
+# The sample show's media path leads from its folder to the generated media.
 show: $(ARCH)
 	@mkdir -p out/show
 	@scripts/register-sample-plugins.sh $(ARCH)
-	cd $(BUILD)/$(ARCH)/bin/shows/sample && $(CURDIR)/scripts/wine-session.sh bash -c \
-	    '$(WINE_$(ARCH)) ../../QernoShow.exe --export "Z:$(subst /,\,$(CURDIR)/out/show)" sample.ini && \
-	    $(WINE_$(ARCH)) ../../QernoShow.exe sample.ini'
+	cd $(BUILD)/$(ARCH)/bin && $(CURDIR)/scripts/wine-session.sh bash -c \
+	    '$(WINE_$(ARCH)) QernoShow.exe --export "Z:$(subst /,\,$(CURDIR)/out/show)" shows/sample/sample.ini && \
+	    $(WINE_$(ARCH)) QernoShow.exe shows/sample/sample.ini'
 	@ls out/show
 
 demo: $(ARCH)

@@ -5,6 +5,7 @@
 // cannot be used.
 #include "Qerno.h"
 #include "show/ShowArguments.h"
+#include "show/ShowMedia.h"
 #include "show/ShowReader.h"
 #include "show/SlideExport.h"
 #include "show/SlideWindow.h"
@@ -59,11 +60,14 @@ void LogWarnings(const std::string& file, const std::vector<ShowWarning>& warnin
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const std::optional<ShowArguments> arguments = ParseShowArguments(__argc, __argv);
+    std::optional<ShowArguments> arguments = ParseShowArguments(__argc, __argv);
     if (!arguments) {
         std::fprintf(stderr, "%s\n", kShowUsage);
         return kUnusable;
     }
+    arguments->showFile = FullPathOf(arguments->showFile);
+    if (!arguments->exportFolder.empty())
+        arguments->exportFolder = FullPathOf(arguments->exportFolder);
     std::vector<ShowWarning> warnings;
     const std::optional<ShowDocument> document = ReadDocument(arguments->showFile, warnings);
     if (!document)
@@ -74,6 +78,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                      static_cast<int>(document->slides.size()));
         return kUnusable;
     }
+    // A relative path in the show's configuration file leads from the show's folder, so that a
+    // show and its media move together.
+    SetCurrentDirectoryA(FolderOf(arguments->showFile).c_str());
 
     HINSTANCE resources = LoadLibraryA("QernoRes.dll");
     if (!resources) {

@@ -13,8 +13,15 @@ namespace {
 constexpr char kMediaKey[] = "Media";
 constexpr char kPathSection[] = "PATHINFO";
 
-// The profile functions look for a bare file name in the Windows folder: the show's files are
-// named in full.
+std::vector<char> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
 std::string FullPathOf(const std::string& file) {
     char full[MAX_PATH];
     const DWORD length = GetFullPathNameA(file.c_str(), MAX_PATH, full, nullptr);
@@ -27,19 +34,10 @@ std::string FolderOf(const std::string& file) {
     return folder;
 }
 
-std::vector<char> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
-
 ShowMedia::ShowMedia(HWND owner, const std::string& showFile, Reporting reporting)
     : owner_(owner), reporting_(reporting), folder_(FolderOf(showFile)) {
     char config[MAX_PATH] = "";
-    if (!GetCfgFileName(owner, FullPathOf(showFile).c_str(), config, 1))
+    if (!GetCfgFileName(owner, showFile.c_str(), config, 1))
         return;
     // GetCfgPath prompts for a folder that is not there, which an export must not wait for.
     char named[MAX_PATH] = "";

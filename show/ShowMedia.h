@@ -10,13 +10,19 @@
 // The player's records in the system log.
 constexpr unsigned int kShowLogCategory = 0x1;
 
+// The file named in full, from the current folder: the profile functions look for a bare name
+// in the Windows folder.
+std::string FullPathOf(const std::string& file);
+// The folder of the file, without a trailing backslash.
+std::string FolderOf(const std::string& file);
+
 class ShowMedia {
 public:
     // Prompting waits for the user; an export runs unattended and reports on stderr instead.
     enum class Reporting { Prompt, Unattended };
 
     // Files are looked for in the folder of showFile, or in the "Media" path of the show's
-    // configuration file when it names one.
+    // configuration file when it names one. showFile is named in full.
     ShowMedia(HWND owner, const std::string& showFile, Reporting reporting);
 
     const std::string& Folder() const { return folder_; }

@@ -2,6 +2,7 @@
 
 #include "Qerno.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -24,10 +25,17 @@ void PaintBackground(HDC dc, RECT page, const ShowBackground& background) {
     switch (background.kind) {
     case ShowBackgroundKind::Fountain: {
         // The bands are rectangles, outlined with the DC's pen: none, or each would be framed.
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-        DrawFountainRect(dc, &page, nullptr, background.vertical ? 90 : 0, background.midpoint,
+        // Without a pen a rectangle stops a pixel short of its far edges, so the fill is given
+        // the page a pixel larger.
+        RECT pixels = page;
+        LPtoDP(dc, reinterpret_cast<POINT*>(&pixels), 2);
+        ++pixels.right, ++pixels.bottom;
+        const int saved = SaveDC(dc);
+        SetMapMode(dc, MM_TEXT);
+        SelectObject(dc, GetStockObject(NULL_PEN));
+        DrawFountainRect(dc, &pixels, nullptr, background.vertical ? 90 : 0, background.midpoint,
                          background.first, background.second, 0);
-        SelectObject(dc, oldPen);
+        RestoreDC(dc, saved);
         return;
     }
     case ShowBackgroundKind::PlugIn: {
@@ -66,7 +74,14 @@ void PaintBorder(HDC dc, RECT page, const ShowBorder& border) {
         HDC memory = CreateCompatibleDC(dc);
         if (!memory)
             return;
-        PaintFancyChar3(dc, memory, border.style, &page, border.width, border.width);
+        // The frame is of whole tiles: sized so that each side holds a whole number of them,
+        // it closes at the page's far edges.
+        const auto fitted = [&](LONG side) {
+            const LONG count = std::max<LONG>(2, (side + border.width / 2) / border.width);
+            return static_cast<int>(side / count);
+        };
+        PaintFancyChar3(dc, memory, border.style, &page, fitted(page.right - page.left),
+                        fitted(page.bottom - page.top));
         DeleteDC(memory);
         return;
     }

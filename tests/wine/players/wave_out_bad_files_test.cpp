@@ -2,6 +2,7 @@
 // hundred damaged ones it must play or refuse, leaving nothing behind: RIFF/WAVE images written
 // by the tests themselves.
 #include "players/PlayerTestSupport.h"
+#include "support/ProcessUsage.h"
 
 #include <cstdint>
 #include <tuple>
@@ -55,8 +56,8 @@ TEST_F(WaveOutTest, RefusesEachBadFileWithItsPromptLeavingNothing) {
         {"no-such-file.wav", 12300, 0},
         {MediaPath(testmedia::kTruncatedWave), 12313, 0},
     };
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const int gdiRoom = GdiHandleRoom();
+    const int windows = TopLevelWindowCount(GetCurrentProcessId());
     for (const auto& [file, id, offset] : cases) {
         const int before = log_.Count(ResourceString(id));
         BoxCloser closer;
@@ -68,8 +69,8 @@ TEST_F(WaveOutTest, RefusesEachBadFileWithItsPromptLeavingNothing) {
         EXPECT_TRUE(!written || DeleteFileA(file.c_str())) << file << " was left open";
     }
     host_->PumpMessages();
-    EXPECT_EQ(gdi, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-    EXPECT_EQ(user, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    EXPECT_EQ(gdiRoom, GdiHandleRoom());
+    EXPECT_EQ(windows, TopLevelWindowCount(GetCurrentProcessId()));
 }
 
 TEST_F(WaveOutTest, PlaysOddChunks) {

@@ -33,7 +33,12 @@ constexpr char kShow[] = "[Show]\n"
                          "Transition = shimmer\n"
                          "[Slide2]\n"
                          "Picture1 = picture.bmp, 60, 45, 120, 90\n"
-                         "Picture2 = missing.bmp, 0, 0, 30, 30\n";
+                         "Picture2 = missing.bmp, 0, 0, 30, 30\n"
+                         "[Slide3]\n"
+                         "Background = fountain\n"
+                         "Colors = #FF0000, #0000FF\n"
+                         "Direction = vertical\n"
+                         "Midpoint = 0\n";
 
 struct Rgb {
     int r, g, b;
@@ -135,8 +140,11 @@ protected:
 };
 
 TEST_F(ShowExport, PaintsEverySlideAndTheMiddleOfItsTransition) {
+    // The media path leads from the show's folder, not from where the player was started.
     WriteFile(Path("talk.show"), kShow);
-    WriteFile(Path("picture.bmp"), Picture());
+    WriteFile(Path("talk.cfg"), "[PATHINFO]\nMedia = pictures\n");
+    CreateDirectoryA(Path("pictures").c_str(), nullptr);
+    WriteFile(Path("pictures\\picture.bmp"), Picture());
     const ShowRun run = RunShow("--export \"" + Path("out") + "\" \"" + Path("talk.show") + "\"");
     ASSERT_EQ(0u, run.status) << run.errors;
     EXPECT_NE(std::string::npos, run.errors.find("missing.bmp")) << run.errors;
@@ -167,6 +175,14 @@ TEST_F(ShowExport, PaintsEverySlideAndTheMiddleOfItsTransition) {
     EXPECT_TRUE(White(second.At(79, 59)) && White(second.At(240, 180)) && White(second.At(5, 5)));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
               GetFileAttributesA(Path("out\\slide-02-transition.png").c_str()));
+
+    // The fill reaches the page's last column and row, where a band drawn without a pen stops
+    // short; the slide before left them white.
+    const Png third(Path("out\\slide-03.png"));
+    const Rgb topRight = third.At(319, 0), lastRow = third.At(0, 239), corner = third.At(319, 239);
+    EXPECT_TRUE(topRight.r > 200 && topRight.b < 60) << topRight.r << "," << topRight.b;
+    EXPECT_TRUE(lastRow.b > 200 && lastRow.r < 60) << lastRow.r << "," << lastRow.b;
+    EXPECT_TRUE(corner.b > 200 && corner.r < 60) << corner.r << "," << corner.b;
 }
 
 TEST_F(ShowExport, RefusesWhatItCannotUse) {
@@ -184,7 +200,7 @@ TEST_F(ShowExport, RefusesWhatItCannotUse) {
         {talk + " " + talk, "usage: QernoShow.exe"},
         {"\"" + Path("none.show") + "\"", "none.show: cannot be read"},
         {"\"" + Path("bad.show") + "\"", "bad.show: [Slide1] Midpoint: expected "},
-        {"--start 3 " + talk, "--start 3, but the show has 2 slides"},
+        {"--start 4 " + talk, "--start 4, but the show has 3 slides"},
     };
     for (const auto& c : cases) {
         const ShowRun run = RunShow(c.arguments);
