@@ -4,6 +4,8 @@
 
 // A path without a drive goes to the system as it stands and normally fails there.
 long QERNO_CALL GetFreeDiskSpace(const char* path) {
+    if (!path)
+        return 0;
     char root[kDiskPathSize];
     DiskRootOfPath(path, root);
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;

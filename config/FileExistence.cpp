@@ -48,6 +48,8 @@ BOOL QERNO_CALL CheckIfPathFileExists(const char* dir, const char* name) {
 }
 
 BOOL QERNO_CALL CheckIfBaseFile(HWND hWnd, const char* name) {
+    if (!name)
+        return FALSE;
     char dir[kPathSize];
     GetFileDirName(name, dir);
     if (!dir[0])

@@ -46,7 +46,8 @@ void SplitPathName(const char* path, PathParts& parts) {
 }
 
 void DiskRootOfPath(const char* path, char (&root)[kDiskPathSize]) {
-    CopyCut(root, sizeof root, path, std::strlen(path));
+    // The path is read no further than the root's room: the caller need not end it there.
+    CopyCut(root, sizeof root, path, strnlen(path, sizeof root - 1));
     const char* colon = std::strchr(root, ':');
     if (colon && static_cast<std::size_t>(colon - root) + 2 < std::strlen(root))
         root[colon - root + 2] = '\0';
@@ -71,6 +72,8 @@ int QERNO_CALL GetDrive(const char* path) {
 
 // out holds kPathSize bytes: a name and extension longer than that together are cut.
 BOOL QERNO_CALL GetBaseFileName(const char* path, char* out) {
+    if (!path || !out)
+        return FALSE;
     PathParts parts;
     SplitPathName(path, parts);
     out[0] = '\0';
@@ -81,6 +84,8 @@ BOOL QERNO_CALL GetBaseFileName(const char* path, char* out) {
 
 // A drive and a cut directory together stay below kPathSize, so out needs no more than that.
 void QERNO_CALL GetFileDirName(const char* path, char* out) {
+    if (!path || !out)
+        return;
     PathParts parts;
     SplitPathName(path, parts);
     std::strcpy(out, parts.drive);
@@ -92,6 +97,8 @@ void QERNO_CALL GetFileDirName(const char* path, char* out) {
 
 // out holds kPathSize bytes: a longer composed path is cut there.
 void QERNO_CALL GetFullFileName(const char* dir, const char* name, char* out) {
+    if (!dir || !name || !out)
+        return;
     out[0] = '\0';
     AppendCut(out, dir);
     const std::size_t length = std::strlen(out);

@@ -101,7 +101,7 @@ int QERNO_CALL CLumoRegist::IsValueDWord(const char* name) {
 // value added since then is not seen.
 int QERNO_CALL CLumoRegist::GetIndexByName(const char* name, unsigned long* index,
                                            unsigned long* type) {
-    if (!m_hKey)
+    if (!m_hKey || !index)
         return 0;
     if (!name)
         name = ""; // the key's default value
@@ -212,6 +212,8 @@ int QERNO_CALL CLumoRegist::SetDWordByName(const char* name, unsigned long value
 
 // The key is closed when the wrapper goes out of scope.
 int QERNO_CALL GetLumoPathString(const char* name, char* buffer, unsigned long size) {
+    if (!buffer)
+        return 0;
     CLumoRegist registry;
     if (!registry.Open("Paths", FALSE))
         return 0;

@@ -149,6 +149,8 @@ void __cdecl PromptErrorIDs(HWND hWnd, unsigned int firstId, char* firstText, ..
 }
 
 void __cdecl PromptErrorFmt(HWND hWnd, char* format, ...) {
+    if (!format)
+        return;
     char text[kFormattedRoom];
     va_list args;
     va_start(args, format);

@@ -6,6 +6,8 @@
 // Products are taken in 64 bits: two far-apart points must not overflow the comparison, and a
 // result beyond the coordinate range stops at its bound.
 void QERNO_CALL ShiftRect(POINT* anchor, POINT* moving, long a, long b) {
+    if (!anchor || !moving)
+        return;
     if (a == 0 || b == 0) // no proportion to keep: the point stays where it was dragged
         return;
     const long long dx = std::llabs(static_cast<long long>(moving->x) - anchor->x);
@@ -21,6 +23,8 @@ void QERNO_CALL ShiftRect(POINT* anchor, POINT* moving, long a, long b) {
 
 // Within twice the other extent the drag counts as diagonal.
 void QERNO_CALL ShiftLine(POINT* anchor, POINT* moving) {
+    if (!anchor || !moving)
+        return;
     const long long dx = std::llabs(static_cast<long long>(moving->x) - anchor->x);
     const long long dy = std::llabs(static_cast<long long>(moving->y) - anchor->y);
     if (dx > 2 * dy)

@@ -66,6 +66,8 @@ void QERNO_CALL DrawLine(HDC dc, POINT from, POINT to) {
 }
 
 void QERNO_CALL DrawRect(HDC dc, RECT* rect) {
+    if (!rect)
+        return;
     Rectangle(dc, rect->left, rect->top, rect->right, rect->bottom);
 }
 

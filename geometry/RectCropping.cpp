@@ -4,6 +4,8 @@
 // Sharing a corner in the same position is the same as sharing a top or bottom edge line and
 // a left or right one, so the band and the side piece below find it on their own.
 void QERNO_CALL CroppingRect(RECT* inner, RECT* outer) {
+    if (!inner || !outer)
+        return;
     RECT in = *inner;
     RECT out = *outer;
     *inner = *outer = RECT{0, 0, 0, 0};
@@ -32,6 +34,8 @@ void QERNO_CALL CroppingRect(RECT* inner, RECT* outer) {
 }
 
 void QERNO_CALL CropRect(RECT* a, RECT* b) {
+    if (!a || !b)
+        return;
     if (IsRect1InRect2(b, a)) {
         CroppingRect(b, a);
         return;

@@ -3,6 +3,8 @@
 
 void QERNO_CALL GetRectRoundSize(HDC dc, RECT* rect, int roundness, long* ellipseWidth,
                                  long* ellipseHeight) {
+    if (!rect || !ellipseWidth || !ellipseHeight)
+        return;
     const EllipseSize ellipse = RoundCornerSize(rect->right - rect->left, rect->bottom - rect->top,
                                                 roundness, GetnXRate(dc), GetnYRate(dc));
     *ellipseWidth = ellipse.width;
@@ -18,10 +20,14 @@ void QERNO_CALL ___DrawRoundRect(HDC dc, int left, int top, int right, int botto
 }
 
 void QERNO_CALL DrawRoundRect(HDC dc, RECT* rect, int roundness) {
+    if (!rect)
+        return;
     ___DrawRoundRect(dc, rect->left, rect->top, rect->right, rect->bottom, roundness);
 }
 
 void QERNO_CALL _DrawRoundRect(HDC dc, POINT* corners, int roundness) {
+    if (!corners)
+        return;
     ___DrawRoundRect(dc, corners[0].x, corners[0].y, corners[1].x, corners[1].y, roundness);
 }
 

@@ -6,7 +6,7 @@ constexpr int kHandleCount = 8;
 
 // Each coordinate is halved on its own so that the sum cannot overflow.
 void QERNO_CALL RectHandlePos(RECT* rect, POINT* position, int handle) {
-    if (handle < 0)
+    if (!rect || !position || handle < 0)
         return;
     const LONG middleX = rect->left / 2 + rect->right / 2;
     const LONG middleY = rect->top / 2 + rect->bottom / 2;
@@ -19,6 +19,8 @@ void QERNO_CALL RectHandlePos(RECT* rect, POINT* position, int handle) {
 
 // A negative handle moves nothing; larger ones count modulo 8, like the handles themselves.
 void QERNO_CALL SetRectHandlePos(POINT* frame, WORD n, POINT p, int handle) {
+    if (!frame)
+        return;
     if (handle >= 0) {
         const int corner = handle % kHandleCount / 4; // 0 top-left, 1 bottom-right
         const int other = 1 - corner;

@@ -133,6 +133,7 @@ QERNO_API int QERNO_CALL GetLumoPathString(const char* name, char* buffer, unsig
 #endif
 
 // --- File utilities ---
+// A null path or output is refused: nothing is written, and a result is FALSE or 0.
 
 #if defined(_WIN32)
 // Whether the file exists; a name of 128 characters or more counts as missing.

@@ -125,7 +125,8 @@ QERNO_API void QERNO_CALL __Curve(HDC hdc, POINT* placed, int n);
 
 // --- Device scales, drawing primitives, rectangles, handles and CRectArray ---
 
-// Rectangle arithmetic. A normalised rectangle has left <= right and top <= bottom.
+// Rectangle arithmetic. A normalised rectangle has left <= right and top <= bottom. A null
+// rectangle, point or output does nothing, and a comparison of one is false (0).
 // Normalises rect in place.
 QERNO_API void QERNO_CALL SortRect(RECT* rect);
 // The four corners: top-left, top-right, bottom-right, bottom-left.

@@ -1,4 +1,5 @@
 #include "render/EffectGeometry.h"
+#include "render/TileSpan.h"
 #include "QernoRender.h"
 
 #include <algorithm>
@@ -164,4 +165,16 @@ TileRun ShimmerTiles(const ShimmerBar& bar, const RECT& device, int tileWidth, i
 POINT TileAt(const TileRun& run, long long index) {
     return {static_cast<LONG>(run.first.x + index * run.step.x),
             static_cast<LONG>(run.first.y + index * run.step.y)};
+}
+
+TileRun VisibleTiles(const TileRun& run, const RECT& visible, int tileWidth, int tileHeight) {
+    const StepRange across =
+        StepsOverlapping(run.first.x, run.step.x, tileWidth, visible.left, visible.right);
+    const StepRange down =
+        StepsOverlapping(run.first.y, run.step.y, tileHeight, visible.top, visible.bottom);
+    const long long first = std::max({0LL, across.first, down.first});
+    const long long last = std::min({run.count - 1, across.last, down.last});
+    if (first > last)
+        return {};
+    return {last - first + 1, TileAt(run, first), run.step};
 }

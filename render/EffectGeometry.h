@@ -68,3 +68,7 @@ TileRun ShimmerTiles(const ShimmerBar& bar, const RECT& device, int tileWidth, i
 
 // The top-left corner of tile index (below count) of run.
 POINT TileAt(const TileRun& run, long long index);
+
+// The tiles of run, each tileWidth x tileHeight, that overlap the visible box: a run along a
+// rectangle of any size costs what the box holds.
+TileRun VisibleTiles(const TileRun& run, const RECT& visible, int tileWidth, int tileHeight);

@@ -139,7 +139,11 @@ void QERNO_CALL PaintFancyChar3(HDC dc, HDC memory, int style, RECT* frame, int 
     TileBitmap bitmap(memory);
     if (!bitmap.get())
         return;
-    FancyFrameWalk walk(*frame, tileWidth, tileHeight);
+    // Tiles outside the clip box change no pixel: a frame of millions of them costs its part
+    // that can be seen.
+    RECT clip;
+    const bool clipped = GetClipBox(dc, &clip) != ERROR;
+    FancyFrameWalk walk(*frame, tileWidth, tileHeight, clipped ? &clip : nullptr);
     for (FancyTilePlace place; walk.Next(place);) {
         if (LoadTile(bitmap.get(), style, place.part, table.bytes(), buffers.tile(),
                      buffers.scratch()))

@@ -1,5 +1,7 @@
 #include "render/FancyLayout.h"
+#include "render/TileSpan.h"
 
+#include <algorithm>
 #include <climits>
 
 bool IsFancyStyle(int style) {
@@ -67,7 +69,8 @@ bool Crosses(long long from, long long size, LONG edge) {
 
 } // namespace
 
-FancyFrameWalk::FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight)
+FancyFrameWalk::FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight,
+                               const RECT* visible)
     : x_(frame.left), y_(frame.top),
       tileWidth_(frame.right < frame.left ? -static_cast<long long>(tileWidth) : tileWidth),
       tileHeight_(frame.bottom < frame.top ? -static_cast<long long>(tileHeight) : tileHeight) {
@@ -78,15 +81,39 @@ FancyFrameWalk::FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight)
     const long long tiles[8] = {1, edgeAcross, 1, edgeDown, 1, edgeAcross, 1, edgeDown};
     for (int leg = 0; leg < 8; ++leg)
         tiles_[leg] = tiles[leg];
+    if (!visible)
+        return;
+    clipped_ = true;
+    visible_[0] = std::min(visible->left, visible->right) - static_cast<long long>(tileWidth);
+    visible_[1] = std::min(visible->top, visible->bottom) - static_cast<long long>(tileHeight);
+    visible_[2] = std::max(visible->left, visible->right) + static_cast<long long>(tileWidth);
+    visible_[3] = std::max(visible->top, visible->bottom) + static_cast<long long>(tileHeight);
+}
+
+// The steps from here, 1 to remaining, whose tiles can be seen.
+StepRange FancyFrameWalk::VisibleSteps(long long stepX, long long stepY,
+                                       long long remaining) const {
+    if (!clipped_)
+        return {1, remaining};
+    const StepRange across = StepsOverlapping(x_, stepX, tileWidth_, visible_[0], visible_[2]);
+    const StepRange down = StepsOverlapping(y_, stepY, tileHeight_, visible_[1], visible_[3]);
+    return {std::max({1LL, across.first, down.first}),
+            std::min({remaining, across.last, down.last})};
 }
 
 bool FancyFrameWalk::Next(FancyTilePlace& place) {
     for (; leg_ < 8; ++leg_, done_ = 0) {
         const FrameLeg& leg = kFrameLegs[leg_];
+        const long long stepX = leg.stepX * tileWidth_, stepY = leg.stepY * tileHeight_;
         while (done_ < tiles_[leg_]) {
-            x_ += leg.stepX * tileWidth_;
-            y_ += leg.stepY * tileHeight_;
-            ++done_;
+            const StepRange seen = VisibleSteps(stepX, stepY, tiles_[leg_] - done_);
+            // Straight to the next tile that can be seen, or past the leg's end.
+            const long long steps = seen.first <= seen.last ? seen.first : tiles_[leg_] - done_;
+            x_ += steps * stepX;
+            y_ += steps * stepY;
+            done_ += steps;
+            if (seen.first > seen.last)
+                break;
             // Only a frame narrower than two tiles can step off the coordinate range.
             if (FitsLong(x_) && FitsLong(y_)) {
                 place = {leg.part, {static_cast<LONG>(x_), static_cast<LONG>(y_)}};

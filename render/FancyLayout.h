@@ -4,6 +4,7 @@
 #pragma once
 
 #include "QernoTypes.h"
+#include "render/TileSpan.h"
 
 #include <cstddef>
 
@@ -50,8 +51,10 @@ struct FancyTilePlace {
 };
 class FancyFrameWalk {
 public:
-    // tileWidth and tileHeight at least 1.
-    FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight);
+    // tileWidth and tileHeight at least 1. With a visible box (either way round) the tiles more
+    // than a tile away from it are passed over without a step each: the margin keeps a tile that
+    // a DC's mapping rounds into view.
+    FancyFrameWalk(const RECT& frame, int tileWidth, int tileHeight, const RECT* visible = nullptr);
 
     // The next tile to draw; false when the frame is closed.
     bool Next(FancyTilePlace& place);
@@ -60,6 +63,8 @@ public:
     int TileHeight() const { return static_cast<int>(tileHeight_); }
 
 private:
+    StepRange VisibleSteps(long long stepX, long long stepY, long long remaining) const;
+
     long long x_;
     long long y_;
     long long tileWidth_;
@@ -67,6 +72,8 @@ private:
     long long tiles_[8]; // of each leg: a corner, then the edge tiles of the side after it
     int leg_ = 0;
     long long done_ = 0; // tiles drawn of the current leg
+    bool clipped_ = false;
+    long long visible_[4] = {}; // left, top, right, bottom, widened by a tile
 };
 
 // The cells of the chooser, row by row from the area's top-left corner: styles from firstStyle

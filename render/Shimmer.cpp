@@ -24,7 +24,12 @@ void DrawShimmerStrip(HDC dc, const ShimmerBar& bar, COLORREF colour, const RECT
     BITMAP shape;
     if (!GetObjectA(tile, sizeof shape, &shape))
         return;
-    const TileRun run = ShimmerTiles(bar, device, shape.bmWidth, shape.bmHeight);
+    // Tiles outside the clip box change no pixel: a bar of millions of them costs its part
+    // that can be seen.
+    TileRun run = ShimmerTiles(bar, device, shape.bmWidth, shape.bmHeight);
+    RECT clip;
+    if (GetClipBox(dc, &clip) != ERROR)
+        run = VisibleTiles(run, clip, shape.bmWidth, shape.bmHeight);
     if (run.count <= 0)
         return;
     HDC tileDC = CreateCompatibleDC(dc);

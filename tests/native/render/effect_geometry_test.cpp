@@ -40,6 +40,22 @@ TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsIt) {
     EXPECT_EQ(0, ShimmerTiles(ShimmerBarAt(0, 500, box), box, 16, 0).count);
 }
 
+// Of a column of tiles down the whole coordinate range, those a clip box overlaps; none outside.
+TEST(ShimmerTiles, VisibleOnesOnly) {
+    const TileRun column = {134217727, {100, INT_MIN}, {0, 32}};
+    const std::tuple<RECT, long long, LONG> boxes[] = {
+        {{0, 0, 640, 480}, 15, 0},
+        {{0, -5, 640, 1}, 2, -32},
+        {{115, 0, 640, 480}, 15, 0},
+        {{116, 0, 640, 480}, 0, 0},
+        {{0, INT_MAX - 40, 640, INT_MAX}, 1, INT_MAX - 63}};
+    for (const auto& [box, count, firstY] : boxes) {
+        const TileRun seen = VisibleTiles(column, box, 16, 32);
+        EXPECT_EQ(count, seen.count) << box.left << "," << box.top;
+        EXPECT_TRUE(count == 0 || (seen.first.x == 100 && seen.first.y == firstY)) << box.top;
+    }
+}
+
 TEST(NeedClipEffect, OnlyCodesFiveToEight) {
     EXPECT_TRUE(NeedClipEffect(5) && NeedClipEffect(8));
     EXPECT_FALSE(NeedClipEffect(4) || NeedClipEffect(9) || NeedClipEffect(0xFFFF));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 #include <string>
@@ -46,6 +47,43 @@ TEST(FancyLayout, FrameWalkOfWholeTiles) {
             walk += Place(t.part, t.at.x, t.at.y);
         EXPECT_EQ(expected, walk);
     }
+}
+
+bool Overlaps(long long at, long long size, long long from, long long to) {
+    return std::min(at, at + size) < to && std::max(at, at + size) > from;
+}
+
+// A visible box passes over just the tiles more than a tile away from it, whichever way the
+// frame and the box run; a frame of billions of tiles gives its few visible ones at once.
+TEST(FancyLayout, FrameWalkPassesOverWhatCannotBeSeen) {
+    const RECT frames[] = {{0, 0, 400, 300}, {400, 300, 0, 0}, {-50, 80, 333, -7}};
+    const RECT boxes[] = {{90, 40, 130, 41},
+                          {390, 290, 1000, 1000},
+                          {130, 41, 90, 40},
+                          {-999, -999, -500, -500},
+                          {0, 0, 0, 0}};
+    for (const RECT& frame : frames)
+        for (const RECT& box : boxes) {
+            std::string expected, walk;
+            const long long left = std::min(box.left, box.right) - 10,
+                            right = std::max(box.left, box.right) + 10,
+                            top = std::min(box.top, box.bottom) - 7,
+                            bottom = std::max(box.top, box.bottom) + 7;
+            FancyFrameWalk all(frame, 10, 7), seen(frame, 10, 7, &box);
+            for (FancyTilePlace t; all.Next(t);)
+                if (Overlaps(t.at.x, all.TileWidth(), left, right) &&
+                    Overlaps(t.at.y, all.TileHeight(), top, bottom))
+                    expected += Place(t.part, t.at.x, t.at.y);
+            for (FancyTilePlace t; seen.Next(t);)
+                walk += Place(t.part, t.at.x, t.at.y);
+            EXPECT_EQ(expected, walk) << box.left << "," << box.top;
+        }
+    const RECT huge = {0, 0, INT_MAX, INT_MAX}, corner = {0, 0, 20, 20};
+    std::string walk;
+    FancyFrameWalk seen(huge, 16, 16, &corner);
+    for (FancyTilePlace t; seen.Next(t);)
+        walk += Place(t.part, t.at.x, t.at.y);
+    EXPECT_EQ("7@0,0 0@16,0 0@32,0 3@0,32 3@0,16 ", walk);
 }
 
 // Rows of whole cells, stepping and stopping the way the cell's sides point; as style@x,y.
