@@ -3,6 +3,8 @@
 #              under Wine (ARCH=win64 for the 64-bit build)
 # make demo  - builds everything and runs QernoDemo.exe under Wine; output in out/demo/
 #              (ARCH=win64 runs the 64-bit build, into out/demo-win64/)
+# make soak  - runs QernoSoak.exe of both builds under Wine, 2000 cycles of each media kind, and
+#              checks what the process holds stays flat; figures in out/soak/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
 # make example - builds examples/host from both SDKs and runs each under Wine
 # make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
@@ -21,7 +23,7 @@ DEMO_OUT := out/demo$(if $(filter win64,$(ARCH)),-win64)
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
 
-.PHONY: all setup native win64 win32 test show demo dist example bench docs clean
+.PHONY: all setup native win64 win32 test show soak demo dist example bench docs clean
 
 all: win32 win64
 
@@ -58,6 +60,11 @@ show: $(ARCH)
 	    '$(WINE_$(ARCH)) QernoShow.exe --export "Z:$(subst /,\,$(CURDIR)/out/show)" shows/sample/sample.ini && \
 	    $(WINE_$(ARCH)) QernoShow.exe shows/sample/sample.ini'
 	@ls out/show
+
+soak: win64 win32
+	@mkdir -p out/soak
+	scripts/wine-session.sh bash -c '$(WINE_win64) $(BUILD)/win64/bin/QernoSoak.exe | tee out/soak/win64.txt && \
+	    $(WINE_win32) $(BUILD)/win32/bin/QernoSoak.exe | tee out/soak/win32.txt'
 
 demo: $(ARCH)
 	@mkdir -p $(DEMO_OUT)

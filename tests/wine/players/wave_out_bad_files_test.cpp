@@ -2,7 +2,7 @@
 // hundred damaged ones it must play or refuse, leaving nothing behind: RIFF/WAVE images written
 // by the tests themselves.
 #include "players/PlayerTestSupport.h"
-#include "support/ProcessUsage.h"
+#include "soak/ProcessUsage.h"
 
 #include <cstdint>
 #include <tuple>

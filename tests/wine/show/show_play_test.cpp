@@ -1,7 +1,7 @@
 // QernoShow.exe playing in a window of a child process, driven by posted keys and followed by
 // its title, "TITLE - N/COUNT".
 #include "show/show_files.h"
-#include "support/ProcessUsage.h"
+#include "soak/ProcessUsage.h"
 
 #include <windows.h>
 

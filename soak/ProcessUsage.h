@@ -1,8 +1,10 @@
-// What a process holds, by probes that Wine answers truthfully. Wine answers 0 to
-// GetGuiResources and GetProcessHandleCount, so a check built on them passes whatever leaks.
+// What a process holds, by probes that Wine answers truthfully: the soak program's figures and
+// the tests' leak checks. Wine answers 0 to GetGuiResources and GetProcessHandleCount, so a
+// check built on them passes whatever leaks.
 #pragma once
 
 #include <windows.h>
+#include <psapi.h>
 #include <winternl.h>
 
 #include <algorithm>
@@ -78,4 +80,13 @@ inline int TopLevelWindowCount(DWORD process) {
     std::pair<DWORD, int> counting(process, 0);
     EnumWindows(CountWindowOf, reinterpret_cast<LPARAM>(&counting));
     return counting.second;
+}
+
+// The private bytes the process has committed.
+inline SIZE_T PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
+               ? counters.PagefileUsage
+               : 0;
 }
