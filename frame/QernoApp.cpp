@@ -2,17 +2,14 @@
 
 #include "QernoFrame.h"
 #include "frame/afx/ModuleState.h"
-#include "log/SysLogInstance.h"
-#include "media/MediaWindows.h"
-#include "render/PlugInManager.h"
-#include "render/ResourceTable.h"
-#include "render/ShimmerBitmaps.h"
 
 namespace {
 
 HINSTANCE libraryInstance = nullptr;
 
 CQernoApp theApp;
+
+} // namespace
 
 void FreeResourceModule() {
     HINSTANCE held = GetRCDllInstance();
@@ -22,26 +19,11 @@ void FreeResourceModule() {
     afx::LibraryModuleState().resource = nullptr;
 }
 
-} // namespace
-
 CQernoApp::CQernoApp() : CWinApp("qerno.dll") {}
 
 BOOL CQernoApp::InitInstance() {
     libraryInstance = afx::LibraryModuleState().instance;
     return TRUE;
-}
-
-int CQernoApp::ExitInstance() {
-    ReleaseMediaWindows();
-    ReleaseShimmerBitmaps();
-    ShadeTable().Unlock();
-    ShadeTable().Free();
-    FancyTable().Unlock();
-    FancyTable().Free();
-    FreeResourceModule();
-    DeletePlugInManager();
-    DeleteSysLog();
-    return CWinApp::ExitInstance();
 }
 
 HINSTANCE LibraryInstance() {

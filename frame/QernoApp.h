@@ -16,3 +16,5 @@ HINSTANCE LibraryInstance();
 // Takes over the resource module the host hands to start-up; the library frees it at unload.
 // A module held before is freed unless it is the same one.
 void AdoptResourceModule(HINSTANCE resourceModule);
+// Frees the resource module held, at unload.
+void FreeResourceModule();

@@ -30,8 +30,7 @@ TableLoad CopyResourceTable(unsigned int id, CGlobalBlock& table) {
     return TableLoad::Loaded;
 }
 
-// The colour table is released by its own static destruction when the library unloads;
-// the shade and fancy tables by the application object's exit.
+// The tables are released at unload, beside where start-up reads them.
 CGlobalBlock& CorrectionTable() {
     static CGlobalBlock table;
     return table;
