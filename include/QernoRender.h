@@ -24,8 +24,11 @@ QERNO_API unsigned long QERNO_CALL DIBHeight(char* dib);
 
 #if defined(_WIN32)
 // DIB handles are movable global blocks; every block made here is the caller's to GlobalFree.
-// The functions that take a handle refuse a block whose header, colour table or rows do not
-// fit inside it, or whose header is neither kind GDI reads the same way, as a lock failure.
+// The functions that take a handle read the block as GDI does: a core header or an info header
+// of 40, 108 or 124 bytes, whose colour table has "colours used" entries (else the depth's), and
+// whose BI_BITFIELDS masks follow a 40-byte header or lie inside a larger one. They refuse as a
+// lock failure a block whose header, masks, colour table or rows do not fit inside it, whose
+// masks are 0 or share bits, or whose header is of no kind GDI reads the same way.
 
 // A palette of the DIB's colour table; null for a DIB without one.
 // Of a DIB handle.

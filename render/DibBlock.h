@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-// The handle's block, locked, when the DIB lies wholly inside it; a DIB that does not is
-// unlocked again and refused as a failed lock would be.
-inline char* LockDib(HGLOBAL dib) {
+// The handle's block, locked, and where its parts lie, when the DIB lies wholly inside it; a DIB
+// that does not is unlocked again and refused as a failed lock would be.
+inline char* LockDib(HGLOBAL dib, DibParts* parts) {
     char* block = static_cast<char*>(GlobalLock(dib));
-    if (block && !DibFitsBlock(block, GlobalSize(dib))) {
+    if (block && !ReadDibBlock(block, GlobalSize(dib), parts)) {
         GlobalUnlock(dib);
         return nullptr;
     }

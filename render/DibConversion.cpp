@@ -45,13 +45,13 @@ char* Bytes(BITMAPINFOHEADER* header) {
     return reinterpret_cast<char*>(header);
 }
 
-HBITMAP ScreenBitmapOf(char* block, HPALETTE palette) {
+HBITMAP ScreenBitmapOf(const char* block, const char* bits, HPALETTE palette) {
     ScreenDC screen(palette);
     if (!screen.get())
         return nullptr;
     const auto* info = reinterpret_cast<const BITMAPINFO*>(block);
-    HBITMAP bitmap = CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, FindDIBBits(block),
-                                    info, DIB_RGB_COLORS);
+    HBITMAP bitmap =
+        CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
     if (!bitmap)
         ShowDibError(kDibBitmapError);
     return bitmap;
@@ -95,10 +95,11 @@ bool ReadRows(HDC dc, HBITMAP bitmap, HGLOBAL dib) {
 HBITMAP QERNO_CALL DIBToBitmap(void* dib, HPALETTE palette) {
     if (!dib)
         return nullptr;
-    char* block = LockDib(dib);
+    DibParts parts;
+    char* block = LockDib(dib, &parts);
     if (!block)
         return nullptr;
-    HBITMAP bitmap = ScreenBitmapOf(block, palette);
+    HBITMAP bitmap = ScreenBitmapOf(block, block + parts.bitsOffset, palette);
     GlobalUnlock(dib);
     return bitmap;
 }

@@ -1,6 +1,5 @@
 #include "render/DibLayout.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -9,35 +8,6 @@ template <typename Field> Field FieldAt(const char* dib, int offset) {
     Field value;
     std::memcpy(&value, dib + offset, sizeof value);
     return value;
-}
-
-bool DepthAllowed(const DibHeader& header) {
-    switch (header.bitCount) {
-    case 1:
-    case 4:
-    case 8:
-    case 24:
-        return true;
-    case 16:
-    case 32:
-        return header.info;
-    default:
-        return false;
-    }
-}
-
-// GDI decodes run lengths only at their own depth and only as far as the stated image size.
-bool CompressionAllowed(const DibHeader& header) {
-    switch (header.compression) {
-    case kUncompressed:
-        return true;
-    case kRle8:
-        return header.bitCount == 8 && header.imageSize != 0;
-    case kRle4:
-        return header.bitCount == 4 && header.imageSize != 0;
-    default:
-        return false;
-    }
 }
 
 const char* const kErrorTexts[] = {
@@ -73,11 +43,11 @@ const char* const kErrorTexts[] = {
 
 } // namespace
 
-DibHeader ReadDibHeader(const char* dib) {
+DibHeader ReadDibFields(const char* dib, bool info) {
     DibHeader header = {};
     header.size = FieldAt<std::uint32_t>(dib, 0);
-    header.info = header.size == kInfoHeaderSize;
-    if (header.info) {
+    header.info = info;
+    if (info) {
         header.width = FieldAt<std::int32_t>(dib, 4);
         header.height = FieldAt<std::int32_t>(dib, 8);
         header.bitCount = FieldAt<std::uint16_t>(dib, 14);
@@ -90,6 +60,10 @@ DibHeader ReadDibHeader(const char* dib) {
         header.bitCount = FieldAt<std::uint16_t>(dib, 10);
     }
     return header;
+}
+
+DibHeader ReadDibHeader(const char* dib) {
+    return ReadDibFields(dib, FieldAt<std::uint32_t>(dib, 0) == kInfoHeaderSize);
 }
 
 unsigned short DibColourCount(const DibHeader& header) {
@@ -139,25 +113,4 @@ bool DibFillable(std::uint64_t compression, unsigned bitCount) {
 const char* DibErrorText(int code) {
     constexpr int kCount = sizeof kErrorTexts / sizeof kErrorTexts[0];
     return code >= 0 && code < kCount ? kErrorTexts[code] : "Undefined Error!";
-}
-
-bool DibFitsBlock(const char* block, std::uint64_t blockSize) {
-    if (blockSize < sizeof(std::uint32_t) || blockSize > kMaxDibBlockBytes)
-        return false;
-    const std::uint32_t size = FieldAt<std::uint32_t>(block, 0);
-    if ((size != kInfoHeaderSize && size != kCoreHeaderSize) || blockSize < size)
-        return false;
-    const DibHeader header = ReadDibHeader(block);
-    // GDI sizes its colour table by the full colours-used field, not by its low 16 bits.
-    if (header.width <= 0 || header.height == 0 || !DepthAllowed(header) ||
-        !CompressionAllowed(header) || header.coloursUsed > 256)
-        return false;
-    const std::uint64_t bitsOffset = DibBitsOffset(header);
-    if (bitsOffset > blockSize)
-        return false;
-    const std::uint64_t room = blockSize - bitsOffset;
-    if (header.compression != kUncompressed)
-        return header.imageSize <= room;
-    const std::uint64_t rows = std::llabs(std::int64_t{header.height});
-    return rows <= room / DibRowBytes(header.width, header.bitCount);
 }

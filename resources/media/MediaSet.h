@@ -25,8 +25,8 @@ Bytes VideoFile(const Video& video);
 // as device-independent bitmaps do.
 Bytes EncodeRle8(const Bytes& indices, int width, int height);
 
-// A 24-bit BMP file of the test picture's frame, bottom-up, 72 dots an inch.
-Bytes PictureFile(int frame);
+// A BMP file of the test picture's first frame, bottom-up, 72 dots an inch.
+Bytes PictureFile(const Picture& picture);
 
 struct MediaFile {
     std::string name;

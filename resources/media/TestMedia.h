@@ -24,5 +24,16 @@ inline constexpr int kVideoFrames = 20;
 unsigned long FramePixel(int frame, int x, int y);
 // The first frame as a 24-bit BMP file, for the shows' pictures.
 inline constexpr char kPicture[] = "card.bmp";
+// The first frame as today's tools write BMP files: a header of 124 (V5), 108 (V4) or 40 bytes;
+// BI_BITFIELDS when masks are given (inside the larger headers, after a 40-byte one), else BI_RGB;
+// at 8 bits a colour table of every picture colour, counted in the colours-used field.
+struct Picture { const char* file; int headerSize; int bitCount; unsigned long masks[3]; };
+inline constexpr Picture kModernPictures[6] = {
+    {"card-v5-rgb24.bmp", 124, 24, {}},
+    {"card-v5-xrgb32.bmp", 124, 32, {0xFF0000, 0xFF00, 0xFF}},
+    {"card-v5-rgb565.bmp", 124, 16, {0xF800, 0x7E0, 0x1F}},
+    {"card-rgb565.bmp", 40, 16, {0xF800, 0x7E0, 0x1F}},
+    {"card-v4-rgb555.bmp", 108, 16, {0x7C00, 0x3E0, 0x1F}},
+    {"card-v5-indexed8.bmp", 124, 8, {}}};
 }
 // clang-format on

@@ -1,4 +1,5 @@
-// The colours of the test picture, which both videos carry as their colour table.
+// The colours of the test picture, which both videos and the indexed BMP file carry as their
+// colour table.
 #pragma once
 
 #include <vector>

@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size) {
     const std::unique_ptr<char[]> block = HeapCopy(input, size, false);
     char* dib = block.get();
-    const bool fits = DibFitsBlock(dib, size);
+    DibParts parts;
+    const bool fits = ReadDibBlock(dib, size, &parts);
     std::uint32_t headerSize = 0;
     if (size >= sizeof headerSize)
         std::memcpy(&headerSize, dib, sizeof headerSize);
@@ -25,12 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     if (!fits)
         return 0;
 
-    const DibHeader header = ReadDibHeader(dib);
-    const std::uint64_t bitsOffset = static_cast<std::uint64_t>(FindDIBBits(dib) - dib);
+    const DibHeader& header = parts.header;
     const std::uint64_t pixelBytes =
-        header.compression == kUncompressed
-            ? DibRowBytes(header.width, header.bitCount) * std::llabs(std::int64_t{header.height})
-            : header.imageSize;
-    FUZZ_CHECK(pixelBytes > 0 && bitsOffset <= size && pixelBytes <= size - bitsOffset);
+        header.compression == kRle8 || header.compression == kRle4
+            ? header.imageSize
+            : DibRowBytes(header.width, header.bitCount) * std::llabs(std::int64_t{header.height});
+    FUZZ_CHECK(pixelBytes > 0 && parts.bitsOffset <= size && pixelBytes <= size - parts.bitsOffset);
     return 0;
 }

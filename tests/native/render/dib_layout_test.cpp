@@ -17,6 +17,11 @@ struct Info {
     std::uint16_t planes, bits;
     std::uint32_t compression = 0, imageSize = 0, unused[2] = {}, coloursUsed = 0, important = 0;
 };
+// Any info-like header with BI_BITFIELDS: the masks just after 40 bytes, in or after the header.
+struct Masked {
+    Info info;
+    std::uint32_t masks[3];
+};
 struct Core {
     std::uint32_t size;
     std::uint16_t width, height, planes, bits;
@@ -46,8 +51,8 @@ TEST(DibFields, ColourTablesAndBitsByHeaderKindDepthAndColoursUsed) {
     const std::uint32_t used[][2] = {{300, 300}, {3, 3}, {0x10005, 5}, {0x10000, 0}};
     for (const auto& c : used)
         EXPECT_EQ(c[1], DIBNumColors(Block(Info{40, 1, 1, 1, 8, 0, 0, {}, c[0]}).data())) << c[0];
-    std::vector<char> odd = Block(Core{64, 2, 2, 1, 4}); // any size but 40 reads as a core header
-    EXPECT_EQ(64 + 16 * 3, FindDIBBits(odd.data()) - odd.data());
+    std::vector<char> odd = Block(Core{124, 2, 2, 1, 4}); // any size but 40 reads as a core header
+    EXPECT_EQ(124 + 16 * 3, FindDIBBits(odd.data()) - odd.data());
 }
 
 TEST(DibArithmetic, RowsNewHeaderDepthsAndErrorTexts) {
@@ -61,27 +66,36 @@ TEST(DibArithmetic, RowsNewHeaderDepthsAndErrorTexts) {
         EXPECT_STREQ("Undefined Error!", DibErrorText(code)) << code;
 }
 
+// Where the bits lie in each whole block; 0 for a refused one.
 TEST(DibBlock, OnlyWholeDibsOfTheFormsGdiReadsAsThisLayout) {
-    const std::pair<std::vector<char>, bool> cases[] = {
-        {Block(Info{40, 3, 2, 1, 8}, 40 + 1024 + 2 * 4), true},
-        {Block(Info{40, 3, 2, 1, 8}, 40 + 1024 + 2 * 4 - 1), false},
-        {Block(Info{40, 3, -2, 1, 24}, 40 + 2 * 12), true},
-        {Block(Core{12, 3, 2, 1, 24}, 12 + 2 * 12), true},
-        {Block(Core{12, 3, 2, 1, 16}, 1000), false},
-        {Block(Core{64, 3, 2, 1, 24}, 1000), false},
-        {Block(Info{40, 3, 0, 1, 24}, 1000), false},
-        {Block(Info{40, 1, 1, 1, 8, 0, 0, {}, 0x10001}, 2000), false},
-        {Block(Info{40, 3, 2, 1, 16, 3}, 1000), false},               // bit fields
-        {Block(Info{40, 400, 400, 1, 8, 1, 2}, 40 + 1024 + 2), true}, // RLE8
-        {Block(Info{40, 4, 4, 1, 8, 1, 3}, 40 + 1024 + 2), false},
-        {Block(Info{40, 4, 4, 1, 8, 1, 0}, 2000), false},
-        {Block(Info{40, 4, 4, 1, 4, 1, 2}, 2000), false},
+    const std::pair<std::vector<char>, std::uint64_t> cases[] = {
+        {Block(Info{40, 3, 2, 1, 8}, 40 + 1024 + 2 * 4), 40 + 1024},
+        {Block(Info{40, 3, 2, 1, 8}, 40 + 1024 + 2 * 4 - 1), 0},
+        {Block(Info{40, 3, -2, 1, 24}, 40 + 2 * 12), 40},
+        {Block(Core{12, 3, 2, 1, 24}, 12 + 2 * 12), 12},
+        {Block(Core{12, 3, 2, 1, 16}, 1000), 0},
+        {Block(Core{64, 3, 2, 1, 24}, 1000), 0},
+        {Block(Info{40, 3, 0, 1, 24}, 1000), 0},
+        {Block(Info{40, 1, 1, 1, 8, 0, 0, {}, 0x10001}, 2000), 0},
+        {Block(Info{40, 400, 400, 1, 8, 1, 2}, 40 + 1024 + 2), 40 + 1024}, // RLE8
+        {Block(Info{40, 4, 4, 1, 8, 1, 3}, 40 + 1024 + 2), 0},
+        {Block(Info{40, 4, 4, 1, 8, 1, 0}, 2000), 0},
+        {Block(Info{40, 4, 4, 1, 4, 1, 2}, 2000), 0},
+        {Block(Masked{{40, 3, 2, 1, 16, 3}, {0xF800, 0x7E0, 0x1F}}, 52 + 16), 52},
+        {Block(Masked{{40, 3, 2, 1, 16, 3}, {0xF800, 0x7E0, 0x1F}}, 52 + 15), 0},
+        {Block(Masked{{40, 1, 1, 1, 16, 3}, {0xF800, 0x7E0, 0x1F}}, 51), 0},
+        {Block(Masked{{124, 3, 2, 1, 32, 3}, {0xFF0000, 0, 0xFF}}, 1000), 0},
+        {Block(Masked{{124, 3, 2, 1, 32, 3}, {0xFF0000, 0x1FF00, 0xFF}}, 1000), 0},
+        {Block(Masked{{40, 3, 2, 1, 24, 3}, {0xF800, 0x7E0, 0x1F}}, 1000), 0},
     };
+    DibParts parts;
     for (const auto& c : cases)
-        EXPECT_EQ(c.second, DibFitsBlock(c.first.data(), c.first.size())) << &c - cases;
+        EXPECT_EQ(c.second,
+                  ReadDibBlock(c.first.data(), c.first.size(), &parts) ? parts.bitsOffset : 0)
+            << &c - cases;
     const char* dib = cases[0].first.data();
-    EXPECT_FALSE(DibFitsBlock(dib, 3) || DibFitsBlock(dib, 12));
-    EXPECT_FALSE(DibFitsBlock(dib, kMaxDibBlockBytes + 1));
+    EXPECT_FALSE(ReadDibBlock(dib, 3, &parts) || ReadDibBlock(dib, 12, &parts));
+    EXPECT_FALSE(ReadDibBlock(dib, kMaxDibBlockBytes + 1, &parts));
     EXPECT_TRUE(DibFillable(0, 32) && DibFillable(1, 8) && DibFillable(2, 4));
     EXPECT_FALSE(DibFillable(0, 7) || DibFillable(3, 16) || DibFillable(0x100000000u, 24));
 }

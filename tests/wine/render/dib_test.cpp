@@ -1,7 +1,12 @@
 // DIBs on real bitmaps and a canvas: palettes from colour tables, trips between DIBs and bitmaps
-// with the pixels compared, blits with and without a DIB, bad blocks refused, the error box.
+// with the pixels compared, blits with and without a DIB, the BMP layouts of today's tools drawn
+// as GDI draws them, bad blocks refused, the error box.
 #include "RenderTestSupport.h"
+#include "TestMedia.h"
+#include "TestPicture.h"
 #include "support/BoxCloser.h"
+#include "support/MediaFiles.h"
+#include "support/TestFiles.h"
 
 #include <cstring>
 #include <vector>
@@ -26,16 +31,27 @@ HGLOBAL Dib(LONG width, LONG height, WORD bits, const std::vector<COLORREF>& col
     return block;
 }
 
+// The entries of a palette, which is deleted, as COLORREFs; none without a palette.
+std::vector<COLORREF> ColoursOf(HPALETTE palette) {
+    PALETTEENTRY entries[256]; // the most a DIB's colour table holds
+    std::vector<COLORREF> colours(GetPaletteEntries(palette, 0, 256, entries));
+    DeleteObject(palette);
+    for (size_t i = 0; i < colours.size(); ++i)
+        colours[i] = RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue);
+    return colours;
+}
+
 constexpr int kWidth = 12, kHeight = 8;
 const BITMAPINFO kTopDown32 = {{40, kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
 
-// Every pixel of a picture-sized screen bitmap as 0xRRGGBB, top row first.
-std::vector<DWORD> Pixels(HBITMAP bitmap) {
-    std::vector<DWORD> pixels(kWidth * kHeight);
-    BITMAPINFO info = kTopDown32; // GetDIBits writes to it
+// Every pixel of a screen bitmap, which is deleted, as 0xRRGGBB, top row first.
+std::vector<DWORD> Pixels(HBITMAP bitmap, int width = kWidth, int height = kHeight) {
+    std::vector<DWORD> pixels(width * height);
+    BITMAPINFO info = {{40, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, kHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
     for (DWORD& pixel : pixels)
         pixel &= 0xFFFFFF;
     return pixels;
@@ -61,39 +77,27 @@ TEST_F(DibTest, PalettesOfColourTablesByHandleOrPointer) {
     for (int i = 0; i < 16; ++i)
         colours.push_back(RGB(0xF0 | i, 0x80, i));
     HGLOBAL dib = Dib(1, 1, 4, colours, {0, 0, 0, 0});
-    for (HPALETTE palette : {CreateDIBPalette(static_cast<void*>(dib)),
-                             CreateDIBPalette(static_cast<char*>(GlobalLock(dib)))}) {
-        PALETTEENTRY entries[16] = {};
-        ASSERT_EQ(16u, GetPaletteEntries(palette, 0, 16, entries));
-        for (int i = 0; i < 16; ++i)
-            EXPECT_EQ(colours[i], RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue))
-                << i;
-        DeleteObject(palette);
-    }
-    GlobalUnlock(dib);
+    EXPECT_EQ(colours, ColoursOf(CreateDIBPalette(static_cast<void*>(dib))));
     EXPECT_EQ(0u, GlobalFlags(dib) & GMEM_LOCKCOUNT) << "the handle overload unlocks";
+    EXPECT_EQ(colours, ColoursOf(CreateDIBPalette(static_cast<char*>(GlobalLock(dib)))));
+    GlobalUnlock(dib);
     GlobalFree(dib);
     // A core header's table has three-byte entries: 1 x 1 pixel, 1 bit, two colours, one row.
     BYTE core[12 + 2 * 3 + 4] = {12, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 2, 3, 0x30, 0x20, 0x10};
-    HPALETTE corePalette = CreateDIBPalette(reinterpret_cast<char*>(core));
-    PALETTEENTRY second = {};
-    EXPECT_EQ(1u, GetPaletteEntries(corePalette, 1, 1, &second));
-    EXPECT_EQ(RGB(0x10, 0x20, 0x30), RGB(second.peRed, second.peGreen, second.peBlue));
-    DeleteObject(corePalette);
+    EXPECT_EQ((std::vector<COLORREF>{RGB(3, 2, 1), RGB(0x10, 0x20, 0x30)}),
+              ColoursOf(CreateDIBPalette(reinterpret_cast<char*>(core))));
 }
 
 TEST_F(DibTest, BitmapsGoThroughDibsAndBackUnchanged) {
+    const std::vector<DWORD> original = Pixels(Picture());
     HBITMAP picture = Picture();
-    const std::vector<DWORD> original = Pixels(picture);
     BoxCloser closer;
     for (unsigned short bits : {0, 4, 100}) { // 0: the picture's own depth; 100: BitmapToDIB
         HGLOBAL dib = bits == 100 ? BitmapToDIB(picture, nullptr)
                                   : DibFromBitmap(picture, BI_RGB, bits, nullptr, 0);
         HPALETTE palette = CreateDIBPalette(static_cast<void*>(dib));
         EXPECT_EQ(bits == 4, palette != nullptr) << bits;
-        HBITMAP back = DIBToBitmap(dib, palette);
-        EXPECT_EQ(original, Pixels(back)) << bits;
-        DeleteObject(back);
+        EXPECT_EQ(original, Pixels(DIBToBitmap(dib, palette))) << bits;
         DeleteObject(palette);
         GlobalFree(dib);
     }
@@ -102,24 +106,49 @@ TEST_F(DibTest, BitmapsGoThroughDibsAndBackUnchanged) {
     EXPECT_TRUE(closer.titles().empty()) << "no colour table is no error";
 }
 
-// Three columns, two rows: black, yellow, magenta over red, green, blue, as bottom-up rows
-// through an 8-bit colour table.
+// Rows past the DIB's own are not drawn.
 TEST_F(DibTest, BlitsTheRowsOfADibOrPatBltsWithoutOne) {
-    const std::vector<COLORREF> table = {0x0000FF, 0x00FF00, 0xFF0000, 0, 0x00FFFF, 0xFF00FF};
-    HGLOBAL dib = Dib(3, 2, 8, table, {0, 1, 2, 0, 3, 4, 5, 0}, BI_RGB, 6);
-    const DWORD expected[2][3] = {{0x000000, 0xFFFF00, 0xFF00FF}, {0xFF0000, 0x00FF00, 0x0000FF}};
+    HGLOBAL dib = Dib(3, 2, 8, {0x0000FF, 0}, {0, 1, 0, 0, 1, 0, 1, 0}, BI_RGB, 2);
     CanvasDC canvas(20, 60);
-    EXPECT_EQ(1, DibBlt(canvas.get(), 5, 7, 3, 2, dib, 0, 0, SRCCOPY));
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(expected[i / 3][i % 3], canvas.At(5 + i % 3, 7 + i / 3)) << i;
-    canvas.Clear();
-    EXPECT_EQ(1, DibBlt(canvas.get(), 0, 0, 3, 50, dib, 0, 0, SRCCOPY)) << "rows past the DIB";
-    EXPECT_EQ(6, canvas.CountDrawn());
+    EXPECT_EQ(1, DibBlt(canvas.get(), 5, 7, 3, 50, dib, 0, 0, SRCCOPY));
+    RECT bounds;
+    EXPECT_TRUE(canvas.CountDrawn(&bounds) == 6 && bounds.left == 5 && bounds.right == 8);
     GlobalFree(dib);
     canvas.Clear();
-    RECT bounds;
     EXPECT_NE(0, DibBlt(canvas.get(), 2, 3, 4, 5, nullptr, 0, 0, BLACKNESS));
     EXPECT_TRUE(canvas.CountDrawn(&bounds) == 20 && bounds.left == 2 && bounds.top == 3);
+}
+
+// The generated files in the layouts today's tools write: each blits and converts as GDI's own
+// StretchDIBits draws the same block, which shows the test card in the bits the masks keep; the
+// indexed one's palette is its colour table.
+TEST_F(DibTest, TodaysBmpLayoutsDrawAsGdiDrawsThem) {
+    constexpr int w = testmedia::kVideoWidth, h = testmedia::kVideoHeight;
+    for (const testmedia::Picture& picture : testmedia::kModernPictures) {
+        SCOPED_TRACE(picture.file);
+        const std::string file = ReadFileBytes(MediaPath(picture.file));
+        ASSERT_GT(file.size(), 14u); // the file header, then the packed DIB
+        CanvasDC gdi(w, h), canvas(w, h);
+        StretchDIBits(gdi.get(), 0, 0, w, h, 0, 0, w, h,
+                      &file[BYTE(file[10]) | BYTE(file[11]) << 8],
+                      reinterpret_cast<const BITMAPINFO*>(&file[14]), DIB_RGB_COLORS, SRCCOPY);
+        const DWORD kept = picture.bitCount == 16 ? 0xF8F8F8 : 0xFFFFFF; // 5 bits a channel
+        EXPECT_EQ("", Mismatch(gdi, w, h, [&](int x, int y) {
+                      const COLORREF card = testmedia::FramePixel(0, x, y);
+                      return (RGB(GetBValue(card), GetGValue(card), GetRValue(card)) & kept) |
+                             (gdi.At(x, y) & ~kept);
+                  }));
+        HGLOBAL dib = GlobalAlloc(GHND, file.size() - 14);
+        std::memcpy(GlobalLock(dib), &file[14], file.size() - 14);
+        GlobalUnlock(dib);
+        EXPECT_EQ(1, DibBlt(canvas.get(), 0, 0, w, h, dib, 0, 0, SRCCOPY));
+        EXPECT_EQ("", Mismatch(canvas, w, h, [&](int x, int y) { return gdi.At(x, y); }));
+        const std::vector<DWORD> converted = Pixels(DIBToBitmap(dib, nullptr), w, h);
+        EXPECT_EQ("", Mismatch(gdi, w, h, [&](int x, int y) { return converted[y * w + x]; }));
+        EXPECT_EQ(picture.bitCount == 8 ? testmedia::PictureColours() : std::vector<COLORREF>(),
+                  ColoursOf(CreateDIBPalette(static_cast<void*>(dib))));
+        GlobalFree(dib);
+    }
 }
 
 // A block whose header lies (a negative width): each export that locks one refuses it and
