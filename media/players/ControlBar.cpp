@@ -1,6 +1,6 @@
 // The control bar's drawing objects and sheet sizes, its windows, and the thumb's moves.
-#include "media/ControlBar.h"
-#include "media/ControlBarShared.h"
+#include "media/players/ControlBar.h"
+#include "media/players/ControlBarShared.h"
 
 #include "QernoFrame.h"
 #include "QernoLog.h"

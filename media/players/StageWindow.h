@@ -1,7 +1,7 @@
 // The stage windows: opening one for a file, its play state and its window procedure.
 #pragma once
 
-#include "media/StageSlots.h"
+#include "media/players/StageSlots.h"
 
 constexpr char kStageClassName[] = "StageWndClass";
 // The thumb's timer of windows with a bar, and its period.

@@ -1,9 +1,9 @@
 // Start-up and unload of the player windows.
-#include "media/MediaWindows.h"
+#include "media/players/MediaWindows.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageWindow.h"
-#include "media/WaveOutPlayer.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageWindow.h"
+#include "media/players/WaveOutPlayer.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
 // The track's thumb: a small child window that reports drags to its player window, which moves
 // it back through the bar.
-#include "media/ControlBar.h"
-#include "media/ControlBarShared.h"
+#include "media/players/ControlBar.h"
+#include "media/players/ControlBarShared.h"
 
 #include "QernoLog.h"
 

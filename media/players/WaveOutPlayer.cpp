@@ -1,13 +1,13 @@
 // The one wave-out player window: its class, its making, its procedure and the key calls.
-#include "media/WaveOutPlayer.h"
+#include "media/players/WaveOutPlayer.h"
 
 #include "QernoFrame.h"
 #include "QernoMedia.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/WaveOutCalls.h"
-#include "media/WaveOutState.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/WaveOutCalls.h"
+#include "media/players/WaveOutState.h"
 
 #include <cstring>
 

@@ -5,9 +5,9 @@
 #include "QernoLog.h"
 #include "QernoMedia.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/StageWindow.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/StageWindow.h"
 
 namespace {
 
