@@ -3,7 +3,6 @@
 
 #include "media/players/StageSlots.h"
 
-constexpr char kStageClassName[] = "StageWndClass";
 // The thumb's timer of windows with a bar, and its period.
 constexpr UINT_PTR kThumbTimer = 1;
 constexpr UINT kThumbTimerMs = 250;

@@ -15,7 +15,6 @@ WaveOutPlayerValues waveOutPlayer = {};
 
 namespace {
 
-constexpr char kClassName[] = "waveOutClass";
 constexpr int kWindowExtraBytes = 8;
 constexpr unsigned int kPromptKeyEmpty = 12305;
 constexpr unsigned int kPromptKeyUnknown = 12307;
@@ -148,8 +147,9 @@ LRESULT CALLBACK PlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 HWND CreatePlayerWindow(HWND owner, const char* title) {
     const char* caption = title && *title ? title : FileTitle(player.file);
     const RECT place = SoundPlayerPlace(); // x, y, width, height
-    return CreateWindowExA(0, kClassName, caption, WS_POPUP | WS_CAPTION, place.left, place.top,
-                           place.right, place.bottom, owner, nullptr, LibraryInstance(), nullptr);
+    return CreateWindowExA(0, kWaveOutWindowClass, caption, WS_POPUP | WS_CAPTION, place.left,
+                           place.top, place.right, place.bottom, owner, nullptr, LibraryInstance(),
+                           nullptr);
 }
 
 // Only the player's own key names it; the user hears why another does not.
@@ -174,7 +174,7 @@ bool RegisterWaveOutClass(HINSTANCE instance) {
     type.hInstance = instance;
     type.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     type.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    type.lpszClassName = kClassName;
+    type.lpszClassName = kWaveOutWindowClass;
     return RegisterClassA(&type) != 0;
 }
 
