@@ -99,7 +99,7 @@ void SaveButtonCloseUps(HWND player, const std::string& outDirectory) {
 BOOL CALLBACK KeepFullScreenStage(HWND window, LPARAM result) {
     char name[32] = ""; // longer than the stage class's name
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "StageWndClass") || (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION))
+    if (lstrcmpA(name, kStageWindowClass) || (GetWindowLongA(window, GWL_STYLE) & WS_CAPTION))
         return TRUE;
     *reinterpret_cast<HWND*>(result) = window;
     return FALSE;

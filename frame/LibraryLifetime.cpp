@@ -4,7 +4,7 @@
 #include "frame/QernoApp.h"
 #include "frame/afx/ModuleState.h"
 #include "log/SysLogInstance.h"
-#include "media/MediaWindows.h"
+#include "media/players/MediaWindows.h"
 #include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
 #include "render/ShimmerBitmaps.h"

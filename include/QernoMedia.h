@@ -189,6 +189,17 @@ QERNO_API unsigned long __cdecl GetWaveBytespersec(unsigned short id);
 // Milliseconds whatever the device's time format, which is left as it was.
 QERNO_API unsigned long __cdecl GetSoundLength(unsigned short id);
 
+// --- Player windows ---
+//
+// The classes the library registers at start-up, by which a host can find its windows.
+
+// The stage windows.
+constexpr char kStageWindowClass[] = "StageWndClass";
+// The wave-out player's window.
+constexpr char kWaveOutWindowClass[] = "waveOutClass";
+// The control bar's thumb, a child of a stage or wave-out player window.
+constexpr char kThumbWindowClass[] = "OwnerThumbClass";
+
 // --- Stage windows ---
 //
 // A media file played in a pop-up window of its own by one call, then addressed by its key. The

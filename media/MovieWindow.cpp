@@ -1,165 +1,109 @@
 // Animation devices (MMMovie, Animation1) showing their pictures in a display window of their
 // own, a child of the host's window.
 #include "QernoMedia.h"
-#include "media/FrameBitmap.h"
 #include "media/MciCommand.h"
+#include "media/PictureDevice.h"
 
 namespace {
 
-constexpr char kLabelWindowHandle[] = "-- WINDOW HANDLE -- ";
-constexpr char kLabelWhere[] = "-- WHERE -- ";
-constexpr char kLabelPut[] = "-- PUT -- ";
-constexpr char kLabelUpdate[] = "-- UPDATE -- ";
-constexpr char kLabelWindowShow[] = "-- WINDOW SHOW -- ";
 constexpr char kLabelNominalRate[] = "-- Movie-Nominal-Rate -- ";
 
-// False, with the failure logged, for a caller that has no device.
-bool HasMovie(unsigned short id) {
-    return id != 0 || ShowMciErrorStr(kInvalidMediaId, "of Movie");
-}
+// MCI's animation command set, as the shared commands use it.
+struct Movie {
+    using OpenBlock = MCI_ANIM_OPEN_PARMSA;
+    using WindowBlock = MCI_ANIM_WINDOW_PARMSA;
+    using RectBlock = MCI_ANIM_RECT_PARMS;
+    using UpdateBlock = MCI_ANIM_UPDATE_PARMS;
+    using PlayBlock = MCI_ANIM_PLAY_PARMS;
+    static constexpr DWORD kOpenWindowStyle = MCI_ANIM_OPEN_WS;
+    static constexpr DWORD kOpenParent = MCI_ANIM_OPEN_PARENT;
+    static constexpr DWORD kWindowHandle = MCI_ANIM_WINDOW_HWND | MCI_WAIT;
+    static constexpr DWORD kWindowState = MCI_ANIM_WINDOW_STATE;
+    static constexpr DWORD kRect = MCI_ANIM_RECT;
+    static constexpr DWORD kWhereSource = MCI_ANIM_WHERE_SOURCE;
+    static constexpr DWORD kWhereDestination = MCI_ANIM_WHERE_DESTINATION;
+    static constexpr DWORD kPutDestination = MCI_ANIM_PUT_DESTINATION;
+    static constexpr DWORD kUpdateDc = MCI_ANIM_UPDATE_HDC;
+    static constexpr unsigned long kStatusWindow = MCI_ANIM_STATUS_HWND;
+    static constexpr const char* kNoDevice = "of Movie";
+    static constexpr const char* kInvalidDc = "MCI-ERROR: invalid hDC in UpdateMovie()";
+    static constexpr const char* kLabelWindowHandle = "-- WINDOW HANDLE -- ";
+    static constexpr const char* kLabelWhere = "-- WHERE -- ";
+    static constexpr const char* kLabelPut = "-- PUT -- ";
+    static constexpr const char* kLabelPlay = ::kLabelPlay;
+    static constexpr const char* kLabelShowWindow = "-- WINDOW SHOW -- ";
+    static unsigned long Status(unsigned short id, unsigned long item) {
+        return GetMovieStatus(id, item);
+    }
+    // Any negative bound is left out.
+    static bool IsBound(long bound) { return bound >= 0; }
+};
 
 } // namespace
 
 unsigned short QERNO_CALL OpenMovie(const char* deviceType, const char* element, const char* alias,
                                     HWND parent, HWND notify, unsigned long style) {
-    MCI_ANIM_OPEN_PARMSA block = {};
-    block.dwCallback = MciCallback(notify);
-    block.lpstrDeviceType = deviceType;
-    block.lpstrElementName = element;
-    block.lpstrAlias = alias;
-    block.dwStyle = style;
-    block.hWndParent = parent;
-    DWORD flags = MCI_OPEN_TYPE | MCI_OPEN_ELEMENT | MCI_ANIM_OPEN_WS;
-    if (parent)
-        flags |= MCI_ANIM_OPEN_PARENT;
-    if (notify)
-        flags |= MCI_NOTIFY;
-    if (alias)
-        flags |= MCI_OPEN_ALIAS;
-    if (!ShowMciErrorStr(SendMciCommand(0, MCI_OPEN, flags, &block), kLabelOpen))
-        return 0;
-    return static_cast<unsigned short>(block.wDeviceID);
+    return OpenPictureDevice<Movie>(deviceType, element, alias, parent, notify, style);
 }
 
 int QERNO_CALL SetMovieWindow(unsigned short id, HWND window) {
-    if (!HasMovie(id))
-        return 0;
-    MCI_ANIM_WINDOW_PARMSA block = {};
-    block.hWnd = window;
-    const MCIERROR error = SendMciCommand(id, MCI_WINDOW, MCI_ANIM_WINDOW_HWND | MCI_WAIT, &block);
-    return ShowMciErrorStr(error, kLabelWindowHandle);
+    return SetPictureWindow<Movie>(id, window);
 }
 
 int QERNO_CALL GetMovieFrame(unsigned short id, RECT* rect, int destination) {
-    if (!HasMovie(id))
-        return 0;
-    MCI_ANIM_RECT_PARMS block = {};
-    const DWORD part = destination ? MCI_ANIM_WHERE_DESTINATION : MCI_ANIM_WHERE_SOURCE;
-    const MCIERROR error = SendMciCommand(id, MCI_WHERE, MCI_ANIM_RECT | part, &block);
-    if (rect)
-        *rect = block.rc;
-    return ShowMciErrorStr(error, kLabelWhere);
+    return GetPictureFrame<Movie>(id, rect, destination);
 }
 
 int QERNO_CALL SetMovieWndPos(unsigned short id, RECT* rect) {
-    if (!HasMovie(id) || !rect)
-        return 0;
-    MoveWindow(GetMovieStageWnd(id), rect->left, rect->top, rect->right, rect->bottom, TRUE);
-    return 1;
+    return MovePictureWindow<Movie>(id, rect);
 }
 
 int QERNO_CALL SetMovieArea(unsigned short id, RECT* rect) {
-    if (!HasMovie(id) || !rect)
-        return 0;
-    MCI_ANIM_RECT_PARMS block = {};
-    block.rc = {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top};
-    const MCIERROR error =
-        SendMciCommand(id, MCI_PUT, MCI_ANIM_RECT | MCI_ANIM_PUT_DESTINATION, &block);
-    return ShowMciErrorStr(error, kLabelPut);
+    return SetPictureArea<Movie>(id, rect);
 }
 
 int QERNO_CALL SetMoviePosition(unsigned short id, unsigned long position) {
-    if (!HasMovie(id))
-        return 0;
-    return SetMediaPosition(id, position);
+    return SetPicturePosition<Movie>(id, position);
 }
 
 int QERNO_CALL UpdateMovie(unsigned short id, HDC dc, RECT* rect) {
-    if (!HasMovie(id))
-        return 0;
-    if (!dc)
-        return ShowCustomErrorStr("MCI-ERROR: invalid hDC in UpdateMovie()");
-    MCI_ANIM_UPDATE_PARMS block = {};
-    block.hDC = dc;
-    DWORD flags = MCI_ANIM_UPDATE_HDC;
-    if (rect) {
-        block.rc = *rect;
-        flags |= MCI_ANIM_RECT;
-    }
-    return ShowMciErrorStr(SendMciCommand(id, MCI_UPDATE, flags, &block), kLabelUpdate);
+    return UpdatePicture<Movie>(id, dc, rect);
 }
 
 void QERNO_CALL PaintMovie(HDC dc, unsigned short id, RECT* rect) {
-    UpdateMovie(id, dc, rect);
+    UpdatePicture<Movie>(id, dc, rect);
 }
 
 HWND QERNO_CALL GetMovieStageWnd(unsigned short id) {
-    if (!HasMovie(id))
-        return nullptr;
-    // Window handles keep 32 significant bits, sign-extended in 64-bit processes.
-    const LONG handle = static_cast<LONG>(GetMovieStatus(id, MCI_ANIM_STATUS_HWND));
-    return static_cast<HWND>(LongToHandle(handle));
+    return GetPictureWindow<Movie>(id);
 }
 
 unsigned long QERNO_CALL GetMovieStatus(unsigned short id, unsigned long item) {
-    if (!HasMovie(id))
+    if (!HasPictureDevice<Movie>(id))
         return 0;
     return GetMediaStatus(id, item);
 }
 
-// Any negative bound is left out.
 int QERNO_CALL PlayMovie(unsigned short id, int from, int to, HWND notify) {
-    if (!HasMovie(id))
-        return 0;
-    MCI_ANIM_PLAY_PARMS block = {};
-    block.dwCallback = MciCallback(notify);
-    block.dwFrom = static_cast<DWORD>(from);
-    block.dwTo = static_cast<DWORD>(to);
-    DWORD flags = 0;
-    if (from >= 0)
-        flags |= MCI_FROM;
-    if (to >= 0)
-        flags |= MCI_TO;
-    if (notify)
-        flags |= MCI_NOTIFY;
-    return ShowMciErrorStr(SendMciCommand(id, MCI_PLAY, flags, &block), kLabelPlay);
+    return PlayPicture<Movie>(id, from, to, notify);
 }
 
 int QERNO_CALL ShowMovieWindow(unsigned short id, int show) {
-    if (!HasMovie(id))
-        return 0;
-    MCI_ANIM_WINDOW_PARMSA block = {};
-    block.nCmdShow = static_cast<UINT>(show);
-    return ShowMciErrorStr(SendMciCommand(id, MCI_WINDOW, MCI_ANIM_WINDOW_STATE, &block),
-                           kLabelWindowShow);
+    return ShowPictureWindow<Movie>(id, show);
 }
 
 int QERNO_CALL CloseMovie(unsigned short id) {
-    if (!HasMovie(id))
-        return 0;
-    return CloseMedia(id);
+    return ClosePicture<Movie>(id);
 }
 
 int QERNO_CALL StopMovie(unsigned short id) {
-    if (!HasMovie(id))
+    if (!HasPictureDevice<Movie>(id))
         return 0;
     return StopMedia(id);
 }
 
 HBITMAP QERNO_CALL GetMovieBitmap(unsigned short id, HDC dc) {
-    if (!HasMovie(id))
-        return nullptr;
-    return FrameAsBitmap(id, dc, GetMovieFrame, UpdateMovie);
+    return PictureAsBitmap<Movie>(id, dc);
 }
 
 unsigned long QERNO_CALL GetMovieSpeed(unsigned short id) {
@@ -167,7 +111,7 @@ unsigned long QERNO_CALL GetMovieSpeed(unsigned short id) {
 }
 
 unsigned long QERNO_CALL GetMovieNominalRate(unsigned short id) {
-    if (!HasMovie(id))
+    if (!HasPictureDevice<Movie>(id))
         return 0;
     MCI_GETDEVCAPS_PARMS block = {};
     block.dwItem = MCI_ANIM_GETDEVCAPS_NORMAL_RATE;
@@ -179,7 +123,7 @@ unsigned long QERNO_CALL GetMovieNominalRate(unsigned short id) {
 
 // Devices without a nominal rate play at their speed.
 unsigned long QERNO_CALL GetMovieFrameRate(unsigned short id) {
-    if (!HasMovie(id))
+    if (!HasPictureDevice<Movie>(id))
         return 0;
     const unsigned long nominal = GetMovieNominalRate(id);
     return nominal ? nominal : GetMovieSpeed(id);

@@ -159,6 +159,19 @@ TEST_F(MovieWindow, DrawsAndPlaysThroughTheCommonBlocks) {
     EXPECT_EQ("", log_.Text());
 }
 
+// The display window is read back through the video's status: the status items differ.
+TEST_F(MovieWindow, ShowsAndHidesItsDisplayWindowAndHandsTheDisplayOver) {
+    OpenChildVideo(kDrawnVideo.file);
+    const HWND stage = GetVideoStageWnd(id_);
+    EXPECT_EQ(1, ShowMovieWindow(id_, SW_SHOW));
+    EXPECT_TRUE(GetWindowLongA(stage, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(1, ShowMovieWindow(id_, SW_HIDE));
+    EXPECT_FALSE(GetWindowLongA(stage, GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(1, SetMovieWindow(id_, host()));
+    EXPECT_EQ(host(), GetVideoStageWnd(id_));
+    EXPECT_EQ("", log_.Text());
+}
+
 TEST_F(MovieWindow, ARefusingDeviceStillFillsTheFrameAndFallsBackToItsSpeed) {
     id_ = OpenMedia("waveaudio", MediaPath(kWaves[0].file).c_str(), nullptr, nullptr);
     ASSERT_NE(0, id_);

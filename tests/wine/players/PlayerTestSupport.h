@@ -57,7 +57,7 @@ protected:
 
 inline std::vector<HWND> StageWindows() {
     std::vector<HWND> found;
-    for (HWND at = nullptr; (at = FindWindowExA(nullptr, at, "StageWndClass", nullptr));)
+    for (HWND at = nullptr; (at = FindWindowExA(nullptr, at, kStageWindowClass, nullptr));)
         found.push_back(at);
     return found;
 }

@@ -62,7 +62,7 @@ TEST_F(WaveOutTest, RefusesEachBadFileWithItsPromptLeavingNothing) {
         const int before = log_.Count(ResourceString(id));
         BoxCloser closer;
         EXPECT_EQ(nullptr, Open(file, offset)) << file;
-        EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr)) << file;
+        EXPECT_EQ(nullptr, FindWindowA(kWaveOutWindowClass, nullptr)) << file;
         EXPECT_EQ(1u, closer.titles().size()) << file;
         EXPECT_EQ(before + 1, log_.Count(ResourceString(id))) << file;
         const bool written = file.find("qerno-bad-") != std::string::npos;

@@ -63,7 +63,7 @@ TEST_F(WaveOutTest, KeyCallsReachThePlayerByItsExactKeyAndANewPlayerClosesTheOld
         EXPECT_FALSE(IsWindow(player)) << key;
     }
     CloseAllMediaFile();
-    EXPECT_EQ(nullptr, FindWindowA("waveOutClass", nullptr));
+    EXPECT_EQ(nullptr, FindWindowA(kWaveOutWindowClass, nullptr));
     EXPECT_EQ(0, log_.Count("-- : ")) << log_.Text(); // no failed wave-out call
 }
 

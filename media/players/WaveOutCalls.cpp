@@ -1,5 +1,5 @@
 // The wave-out calls and the one report of their failures.
-#include "media/WaveOutCalls.h"
+#include "media/players/WaveOutCalls.h"
 
 #include "QernoLog.h"
 

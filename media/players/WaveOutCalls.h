@@ -1,7 +1,7 @@
 // The wave-out calls of the player, each logging its failure under its own label.
 #pragma once
 
-#include "media/WaveRange.h"
+#include "media/players/WaveRange.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -5,9 +5,9 @@
 #include "QernoLog.h"
 #include "QernoMedia.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/StageWindow.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/StageWindow.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ HWND CreateStageWindow(const StageSlot& slot, HWND owner) {
         place = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     const HWND window =
-        CreateWindowExA(0, kStageClassName, nullptr, style, place.left, place.top, place.right,
+        CreateWindowExA(0, kStageWindowClass, nullptr, style, place.left, place.top, place.right,
                         place.bottom, owner, nullptr, LibraryInstance(), nullptr);
     if (!window)
         GetSysLog()->SysLogSystemError(kLogCateFrame, GetLastError(),

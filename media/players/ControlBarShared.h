@@ -2,7 +2,7 @@
 // at start-up, and the player window's bar geometry.
 #pragma once
 
-#include "media/ControlBarLayout.h"
+#include "media/players/ControlBarLayout.h"
 
 #include <windows.h>
 

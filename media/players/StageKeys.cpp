@@ -1,8 +1,8 @@
 // The host's calls by key: stage windows first asked of the wave-out player, and closing them all.
 #include "QernoFrame.h"
 #include "QernoMedia.h"
-#include "media/StageWindow.h"
-#include "media/WaveOutPlayer.h"
+#include "media/players/StageWindow.h"
+#include "media/players/WaveOutPlayer.h"
 
 namespace {
 

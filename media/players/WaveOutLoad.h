@@ -2,7 +2,7 @@
 // that plays it.
 #pragma once
 
-#include "media/WaveRange.h"
+#include "media/players/WaveRange.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,10 +1,10 @@
 // Play, pause, stop, the scroll steps and the end of the buffer: the device's one buffer, the
 // position and the bar's looks kept in step with the playing flag.
 #include "QernoFrame.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/WaveOutCalls.h"
-#include "media/WaveOutState.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/WaveOutCalls.h"
+#include "media/players/WaveOutState.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,8 @@
 // The stage windows: opening one for a file, its play state and its window procedure.
 #pragma once
 
-#include "media/StageSlots.h"
+#include "media/players/StageSlots.h"
 
-constexpr char kStageClassName[] = "StageWndClass";
 // The thumb's timer of windows with a bar, and its period.
 constexpr UINT_PTR kThumbTimer = 1;
 constexpr UINT kThumbTimerMs = 250;

@@ -1,7 +1,7 @@
 // The values of the one wave-out player, shared by its window procedure and its playback.
 #pragma once
 
-#include "media/WaveOutLoad.h"
+#include "media/players/WaveOutLoad.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,16 +1,15 @@
 // Start-up and unload of the player windows.
-#include "media/MediaWindows.h"
+#include "media/players/MediaWindows.h"
+#include "QernoMedia.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageWindow.h"
-#include "media/WaveOutPlayer.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageWindow.h"
+#include "media/players/WaveOutPlayer.h"
 
 #include <initializer_list>
 
 namespace {
 
-constexpr char kThumbClassName[] = "OwnerThumbClass";
-constexpr char kWaveOutClassName[] = "waveOutClass";
 // Slot index + 1 at offset 0, the bar's button area at offset 2, four bytes spare.
 constexpr int kStageWindowBytes = 8;
 
@@ -27,16 +26,16 @@ bool RegisterStageClass(HINSTANCE instance) {
     windowClass.cbWndExtra = kStageWindowBytes;
     windowClass.hInstance = instance;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kStageClassName;
+    windowClass.lpszClassName = kStageWindowClass;
     return RegisterClassA(&windowClass) != 0;
 }
 
 } // namespace
 
 int InitMediaWindows(HWND, HINSTANCE instance) {
-    if (!Registered(RegisterStageClass(instance), instance, kStageClassName) ||
-        !Registered(RegisterThumbClass(instance), instance, kThumbClassName) ||
-        !Registered(RegisterWaveOutClass(instance), instance, kWaveOutClassName))
+    if (!Registered(RegisterStageClass(instance), instance, kStageWindowClass) ||
+        !Registered(RegisterThumbClass(instance), instance, kThumbWindowClass) ||
+        !Registered(RegisterWaveOutClass(instance), instance, kWaveOutWindowClass))
         return 0;
     CreateBarDrawingObjects();
     MeasureBarBitmaps();
@@ -48,6 +47,6 @@ int InitMediaWindows(HWND, HINSTANCE instance) {
 // must not find procedures that are gone.
 void ReleaseMediaWindows() {
     DeleteBarDrawingObjects();
-    for (const char* className : {kStageClassName, kThumbClassName, kWaveOutClassName})
+    for (const char* className : {kStageWindowClass, kThumbWindowClass, kWaveOutWindowClass})
         UnregisterClassA(className, LibraryInstance());
 }

@@ -1,9 +1,10 @@
 // The control bar's drawing objects and sheet sizes, its windows, and the thumb's moves.
-#include "media/ControlBar.h"
-#include "media/ControlBarShared.h"
+#include "media/players/ControlBar.h"
+#include "media/players/ControlBarShared.h"
 
 #include "QernoFrame.h"
 #include "QernoLog.h"
+#include "QernoMedia.h"
 #include "frame/QernoApp.h"
 
 #include <windowsx.h>
@@ -158,7 +159,7 @@ void BuildControlBar(HWND player, bool video) {
     }
     const ThumbTravel travel = PlayerBar(player).travel;
     thumbLeft = travel.start;
-    CreateWindowExA(0, "OwnerThumbClass", nullptr, WS_CHILD | WS_VISIBLE, travel.start, travel.top,
+    CreateWindowExA(0, kThumbWindowClass, nullptr, WS_CHILD | WS_VISIBLE, travel.start, travel.top,
                     sheetSizes.thumbWidth, sheetSizes.thumbHeight, player,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kThumbWindow)), LibraryInstance(),
                     nullptr);

@@ -1,6 +1,6 @@
 // The arithmetic of every mode, with what the test machine's mixer cannot show: unequal channels,
 // values it never holds, levels and modes far out of range.
-#include "media/VolumeLevels.h"
+#include "media/players/VolumeLevels.h"
 
 #include <gtest/gtest.h>
 

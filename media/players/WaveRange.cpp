@@ -1,6 +1,6 @@
 // The arithmetic is that of 32-bit unsigned numbers on every platform; conversions saturate
 // instead of wrapping, so that absurd ranges of a file stay absurd rather than becoming small.
-#include "media/WaveRange.h"
+#include "media/players/WaveRange.h"
 
 namespace {
 

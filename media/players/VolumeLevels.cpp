@@ -1,5 +1,5 @@
 // The ten-step volume scale, the steps from the current channels and the mute.
-#include "media/VolumeLevels.h"
+#include "media/players/VolumeLevels.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,15 +1,15 @@
 // The track's thumb: a small child window that reports drags to its player window, which moves
 // it back through the bar.
-#include "media/ControlBar.h"
-#include "media/ControlBarShared.h"
+#include "media/players/ControlBar.h"
+#include "media/players/ControlBarShared.h"
 
 #include "QernoLog.h"
+#include "QernoMedia.h"
 
 #include <windowsx.h>
 
 namespace {
 
-constexpr char kThumbClass[] = "OwnerThumbClass";
 constexpr int kPressedColumn = 0;
 constexpr int kNormalColumn = 1;
 constexpr COLORREF kTransparent = RGB(255, 255, 0);
@@ -102,7 +102,7 @@ LRESULT CALLBACK ThumbProc(HWND thumb, UINT message, WPARAM wParam, LPARAM lPara
 // A second start of the library finds the class it registered the first time.
 bool RegisterThumbClass(HINSTANCE instance) {
     WNDCLASSA existing = {};
-    if (GetClassInfoA(instance, kThumbClass, &existing) && existing.lpfnWndProc == ThumbProc)
+    if (GetClassInfoA(instance, kThumbWindowClass, &existing) && existing.lpfnWndProc == ThumbProc)
         return true;
     WNDCLASSA thumbClass = {};
     thumbClass.style = CS_GLOBALCLASS;
@@ -111,11 +111,11 @@ bool RegisterThumbClass(HINSTANCE instance) {
     thumbClass.hInstance = instance;
     thumbClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     thumbClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    thumbClass.lpszClassName = kThumbClass;
+    thumbClass.lpszClassName = kThumbWindowClass;
     if (RegisterClassA(&thumbClass))
         return true;
     if (CSysLog* log = GetSysLog())
         log->SysLogSystemError(kLogCateMedia, GetLastError(), "Cannot register the class %s",
-                               kThumbClass);
+                               kThumbWindowClass);
     return false;
 }

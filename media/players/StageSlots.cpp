@@ -1,4 +1,4 @@
-#include "media/StageSlots.h"
+#include "media/players/StageSlots.h"
 
 #include <cstring>
 

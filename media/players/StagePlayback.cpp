@@ -1,9 +1,9 @@
 // Play, pause, stop, end of play and the scroll steps of a stage window, with the bar following.
 #include "QernoConfig.h"
 #include "QernoMedia.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/StageWindow.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/StageWindow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "media/StageRange.h"
+#include "media/players/StageRange.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The control bar's geometry and texts.
-#include "media/ControlBarLayout.h"
+#include "media/players/ControlBarLayout.h"
 
 #include <algorithm>
 #include <cstdio>

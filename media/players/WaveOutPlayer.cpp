@@ -1,13 +1,13 @@
 // The one wave-out player window: its class, its making, its procedure and the key calls.
-#include "media/WaveOutPlayer.h"
+#include "media/players/WaveOutPlayer.h"
 
 #include "QernoFrame.h"
 #include "QernoMedia.h"
 #include "frame/QernoApp.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/WaveOutCalls.h"
-#include "media/WaveOutState.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/WaveOutCalls.h"
+#include "media/players/WaveOutState.h"
 
 #include <cstring>
 
@@ -15,7 +15,6 @@ WaveOutPlayerValues waveOutPlayer = {};
 
 namespace {
 
-constexpr char kClassName[] = "waveOutClass";
 constexpr int kWindowExtraBytes = 8;
 constexpr unsigned int kPromptKeyEmpty = 12305;
 constexpr unsigned int kPromptKeyUnknown = 12307;
@@ -148,8 +147,9 @@ LRESULT CALLBACK PlayerProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 HWND CreatePlayerWindow(HWND owner, const char* title) {
     const char* caption = title && *title ? title : FileTitle(player.file);
     const RECT place = SoundPlayerPlace(); // x, y, width, height
-    return CreateWindowExA(0, kClassName, caption, WS_POPUP | WS_CAPTION, place.left, place.top,
-                           place.right, place.bottom, owner, nullptr, LibraryInstance(), nullptr);
+    return CreateWindowExA(0, kWaveOutWindowClass, caption, WS_POPUP | WS_CAPTION, place.left,
+                           place.top, place.right, place.bottom, owner, nullptr, LibraryInstance(),
+                           nullptr);
 }
 
 // Only the player's own key names it; the user hears why another does not.
@@ -174,7 +174,7 @@ bool RegisterWaveOutClass(HINSTANCE instance) {
     type.hInstance = instance;
     type.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     type.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    type.lpszClassName = kClassName;
+    type.lpszClassName = kWaveOutWindowClass;
     return RegisterClassA(&type) != 0;
 }
 

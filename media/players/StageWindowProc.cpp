@@ -1,9 +1,9 @@
 // The stage window procedure: a window with a bar answers its buttons, thumb and track; a full
 // screen one answers the space bar, Escape and a double click.
 #include "QernoMedia.h"
-#include "media/ControlBar.h"
-#include "media/StageRange.h"
-#include "media/StageWindow.h"
+#include "media/players/ControlBar.h"
+#include "media/players/StageRange.h"
+#include "media/players/StageWindow.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The RIFF walk: the image at its offset, the "WAVE" form, its PCM format, the device, then the
 // chosen bytes of its "data" chunk.
-#include "media/WaveOutLoad.h"
+#include "media/players/WaveOutLoad.h"
 
 #include "QernoFrame.h"
-#include "media/WaveOutCalls.h"
+#include "media/players/WaveOutCalls.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "media/ControlBarLayout.h"
+#include "media/players/ControlBarLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The master volume and mute of mixer 0's speaker and headphone outputs.
 #include "QernoMedia.h"
-#include "media/VolumeLevels.h"
+#include "media/players/VolumeLevels.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,5 +1,5 @@
-#include "media/StageRange.h"
-#include "media/WaveRange.h"
+#include "media/players/StageRange.h"
+#include "media/players/WaveRange.h"
 
 #include <gtest/gtest.h>
 

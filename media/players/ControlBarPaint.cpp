@@ -1,7 +1,7 @@
 // The control bar's painting: frame, separators, track and scale, the position text and the
 // buttons' faces.
-#include "media/ControlBar.h"
-#include "media/ControlBarShared.h"
+#include "media/players/ControlBar.h"
+#include "media/players/ControlBarShared.h"
 
 #include "QernoFrame.h"
 
