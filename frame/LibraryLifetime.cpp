@@ -25,7 +25,7 @@ int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource) {
     CreateSysLog();
     LoadShimmerBitmaps(hResource);
     const int result = ReadCorrectTable(hWnd) && ReadShadeTable(hWnd) && ReadFancyTable(hWnd)
-                           ? InitMediaWindows(hWnd, LibraryInstance())
+                           ? InitMediaWindows(hWnd, afx::LibraryModuleState().instance)
                            : 0;
     // The host's plug-in list does not depend on the tables: it is made whatever they gave.
     InitPlugInManager();

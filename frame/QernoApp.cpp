@@ -5,8 +5,6 @@
 
 namespace {
 
-HINSTANCE libraryInstance = nullptr;
-
 CQernoApp theApp;
 
 } // namespace
@@ -20,15 +18,6 @@ void FreeResourceModule() {
 }
 
 CQernoApp::CQernoApp() : CWinApp("qerno.dll") {}
-
-BOOL CQernoApp::InitInstance() {
-    libraryInstance = afx::LibraryModuleState().instance;
-    return TRUE;
-}
-
-HINSTANCE LibraryInstance() {
-    return libraryInstance;
-}
 
 void AdoptResourceModule(HINSTANCE resourceModule) {
     if (GetRCDllInstance() != resourceModule)

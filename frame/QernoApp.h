@@ -6,12 +6,8 @@
 class CQernoApp : public CWinApp {
 public:
     CQernoApp();
-    BOOL InitInstance() override;
     int ExitInstance() override;
 };
-
-// The library's own instance handle, recorded at process attach.
-HINSTANCE LibraryInstance();
 
 // Takes over the resource module the host hands to start-up; the library frees it at unload.
 // A module held before is freed unless it is the same one.

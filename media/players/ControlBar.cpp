@@ -5,7 +5,7 @@
 #include "QernoFrame.h"
 #include "QernoLog.h"
 #include "QernoMedia.h"
-#include "frame/QernoApp.h"
+#include "frame/afx/ModuleState.h"
 
 #include <windowsx.h>
 
@@ -155,14 +155,14 @@ void BuildControlBar(HWND player, bool video) {
         const INT_PTR id = kPlayButton + static_cast<int>(place.button);
         CreateWindowExA(0, "BUTTON", nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER | BS_OWNERDRAW,
                         place.x, place.y, sheetSizes.buttonWidth, sheetSizes.buttonHeight, player,
-                        reinterpret_cast<HMENU>(id), LibraryInstance(), nullptr);
+                        reinterpret_cast<HMENU>(id), afx::LibraryModuleState().instance, nullptr);
     }
     const ThumbTravel travel = PlayerBar(player).travel;
     thumbLeft = travel.start;
     CreateWindowExA(0, kThumbWindowClass, nullptr, WS_CHILD | WS_VISIBLE, travel.start, travel.top,
                     sheetSizes.thumbWidth, sheetSizes.thumbHeight, player,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kThumbWindow)), LibraryInstance(),
-                    nullptr);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kThumbWindow)),
+                    afx::LibraryModuleState().instance, nullptr);
 }
 
 RECT SoundPlayerPlace() {

@@ -1,7 +1,7 @@
 // Start-up and unload of the player windows.
 #include "media/players/MediaWindows.h"
 #include "QernoMedia.h"
-#include "frame/QernoApp.h"
+#include "frame/afx/ModuleState.h"
 #include "media/players/ControlBar.h"
 #include "media/players/StageWindow.h"
 #include "media/players/WaveOutPlayer.h"
@@ -48,5 +48,5 @@ int InitMediaWindows(HWND, HINSTANCE instance) {
 void ReleaseMediaWindows() {
     DeleteBarDrawingObjects();
     for (const char* className : {kStageWindowClass, kThumbWindowClass, kWaveOutWindowClass})
-        UnregisterClassA(className, LibraryInstance());
+        UnregisterClassA(className, afx::LibraryModuleState().instance);
 }

@@ -4,7 +4,7 @@
 #include "QernoFrame.h"
 #include "QernoLog.h"
 #include "QernoMedia.h"
-#include "frame/QernoApp.h"
+#include "frame/afx/ModuleState.h"
 #include "media/players/ControlBar.h"
 #include "media/players/StageRange.h"
 #include "media/players/StageWindow.h"
@@ -70,7 +70,7 @@ HWND CreateStageWindow(const StageSlot& slot, HWND owner) {
     }
     const HWND window =
         CreateWindowExA(0, kStageWindowClass, nullptr, style, place.left, place.top, place.right,
-                        place.bottom, owner, nullptr, LibraryInstance(), nullptr);
+                        place.bottom, owner, nullptr, afx::LibraryModuleState().instance, nullptr);
     if (!window)
         GetSysLog()->SysLogSystemError(kLogCateFrame, GetLastError(),
                                        "Cannot create stageWnd for %s", slot.key);

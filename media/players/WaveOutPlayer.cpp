@@ -3,7 +3,7 @@
 
 #include "QernoFrame.h"
 #include "QernoMedia.h"
-#include "frame/QernoApp.h"
+#include "frame/afx/ModuleState.h"
 #include "media/players/ControlBar.h"
 #include "media/players/StageRange.h"
 #include "media/players/WaveOutCalls.h"
@@ -148,8 +148,8 @@ HWND CreatePlayerWindow(HWND owner, const char* title) {
     const char* caption = title && *title ? title : FileTitle(player.file);
     const RECT place = SoundPlayerPlace(); // x, y, width, height
     return CreateWindowExA(0, kWaveOutWindowClass, caption, WS_POPUP | WS_CAPTION, place.left,
-                           place.top, place.right, place.bottom, owner, nullptr, LibraryInstance(),
-                           nullptr);
+                           place.top, place.right, place.bottom, owner, nullptr,
+                           afx::LibraryModuleState().instance, nullptr);
 }
 
 // Only the player's own key names it; the user hears why another does not.

@@ -3,6 +3,7 @@
 // two drawing helpers: a bitmap copied into place, and the drag outline inverted on the screen and
 // removed again.
 #include "media/MediaTestSupport.h"
+#include "support/GdiSweep.h"
 
 #include <algorithm>
 #include <iterator>
@@ -69,6 +70,16 @@ TEST_F(VideoWindow, DrawsTheFrameItWasPositionedOn) {
         DeleteObject(bitmap);
     }
     EXPECT_EQ("", log_.Text());
+}
+
+TEST_F(VideoWindow, FrameBitmapsAndUpdatesLeaveNoObjectBehind) {
+    OpenChildVideo(kDrawnVideo.file);
+    CanvasDC canvas(kVideoWidth, kVideoHeight);
+    ExpectNoGdiObjectLeftBehind({{"GetVideoBitmap, GetMovieBitmap, UpdateVideo", [&] {
+                                      DeleteObject(GetVideoBitmap(id_, canvas.get()));
+                                      DeleteObject(GetMovieBitmap(id_, canvas.get()));
+                                      UpdateVideo(id_, canvas.get(), nullptr);
+                                  }}});
 }
 
 TEST_F(VideoWindow, PlaysBetweenItsBoundsAndNotifiesTheHost) {

@@ -2,6 +2,7 @@
 // the buttons, a click on the track and a drag of the thumb moving the device. Where each piece
 // goes for any width, and which cell each face is, is checked natively.
 #include "players/PlayerTestSupport.h"
+#include "support/GdiSweep.h"
 
 namespace {
 
@@ -32,6 +33,17 @@ TEST_F(ControlBar, ButtonsAreMadeForTheMediaAndTheWidthAndTheThumbFollowsPlay) {
             [&] { return Place(thumb, stage)[0] > 2 && IsMediaPlaying(device); }, 10000));
         CloseMediaFile(host(), "row");
     }
+}
+
+TEST_F(ControlBar, PaintingLeavesNoObjectBehind) {
+    const HWND stage = Open("paint", kLongSound);
+    PauseMediaFile(host(), "paint");
+    ExpectNoGdiObjectLeftBehind({{"a stage window's control bar", [stage] {
+                                      RedrawWindow(stage, nullptr, nullptr,
+                                                   RDW_INVALIDATE | RDW_UPDATENOW |
+                                                       RDW_ALLCHILDREN);
+                                  }}});
+    CloseMediaFile(host(), "paint");
 }
 
 TEST_F(ControlBar, ButtonsStepATenthOfTheRangeAndTheTrackAndThumbSeek) {
