@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(StartupSteps, RunInOrderUntilTheFirstFailureAndGiveTheLastResult) {
+TEST(StartupSteps, StepsRunUntilTheFirstFailureAndIdleCountsFromZeroWhileMoreIsAskedFor) {
     std::string trace;
     const auto step = [&trace](char name, int result) -> StartupStep {
         return [&trace, name, result] {
@@ -18,9 +18,7 @@ TEST(StartupSteps, RunInOrderUntilTheFirstFailureAndGiveTheLastResult) {
     EXPECT_EQ(0, RunStartupSteps({step('d', 1), step('e', 0), step('f', 1)}));
     EXPECT_EQ("abcde", trace);
     EXPECT_EQ(0, RunStartupSteps({})) << "no steps is no success";
-}
 
-TEST(IdleCounts, CountFromZeroWhileMoreIsAskedFor) {
     std::string counts;
     RunIdleCounts([&](long count) {
         counts += std::to_string(count);
