@@ -19,32 +19,26 @@ public:
         handle = nullptr;
     }
 
-    // The library exports C++ names; 32-bit ones end in the bytes of arguments they take.
     int Init(HINSTANCE resources) {
-        return Function<int(WINAPI*)(HWND, HINSTANCE)>(
-            StdcallName("_Z12InitQernoDllP6HWND__P11HINSTANCE__", 8))(nullptr, resources);
+        return Function<int(WINAPI*)(HWND, HINSTANCE)>("_Z12InitQernoDllP6HWND__P11HINSTANCE__",
+                                                       8)(nullptr, resources);
     }
     HINSTANCE ResourceModule() {
-        return Function<HINSTANCE(WINAPI*)()>(StdcallName("_Z16GetRCDllInstancev", 0))();
+        return Function<HINSTANCE(WINAPI*)()>("_Z16GetRCDllInstancev", 0)();
     }
     HBITMAP VerticalShimmer() {
-        return Function<HBITMAP(WINAPI*)()>(StdcallName("_Z17GetVertShimmerBmpv", 0))();
+        return Function<HBITMAP(WINAPI*)()>("_Z17GetVertShimmerBmpv", 0)();
     }
 
     HMODULE handle = LoadLibraryA("Qerno.dll");
 
 private:
-    static std::string StdcallName(const char* name, int argumentBytes) {
+    // The library exports C++ names; 32-bit ones end in the bytes of arguments they take. A name
+    // not found fails the test by the exception, before a null call could crash it.
+    template <class F> F Function(std::string name, [[maybe_unused]] int argumentBytes) {
 #if defined(_M_IX86) || defined(__i386__)
-        return name + ("@" + std::to_string(argumentBytes));
-#else
-        (void)argumentBytes;
-        return name;
+        name += "@" + std::to_string(argumentBytes);
 #endif
-    }
-
-    // A name not found fails the test by the exception, before a null call could crash it.
-    template <class F> F Function(const std::string& name) {
         FARPROC found = GetProcAddress(handle, name.c_str());
         if (!found)
             throw std::runtime_error(name + " is not exported");
@@ -69,7 +63,7 @@ TEST(Lifecycle, UnloadWithoutStartUpTouchesNothingOfTheHost) {
 }
 
 // A failed start-up keeps its module, and a start-up after it replaces the module.
-TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxButKeepsTheModule) {
+TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxAndStartingAgainReleasesWhatWasHeld) {
     for (const char* incomplete :
          {"QernoResNoCorrection.dll", "QernoResNoShade.dll", "QernoResNoFancy.dll"}) {
         SCOPED_TRACE(incomplete);
@@ -83,11 +77,9 @@ TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxButKeepsTheModule) {
         EXPECT_EQ(1, library.Init(LoadLibraryA("QernoRes.dll")));
         EXPECT_FALSE(IsLoaded(incomplete));
     }
-}
 
-// A host may start the library again: the same module stays held once, and neither start-up's
-// bitmaps outlive what replaces or unloads them.
-TEST(Lifecycle, StartingAgainAndUnloadReleaseTheModuleAndTheBitmaps) {
+    // A host may start the library again: the same module stays held once, and neither start-up's
+    // bitmaps outlive what replaces or unloads them.
     Library library;
     HINSTANCE resources = LoadLibraryA("QernoRes.dll");
     ASSERT_EQ(1, library.Init(resources));

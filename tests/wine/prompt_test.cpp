@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -85,32 +86,28 @@ using Prompts = LibraryHostTest;
 // The sets and the default button are tested natively; here, that labels, hiding, the focus and
 // the results reach the box. Escape and the close box cancel, even a box without Cancel.
 TEST_F(Prompts, ButtonsShowTheirLabelsAndGiveTheirResults) {
-    const struct {
-        UINT flags;
-        Answer answer;
-        int result;
-        std::vector<UINT> labels;
-    } cases[] = {
+    // Flags, answer, result and the labels' string ids.
+    const std::tuple<UINT, Answer, int, std::vector<UINT>> cases[] = {
         {MB_ABORTRETRYIGNORE, Click(2), IDIGNORE, {12006, 12004, 12005}},
         {MB_YESNOCANCEL | MB_DEFBUTTON2, Key(VK_RETURN), IDNO, {12000, 12001, 12002}},
         {MB_OK, Key(VK_ESCAPE), IDCANCEL, {12003}},
         {MB_YESNO, kCloseBox, IDCANCEL, {12000, 12001}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+    for (const auto& [flags, answer, expected, labels] : cases) {
+        SCOPED_TRACE(flags);
         int result = 0;
-        const BoxSeen box = ShowAndAnswer(
-            c.answer, [&] { result = KvtMessageBox(host(), "Which one?", "Buttons", c.flags); });
-        EXPECT_EQ(c.result, result);
+        const BoxSeen box = ShowAndAnswer(answer, [&, flags = flags] {
+            result = KvtMessageBox(host(), "Which one?", "Buttons", flags);
+        });
+        EXPECT_EQ(expected, result);
         for (size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(i < c.labels.size() ? ResourceString(c.labels[i]) : "<hidden>",
-                      box.labels[i]);
+            EXPECT_EQ(i < labels.size() ? ResourceString(labels[i]) : "<hidden>", box.labels[i]);
     }
 }
 
 // Lists are (id, string) pairs until the end mark; a string that cannot be read stops the list.
 // Empty texts show and log nothing.
-TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
+TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsTextSystemErrorsCutToTheBuffer) {
     const std::string mine = ResourceString(11266), error = ResourceString(12009);
     const std::string bytes = ResourceString(12204);
     // The records an information prompt and an error prompt write.
@@ -173,10 +170,8 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsText) {
         EXPECT_EQ(c.title, ShowAndAnswer(Key(VK_RETURN), c.show, c.lastError).title);
         EXPECT_EQ(c.logged, log.Text());
     }
-}
 
-// The whole text is checked with the prompts that show it.
-TEST_F(Prompts, SystemErrorTextsAreTheSystemsCutToTheBuffer) {
+    // The whole text is checked with the prompts that show it.
     char text[256];
     SetLastError(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(9u, GetSystemErrorMsg(text, 10));

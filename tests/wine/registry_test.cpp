@@ -21,13 +21,10 @@ std::string KeyPath(const char* subkey) {
 }
 
 // The library started as a host starts it, so that the wrapper's records reach the log.
-class Registry : public testing::Test {
-protected:
+struct Registry : testing::Test {
     static void SetUpTestSuite() { InitQernoDll(nullptr, LoadLibraryA("QernoRes.dll")); }
-    void SetUp() override { RemoveTestEntries(); }
-    void TearDown() override { RemoveTestEntries(); }
-
-    static void RemoveTestEntries() {
+    void SetUp() override { TearDown(); }
+    void TearDown() override {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, KeyPath(kTestSubkey).c_str());
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, KeyPath("Paths").c_str(), kPathName);
     }
@@ -51,6 +48,9 @@ protected:
 TEST_F(Registry, MissingKeyIsNotOpenedAndNothingTouchesTheRegistry) {
     EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
     EXPECT_EQ(kNotFound, registry_.GetLastError());
+    EXPECT_EQ(1, log_.Count(LogRecord(11601, 11622,
+                                      "Cannot open: " + KeyPath(kMissingSubkey) + "\n -- " +
+                                          SystemText(kNotFound))));
     char text[64]; // room for the whole text
     EXPECT_EQ(7u, registry_.GetErrorString(text, 0, 8));
     EXPECT_STREQ("The reg", text); // of "The registry is not opened\n"
@@ -66,7 +66,7 @@ TEST_F(Registry, MissingKeyIsNotOpenedAndNothingTouchesTheRegistry) {
     EXPECT_STRNE("The registry is not opened\n", text);
 }
 
-TEST_F(Registry, CountsAndEnumerationAgreeWithTheTypeTests) {
+TEST_F(Registry, CountsAndEnumerationAgreeWithTheTypeTestsAndReadsByNameOnlyOfTheirType) {
     WriteTestValues();
     ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
     unsigned long count = 0, longestName = 0, index = 0, type = REG_NONE;
@@ -81,40 +81,36 @@ TEST_F(Registry, CountsAndEnumerationAgreeWithTheTypeTests) {
     }
     EXPECT_EQ(4u, index);
     EXPECT_EQ(kNoMoreItems, registry_.GetLastError());
-}
 
-// The readers see the types and bytes the writers stored. Of the types an installer may write,
-// the expandable string reads as a string, unexpanded, and a string list as neither string nor
-// bytes.
-TEST_F(Registry, ReadsByNameIgnoringCaseAndOnlyOfTheirType) {
-    WriteTestValues();
+    // The readers see the types and bytes the writers stored. Of the types an installer may
+    // write, the expandable string reads as a string, unexpanded, and a string list as neither
+    // string nor bytes.
     const std::string key = KeyPath(kTestSubkey);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "Expand", REG_EXPAND_SZ, "%TEMP%", 7);
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "List", REG_MULTI_SZ, "a\0b\0", 5);
-    ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
-    char text[32]; // room for the longest test string
-    unsigned long size = sizeof text, value = 0, type = REG_NONE;
-    ASSERT_EQ(1, registry_.GetStringByName("logfile", text, &size));
+    ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE)); // the count of values is read on opening
+    char text[32];                                    // room for the longest test string
+    auto* bytes = reinterpret_cast<unsigned char*>(text);
+    unsigned long size = 0, value = 0;
+    // The size argument, offering the whole of text.
+    const auto room = [&] { return size = sizeof text, &size; };
+    ASSERT_EQ(1, registry_.GetStringByName("logfile", text, room()));
     EXPECT_STREQ("C:\\temp\\q.log", text);
     EXPECT_EQ(sizeof "C:\\temp\\q.log", size) << "the size stored, terminator included";
     EXPECT_EQ(1, registry_.GetDWordByName("SIZE", &value));
     EXPECT_EQ(0x1234u, value);
-    size = sizeof text;
-    EXPECT_EQ(1, registry_.GetBinaryByName("Bytes", reinterpret_cast<unsigned char*>(text), &size));
+    EXPECT_EQ(1, registry_.GetBinaryByName("Bytes", bytes, room()));
     EXPECT_EQ(std::string("\x0A\xFF\0", 3), std::string(text, size));
-    size = sizeof text;
-    EXPECT_EQ(1, registry_.GetValueDataByName("Empty", &type, text, &size));
+    EXPECT_EQ(1, registry_.GetValueDataByName("Empty", &type, text, room()));
     EXPECT_EQ(0u, size) << "an empty text is stored without a terminator";
-    size = sizeof text;
-    EXPECT_EQ(1, registry_.GetStringByName("Expand", text, &size));
+    EXPECT_EQ(1, registry_.GetStringByName("Expand", text, room()));
     EXPECT_STREQ("%TEMP%", text);
     EXPECT_EQ(0, registry_.IsValueString("List") || registry_.IsValueBinary("List"));
 
     // Wrong types are refused before reading: the last result stays that of the search.
-    size = sizeof text;
-    EXPECT_EQ(0, registry_.GetStringByName("Size", text, &size));
+    EXPECT_EQ(0, registry_.GetStringByName("Size", text, room()));
     EXPECT_EQ(0, registry_.GetDWordByName("LogFile", &value));
-    EXPECT_EQ(0, registry_.GetBinaryByName("Empty", reinterpret_cast<unsigned char*>(text), &size));
+    EXPECT_EQ(0, registry_.GetBinaryByName("Empty", bytes, &size));
     EXPECT_EQ(0u, registry_.GetLastError());
     EXPECT_EQ(sizeof text, size);
 
@@ -124,6 +120,25 @@ TEST_F(Registry, ReadsByNameIgnoringCaseAndOnlyOfTheirType) {
     EXPECT_EQ(0, registry_.GetStringByName("LogFile", text, &size));
     EXPECT_EQ(kMoreData, registry_.GetLastError());
     EXPECT_EQ(std::string(sizeof text - 4, kFill), std::string(text + 4, sizeof text - 4));
+    EXPECT_EQ(0, registry_.GetDWordByName("Missing", &value));
+    EXPECT_EQ(0, registry_.SetDWordByName("Size", 5)); // the key is open for reading
+    EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), registry_.GetLastError());
+
+    // Failures are errors followed by the system's text; finds and writes are information.
+    const std::string failed = "\n -- "; // the message's line end, then the system's text
+    const std::pair<unsigned int, std::string> records[] = {
+        {11601, "Name not found: QernoRegistryTest\\Missing\n"},
+        {11601, "EnumValue failed: QernoRegistryTest\\LogFile" + failed + SystemText(kMoreData)},
+        {11601, "Cannot set data to 00000005: QernoRegistryTest\\Size" + failed +
+                    SystemText(ERROR_ACCESS_DENIED)},
+        {11603, "SetString to C:\\temp\\q.log: QernoRegistryTest\\LogFile\n"},
+        {11603, "Set binarydata (3 bytes): QernoRegistryTest\\Bytes\n"},
+        {11603, "Set data to 00001234: QernoRegistryTest\\Size\n"},
+        {11603, "Found: QernoRegistryTest\\Size\n"},
+    };
+    for (const auto& [levelId, message] : records)
+        EXPECT_EQ(1, log_.Count(LogRecord(levelId, 11622, message))) << message;
+    EXPECT_EQ(1, log_.Count("EnumValue failed")) << "a value of another type was read";
 }
 
 TEST_F(Registry, PathStringsComeFromPaths) {
@@ -137,45 +152,14 @@ TEST_F(Registry, PathStringsComeFromPaths) {
     EXPECT_EQ(kFill, path[5]);
 }
 
-// Failures are errors followed by the system's text; finds and writes are information. The log
-// reads its own settings through a quiet instance, which logs nothing, while it cannot be reached.
-TEST_F(Registry, EveryOperationLogsItsRecordUnlessTheInstanceIsQuiet) {
+// The log reads its own settings through a quiet instance, which logs nothing, while it cannot be
+// reached.
+TEST_F(Registry, AQuietInstanceLogsNothing) {
     registry_.m_bLog = FALSE;
     EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
     ASSERT_EQ(1, registry_.Open(kTestSubkey, TRUE));
     EXPECT_EQ(1, registry_.SetDWordByName("Num", 1));
     EXPECT_EQ("", log_.Text());
-
-    registry_.m_bLog = TRUE;
-    EXPECT_EQ(0, registry_.Open(kMissingSubkey, FALSE));
-    WriteTestValues();
-    ASSERT_EQ(1, registry_.Open(kTestSubkey, FALSE));
-    unsigned long value = 0, size = 4;
-    char text[4]; // too small for the stored string
-    EXPECT_EQ(0, registry_.GetDWordByName("Missing", &value));
-    EXPECT_EQ(0, registry_.GetStringByName("LogFile", text, &size));
-    EXPECT_EQ(0, registry_.GetStringByName("size", text, &size)); // found, but no string
-    EXPECT_EQ(0, registry_.SetDWordByName("Size", 5));            // the key is open for reading
-    EXPECT_EQ(DWORD(ERROR_ACCESS_DENIED), registry_.GetLastError());
-
-    const std::string failed = "\n -- "; // the message's line end, then the system's text
-    const struct {
-        unsigned int levelId;
-        std::string message;
-    } records[] = {
-        {11601, "Cannot open: " + KeyPath(kMissingSubkey) + failed + SystemText(kNotFound)},
-        {11601, "Name not found: QernoRegistryTest\\Missing\n"},
-        {11601, "EnumValue failed: QernoRegistryTest\\LogFile" + failed + SystemText(kMoreData)},
-        {11601, "Cannot set data to 00000005: QernoRegistryTest\\Size" + failed +
-                    SystemText(ERROR_ACCESS_DENIED)},
-        {11603, "SetString to C:\\temp\\q.log: QernoRegistryTest\\LogFile\n"},
-        {11603, "Set binarydata (3 bytes): QernoRegistryTest\\Bytes\n"},
-        {11603, "Set data to 00001234: QernoRegistryTest\\Size\n"},
-        {11603, "Found: QernoRegistryTest\\size\n"},
-    };
-    for (const auto& r : records)
-        EXPECT_EQ(1, log_.Count(LogRecord(r.levelId, 11622, r.message))) << r.message;
-    EXPECT_EQ(1, log_.Count("EnumValue failed")) << "a value of another type was read";
 }
 
 } // namespace

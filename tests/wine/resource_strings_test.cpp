@@ -7,6 +7,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -18,10 +19,7 @@ namespace {
 // and the error caption; file access; playback; memory and missing tables; the missing configured
 // folder; disk space, whose two texts share 320 characters; common-dialog errors; predefined
 // messages and actions.
-const struct {
-    UINT first, last;
-    size_t room;
-} kRequired[] = {
+const std::tuple<UINT, UINT, size_t> kRequired[] = {
     {11004, 11005, 79},  {11012, 11012, 79},  {11030, 11039, 15},  {11252, 11252, 8},
     {12319, 12320, 8},   {11266, 11266, 31},  {12059, 12059, 79},  {11267, 11267, 63},
     {11309, 11309, 499}, {11312, 11312, 499}, {11315, 11315, 499}, {11318, 11318, 499},
@@ -37,17 +35,15 @@ const struct {
 };
 
 // Each media filter and the extensions the classifier accepts for its type.
-const struct {
-    UINT filter;
-    std::vector<UINT> extensions;
-} kFilters[] = {{11309, {11350, 11351, 11352, 11353, 11354, 11355, 11356, 11357, 11377, 11378}},
-                {11312, {11358, 11359}},
-                {11315, {11364, 11372, 11373, 11374}},
-                {11318, {11361, 11362, 11363}},
-                {11321, {11365, 11368, 11369, 11375}},
-                {11327, {11366, 11376}},
-                {11530, {11370}},
-                {11533, {11367}}};
+const std::pair<UINT, std::vector<UINT>> kFilters[] = {
+    {11309, {11350, 11351, 11352, 11353, 11354, 11355, 11356, 11357, 11377, 11378}},
+    {11312, {11358, 11359}},
+    {11315, {11364, 11372, 11373, 11374}},
+    {11318, {11361, 11362, 11363}},
+    {11321, {11365, 11368, 11369, 11375}},
+    {11327, {11366, 11376}},
+    {11530, {11370}},
+    {11533, {11367}}};
 
 std::string Load(UINT id) {
     static const HMODULE module = LoadLibraryA("QernoRes.dll");
@@ -61,14 +57,19 @@ std::string Lower(std::string text) {
     return text;
 }
 
-TEST(ResourceStrings, EveryRequiredStringIsPresentAndFitsItsBuffer) {
+TEST(ResourceStrings, EveryRequiredStringIsPresentFitsItsBufferAndFormatsItsCallersArguments) {
     ASSERT_NE(nullptr, LoadLibraryA("QernoRes.dll")) << "QernoRes.dll not beside the test";
-    for (const auto& range : kRequired)
-        for (UINT id = range.first; id <= range.last; ++id) {
+    for (const auto& [first, last, room] : kRequired)
+        for (UINT id = first; id <= last; ++id) {
             const std::string text = Load(id);
             EXPECT_FALSE(text.empty()) << "string " << id << " is missing";
-            EXPECT_LE(text.size(), range.room) << "string " << id << " is cut: " << text;
+            EXPECT_LE(text.size(), room) << "string " << id << " is cut: " << text;
         }
+
+    // Exactly the conversions the callers pass: the configuration file, the key and the folder; the
+    // log window's line count, through wsprintf.
+    EXPECT_TRUE(std::regex_match(Load(12058), std::regex("[^%]*(%s[^%]*){3}"))) << Load(12058);
+    EXPECT_TRUE(std::regex_match(Load(12059), std::regex("[^%]*%l?[diu][^%]*"))) << Load(12059);
 }
 
 // Description and pattern fields alternate and the last is closed; the patterns, ';'-separated
@@ -78,9 +79,9 @@ TEST(ResourceStrings, FiltersPairDescriptionsWithTheExtensionsOfTheirType) {
     const std::string wildcard = R"([^\s|;]*[*?][^\s|;]*)";
     const std::string pairs = "([^|]+)\\|(" + wildcard + "(?:;" + wildcard + ")*)\\|";
     const std::regex pair(pairs), item("[^;]+");
-    for (const auto& media : kFilters) {
-        const std::string filter = Load(media.filter);
-        SCOPED_TRACE(testing::Message() << media.filter << ": " << filter);
+    for (const auto& [id, extensions] : kFilters) {
+        const std::string filter = Load(id);
+        SCOPED_TRACE(testing::Message() << id << ": " << filter);
         EXPECT_TRUE(std::regex_match(filter, std::regex("(?:" + pairs + ")+")));
         std::set<std::string> patterns, expected;
         for (std::sregex_iterator at(filter.begin(), filter.end(), pair), end; at != end; ++at) {
@@ -89,17 +90,10 @@ TEST(ResourceStrings, FiltersPairDescriptionsWithTheExtensionsOfTheirType) {
                 if (p->str() != "*.*")
                     patterns.insert(Lower(p->str()));
         }
-        for (UINT id : media.extensions)
-            expected.insert("*" + Lower(Load(id)));
+        for (UINT extension : extensions)
+            expected.insert("*" + Lower(Load(extension)));
         EXPECT_EQ(expected, patterns);
     }
-}
-
-// Exactly the conversions the callers pass: the configuration file, the key and the folder; the
-// log window's line count, through wsprintf.
-TEST(ResourceStrings, FormatsTakeTheArgumentsTheirCallersPass) {
-    EXPECT_TRUE(std::regex_match(Load(12058), std::regex("[^%]*(%s[^%]*){3}"))) << Load(12058);
-    EXPECT_TRUE(std::regex_match(Load(12059), std::regex("[^%]*%l?[diu][^%]*"))) << Load(12059);
 }
 
 } // namespace

@@ -5,30 +5,28 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using Parts = std::vector<std::string>;
 
-TEST(FileNames, DriveFolderNameAndExtension) {
-    const struct {
-        const char *path, *dir, *base;
-    } rows[] = {
+TEST(FileNames, DriveFolderNameAndExtensionEachCutToItsBuffer) {
+    // Path, folder and name.
+    const std::tuple<const char*, const char*, const char*> rows[] = {
         {"C:A.B.C", "C:", "A.B.C"}, {"a\\b/c", "a\\b/", "c"}, {"a.b\\name", "a.b", "name"},
         {"C:\\", "C:", ""},         {"ab:c", "", "ab:c"},     {".cfg", "", ".cfg"},
         {"a\\\\b", "a\\", "b"},
     };
-    for (const auto& row : rows) {
+    for (const auto& [path, dir, base] : rows) {
         char out[kPathSize];
-        GetFileDirName(row.path, out);
-        EXPECT_STREQ(row.dir, out) << row.path;
-        EXPECT_EQ(*row.base != '\0', GetBaseFileName(row.path, out) != FALSE) << row.path;
-        EXPECT_STREQ(row.base, out) << row.path;
+        GetFileDirName(path, out);
+        EXPECT_STREQ(dir, out) << path;
+        EXPECT_EQ(*base != '\0', GetBaseFileName(path, out) != FALSE) << path;
+        EXPECT_STREQ(base, out) << path;
     }
-}
 
-TEST(FileNames, EachPartIsCutToItsBuffer) {
     const std::string dir(300, 'd'), name(300, 'n'), ext(300, 'e');
     PathParts parts;
     SplitPathName(("C:\\" + dir + "\\" + name + "." + ext).c_str(), parts);
@@ -42,7 +40,17 @@ TEST(FileNames, EachPartIsCutToItsBuffer) {
     EXPECT_EQ(3, GetDrive("c:\\x"));
 }
 
-TEST(FileNames, FullNameHasOneSeparatorAndIsCutToItsBuffer) {
+// The result, checked to be refused exactly when empty; a guard byte after outSize shows a
+// write past it even where the sanitizer cannot.
+std::string Replaced(const std::string& name, std::size_t outSize = 260) {
+    std::vector<char> out(outSize + 1, '#');
+    const bool replaced = ReplaceNameSuffix(name.c_str(), ".cfg", out.data(), outSize);
+    EXPECT_EQ(replaced, out[0] != '\0') << name;
+    EXPECT_EQ('#', out[outSize]) << "written past outSize";
+    return out.data();
+}
+
+TEST(FileNames, FullNameDiskRootFreeBytesAndConfigNamesRefusedNotCut) {
     const auto fullName = [](const std::string& dir, const std::string& name) {
         std::vector<char> out(kPathSize + 1, '#');
         GetFullFileName(dir.c_str(), name.c_str(), out.data());
@@ -54,9 +62,7 @@ TEST(FileNames, FullNameHasOneSeparatorAndIsCutToItsBuffer) {
     EXPECT_EQ("A.DAT", fullName("", "A.DAT"));
     const std::string dir(250, 'd'), name(20, 'n');
     EXPECT_EQ((dir + "\\" + name).substr(0, kPathSize - 1), fullName(dir, name));
-}
 
-TEST(FileNames, DiskRootAndClampedFreeBytes) {
     const auto root = [](const std::string& path) {
         char root[kDiskPathSize];
         DiskRootOfPath(path.c_str(), root);
@@ -72,20 +78,8 @@ TEST(FileNames, DiskRootAndClampedFreeBytes) {
     EXPECT_EQ(0x7FFFFFFFL, FreeBytesClamped(524288, 8, 512));
     EXPECT_EQ(0x7FFFFFFFL, FreeBytesClamped(0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF));
     EXPECT_EQ(0, FreeBytesClamped(0xFFFFFFFF, 0, 512));
-}
 
-// The result, checked to be refused exactly when empty; a guard byte after outSize shows a
-// write past it even where the sanitizer cannot.
-std::string Replaced(const std::string& name, std::size_t outSize = 260) {
-    std::vector<char> out(outSize + 1, '#');
-    const bool replaced = ReplaceNameSuffix(name.c_str(), ".cfg", out.data(), outSize);
-    EXPECT_EQ(replaced, out[0] != '\0') << name;
-    EXPECT_EQ('#', out[outSize]) << "written past outSize";
-    return out.data();
-}
-
-// The plain case and a directory's dot are checked through the export under Wine.
-TEST(ConfigNames, OnlyTheLastDotCutsAndNamesThatDoNotFitAreRefusedNotCut) {
+    // The plain case and a directory's dot are checked through the export under Wine.
     EXPECT_EQ("TALK.cfg", Replaced("TALK."));
     EXPECT_EQ("C:\\DOCS\\TALK", Replaced("C:\\DOCS\\TALK"));
     EXPECT_EQ("ABCDE.cfg", Replaced("ABCDE.LMO", 10)); // nine characters fill ten exactly

@@ -17,7 +17,7 @@ std::string Patterns(const std::string& filter, int description) {
 }
 
 // A separator closing the filter adds no empty field: checked on the real filters under Wine.
-TEST(MediaFilters, FieldsEndAtTheirSeparatorOrTheTextAndPatternsFollowTheirDescription) {
+TEST(MediaFilters, PatternsFollowTheirDescriptionAndTypesWithoutFilterGetThePictures) {
     EXPECT_EQ("*.x", Patterns("||*.x", 1)) << "an empty field still counts";
     const char* patterns = nullptr;
     EXPECT_EQ(0, FilterPatternList(nullptr, 0, &patterns));
@@ -28,6 +28,10 @@ TEST(MediaFilters, FieldsEndAtTheirSeparatorOrTheTextAndPatternsFollowTheirDescr
         EXPECT_EQ("", Patterns(filter, missing)) << missing;
     EXPECT_EQ("*.*", Patterns("Bitmaps|*.bmp|All|*.*", 2));
     EXPECT_EQ("", Patterns("Bitmaps", 0));
+
+    EXPECT_EQ(11312, GetMediaTypeIDs(6));
+    for (int other : {0, 1, 3, 10, -1})
+        EXPECT_EQ(11309, GetMediaTypeIDs(other));
 }
 
 TEST(MediaFilters, LegalNamesAndPaths) {
@@ -39,12 +43,6 @@ TEST(MediaFilters, LegalNamesAndPaths) {
     for (char c : std::string("/#&,;<>[]*?|\"'\t\n\x7f\x80"))
         EXPECT_FALSE(CheckFileNameLegal((std::string("A") + c + "B").c_str())) << c;
     EXPECT_FALSE(CheckFileNameLegal(nullptr));
-}
-
-TEST(MediaFilters, TypesWithoutFilterOfTheirOwnGetThePictures) {
-    EXPECT_EQ(11312, GetMediaTypeIDs(6));
-    for (int other : {0, 1, 3, 10, -1})
-        EXPECT_EQ(11309, GetMediaTypeIDs(other));
 }
 
 } // namespace

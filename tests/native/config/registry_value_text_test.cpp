@@ -19,7 +19,7 @@ std::string Text(unsigned long type, const std::string& data, unsigned long outS
     return out.data();
 }
 
-TEST(RegistryValueText, FixedTextsAndNoData) {
+TEST(RegistryValueText, FixedTextsQuotedStringsListsInBracesHexAndLinksUntilTheyNeedTheCut) {
     EXPECT_EQ("<REG_FULL_RESOURCE_DESCRIPTOR>", Text(9, "ignored"));
     EXPECT_EQ("<Undefined Type: deadbeef>", Text(0xDEADBEEF, "x"));
     EXPECT_EQ("<No va", Text(0, "", 7));
@@ -28,9 +28,7 @@ TEST(RegistryValueText, FixedTextsAndNoData) {
     EXPECT_EQ(1, ConvertKeyValueDataText(regSz, nullptr, 10, out, sizeof out));
     EXPECT_STREQ("\"\"", out);
     EXPECT_EQ(1, ConvertKeyValueDataText(regBinary, "x", 1, nullptr, 10));
-}
 
-TEST(RegistryValueText, StringsQuotedToTheirTerminatorOrDataEndUntilTheyNeedTheCut) {
     EXPECT_EQ("\"abc\"", Text(regSz, std::string("abc\0def", 8)));
     EXPECT_EQ("\"abc\"", Text(regSz, "abc"));
     // Seven characters are outSize - 3: quotes and terminator still fit.
@@ -38,17 +36,18 @@ TEST(RegistryValueText, StringsQuotedToTheirTerminatorOrDataEndUntilTheyNeedTheC
     // Eight are outSize - 2: outSize - 8 characters, " ... " and a quote, outSize - 1 in all.
     EXPECT_EQ("\"ab ... \"", Text(regExpandSz, std::string("abcdefgh\0", 9), 10));
     EXPECT_EQ("\" ..", Text(regSz, "abcdef", 5));
-}
 
-TEST(RegistryValueText, BytesAsLowerCaseHexInWholeGroupsThatFit) {
+    EXPECT_EQ("{ \"a\"  \"b\"  }", Text(regMultiSz, std::string("a\0b\0\0", 5)));
+    EXPECT_EQ("{ \"a\"  }", Text(regMultiSz, std::string("a\0\0b\0\0", 6)));
+    EXPECT_EQ("{ \"a\"  \"bc\"  }", Text(regMultiSz, std::string("a\0bc", 4)));
+    EXPECT_EQ("{ \"ab", Text(regMultiSz, std::string("abc\0d\0\0", 7), 6));
+
     EXPECT_EQ("00 7f 80 ", Text(regResourceList, std::string("\x00\x7f\x80", 3)));
     EXPECT_EQ("0a ff ", Text(regBinary, "\x0a\xff\x01", 7));
     EXPECT_EQ("0a ", Text(regBinary, "\x0a\xff\x01", 6));
 
     EXPECT_EQ(256u * 3, Text(regBinary, std::string(300, '\x01'), 2000).size()) << "256 at most";
-}
 
-TEST(RegistryValueText, DoubleWordAsStoredLeastSignificantByteFirstAndLinkAsText) {
     EXPECT_EQ("04030201", Text(regDwordBigEndian, "\x01\x02\x03\x04"));
     EXPECT_EQ("ABCDEF12", Text(regDword, "\x12\xef\xcd\xab\x99"));
     EXPECT_EQ("00001234", Text(regDword, "\x34\x12"));
@@ -56,13 +55,6 @@ TEST(RegistryValueText, DoubleWordAsStoredLeastSignificantByteFirstAndLinkAsText
 
     EXPECT_EQ("path", Text(regLink, std::string("path\0junk", 9)));
     EXPECT_EQ("pa", Text(regLink, "path", 3));
-}
-
-TEST(RegistryValueText, MultiStringListedInBracesToTheFirstEmptyStringOrTheDataEnd) {
-    EXPECT_EQ("{ \"a\"  \"b\"  }", Text(regMultiSz, std::string("a\0b\0\0", 5)));
-    EXPECT_EQ("{ \"a\"  }", Text(regMultiSz, std::string("a\0\0b\0\0", 6)));
-    EXPECT_EQ("{ \"a\"  \"bc\"  }", Text(regMultiSz, std::string("a\0bc", 4)));
-    EXPECT_EQ("{ \"ab", Text(regMultiSz, std::string("abc\0d\0\0", 7), 6));
 }
 
 } // namespace

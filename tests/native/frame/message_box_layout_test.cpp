@@ -11,7 +11,15 @@
 
 namespace {
 
-TEST(MessageBoxButtons, OnlyTheirOwnBitsChooseButtonsIconAndFocus) {
+// Buttons of 75 x 23, icons of 32 x 32, dialog frames of 3 and a caption of 19.
+MessageBoxLayout LaidOut(const std::vector<LineExtent>& lines, int buttonCount, bool hasIcon) {
+    MessageBoxMeasures measures = {
+        static_cast<int>(lines.size()), {}, buttonCount, 75, 23, hasIcon, 32, 32, 3, 3, 19};
+    std::copy(lines.begin(), lines.end(), measures.lines);
+    return LayOutMessageBox(measures);
+}
+
+TEST(MessageBox, ButtonsIconFocusAndLinesAndTheWiderOfThemSetTheSize) {
     EXPECT_EQ(3, ButtonsForFlags(0x3 | 0x30 | 0x200).count);
     const MessageButtons unknown = ButtonsForFlags(0x6);
     ASSERT_EQ(1, unknown.count);
@@ -23,9 +31,7 @@ TEST(MessageBoxButtons, OnlyTheirOwnBitsChooseButtonsIconAndFocus) {
 
     EXPECT_EQ(0, FocusButtonIndex(0x0 | 0x100, 1));
     EXPECT_EQ(0, FocusButtonIndex(0x3 | 0x300, 3));
-}
 
-TEST(MessageLines, SixteenAtMostSplitAtLineFeedsOnlyAndEmptyLinesCountEightHighUnmeasured) {
     using Lines = std::vector<std::string>;
     EXPECT_EQ(Lines{}, SplitMessageLines(""));
     EXPECT_EQ(16u, SplitMessageLines(std::string(20, '\n')).size());
@@ -41,18 +47,8 @@ TEST(MessageLines, SixteenAtMostSplitAtLineFeedsOnlyAndEmptyLinesCountEightHighU
     ASSERT_EQ(2, MeasureMessageLines({"", "abcd"}, extent, extents));
     EXPECT_TRUE(measured == 1 && extents[0].width == 0 && extents[0].height == 8 &&
                 extents[1].width == 28);
-}
 
-// Buttons of 75 x 23, icons of 32 x 32, dialog frames of 3 and a caption of 19.
-MessageBoxLayout LaidOut(const std::vector<LineExtent>& lines, int buttonCount, bool hasIcon) {
-    MessageBoxMeasures measures = {
-        static_cast<int>(lines.size()), {}, buttonCount, 75, 23, hasIcon, 32, 32, 3, 3, 19};
-    std::copy(lines.begin(), lines.end(), measures.lines);
-    return LayOutMessageBox(measures);
-}
-
-// The button row is centred on the window, not on the text's rectangle.
-TEST(MessageBoxLayout, TheWiderOfTextIconAndButtonRowSetTheSizeAtLeastThirtySixHigh) {
+    // The button row is centred on the window, not on the text's rectangle.
     MessageBoxLayout layout = LaidOut({{40, 16}, {0, 8}, {61, 16}}, 2, false);
     EXPECT_EQ((RectValue{12, 12, 12 + 2 * 75 + 12 + 48, 12 + 64}), Value(layout.textRect));
     EXPECT_TRUE(layout.windowWidth == 240 && layout.windowHeight == 148 && layout.textX == 86);

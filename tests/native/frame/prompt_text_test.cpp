@@ -59,24 +59,20 @@ struct SlotList : PromptArgSource {
 };
 
 // Plain pairs and an end mark read as a string are checked on the real prompts under Wine.
-TEST(PromptText, MissingStringsAddNothingAndABadTextStopsTheReading) {
+TEST(PromptText, MissingStringsAddNothingABadTextStopsTheReadingAllIsCutAndANegativeAmountShows) {
     const SlotList list({99, Slot("a"), 12203, Slot(kUnreadable), 0, Slot("b"), kPromptListEnd});
     EXPECT_EQ("a has too little free space.", list.assembled);
     EXPECT_EQ(Slot(kUnreadable), list.badAddress.value_or(0));
     EXPECT_EQ(4u, list.read);
-}
 
-TEST(PromptText, CutAtTheRoom) {
     const std::string longText(400, 'x');
     EXPECT_EQ(std::string(kAssembledTextRoom, 'x'),
               SlotList({0, Slot(longText.c_str()), 0, Slot("more"), kPromptListEnd}).assembled);
     // The loaded string leaves the place of its terminator, which the caller's text then takes.
-    const SlotList list({1, Slot("yz"), 0, Slot("more"), kPromptListEnd});
-    EXPECT_EQ(std::string(kAssembledTextRoom - 1, 'L') + "y", list.assembled);
-    EXPECT_FALSE(list.badAddress);
-}
+    const SlotList filled({1, Slot("yz"), 0, Slot("more"), kPromptListEnd});
+    EXPECT_EQ(std::string(kAssembledTextRoom - 1, 'L') + "y", filled.assembled);
+    EXPECT_FALSE(filled.badAddress);
 
-TEST(PromptText, DiskSpaceWarningShowsANegativeAmount) {
     char text[kAssembledTextRoom + 1]; // the assembled text and its terminator
     AssembleDiskSpaceText(text, 'D', -4096, CatFakeString);
     EXPECT_STREQ("D: has too little free space.\nBytes missing: -4096", text);

@@ -4,13 +4,11 @@
 
 namespace {
 
-TEST(LibraryVersion, SixEntriesThenOutOfRange) {
+TEST(Versions, TheLibrarysSixEntriesThenTheFilesZerosUntilSaved) {
     EXPECT_NE(0xFFFF, GetLumoVer(5));
     EXPECT_EQ(0xFFFF, GetLumoVer(6));
-}
 
-// One process-wide record, so the order of these checks matters: zeros before any save.
-TEST(FileVersion, ZerosUntilSavedThenEachComponent) {
+    // One process-wide record, so the order of these checks matters: zeros before any save.
     const tagLumoFileVer saved = {{1, 2, 3, 4}};
     for (unsigned int index = 0; index < 4; ++index)
         EXPECT_EQ(0, GetCurLumoFileVer(index));

@@ -48,7 +48,7 @@ LONG Distance(const std::vector<POINT>& points, POINT p) {
     return nearest;
 }
 
-TEST(CurveSegmentCount, FollowsTheExtentSeenFromTheFirstControlPoint) {
+TEST(CurveSegmentCount, CountFollowsTheExtentAndFlatteningTruncatesTheJoints) {
     EXPECT_EQ(4, _GetOneCurvePoint(0, 0, 24, 0, 24, 0, 24, 0));  // h = 0.5: the loop never runs
     EXPECT_EQ(4, _GetOneCurvePoint(0, 0, -24, 0, 24, 0, 0, 0));  // not the polygon's width
     EXPECT_EQ(85, _GetOneCurvePoint(0, 0, 0, 1000, 0, 0, 0, 0)); // h = 0.012: 3 + 81 + 1
@@ -58,10 +58,8 @@ TEST(CurveSegmentCount, FollowsTheExtentSeenFromTheFirstControlPoint) {
     POINT degenerate[4] = {{7, 7}, {7, 7}, {7, 7}, {7, 7}};
     EXPECT_EQ(0, GetOneCurvePoint(degenerate));
     EXPECT_EQ(0, GetOneCurvePoint(nullptr));
-}
 
-// The joints are truncated toward zero, the points between rounded half up.
-TEST(CurveSegmentFlattening, TruncatesTheJointsAndRoundsBetween) {
+    // The joints are truncated toward zero, the points between rounded half up.
     // Extent 150: h = 0.08, so p(t) = 150 + 50t steps by 4 up to t = 0.96, then the end.
     const std::vector<POINT> points = Flattened({{100, 150, 200, 250}, {0, 0, 0, 0}}, 1000);
     ASSERT_EQ(14u, points.size());
@@ -76,30 +74,36 @@ TEST(CurveSegmentFlattening, TruncatesTheJointsAndRoundsBetween) {
 
 // A straight segment from (160, 0) to (220, 0). The two-pixel tolerance across it is checked
 // under Wine in a scaled, flipped mapping; here, its ends.
-TEST(CurveSegmentHit, PastAnEndOnlyTheEndPointCounts) {
+TEST(Curves, ControlPointsNeverOverflowTheCurvePassesThePointsAndHitsNameTheirSpan) {
     POINT control[4] = {{100, 0}, {160, 0}, {220, 0}, {280, 0}};
-    EXPECT_TRUE(InOneCurve(control, {159, 0}));
-    EXPECT_FALSE(InOneCurve(control, {158, 0}));
-    EXPECT_FALSE(InOneCurve(control, {222, 1}));
-    EXPECT_TRUE(_InOneCurve(100, 0, 160, 0, 220, 0, 280, 0, {200, 1}));
+    EXPECT_TRUE(InOneCurve(control, {159, 0}) &&
+                _InOneCurve(100, 0, 160, 0, 220, 0, 280, 0, {200, 1}));
+    EXPECT_FALSE(InOneCurve(control, {158, 0}) || InOneCurve(control, {222, 1}) ||
+                 InOneCurve(nullptr, {190, 0}));
     EXPECT_FALSE(_InOneCurve(5, 5, 5, 5, 5, 5, 5, 5, {5, 5})); // degenerate: never hit
-    EXPECT_FALSE(InOneCurve(nullptr, {190, 0}));
-}
 
-TEST(CurveControlPoints, NeverOverrunOrOverflow) {
+    // The two-pixel tolerance is checked under Wine in a scaled, flipped mapping.
+    const std::vector<POINT> line = ControlPointsOf({{0, 0}, {120, 0}, {240, 0}});
+    EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {241, 0}));
+    EXPECT_EQ(1, HitCurveSpan(line.data(), 3, {120, 0})); // the joint belongs to both
+    // The chord from the start to the top would pass (50, 50); the curve bulges above it.
+    const std::vector<POINT> arch = {{0, 0}, {100, 100}, {200, 0}};
+    const std::vector<POINT> arched = ControlPointsOf(arch);
+    EXPECT_EQ(0, HitCurveSpan(arched.data(), 3, {50, 50}));
+    for (const POINT& p : FlattenedCurve(arch))
+        EXPECT_NE(0, HitCurveSpan(arched.data(), 3, p)) << p.x << "," << p.y;
+
     std::vector<POINT> padded(7, POINT{9, 9}); // m = 5 would need eight
-    std::vector<POINT> control(6, POINT{-3, -3});
-    BackCalu(padded.data(), control.data(), 5);
-    EXPECT_EQ(-3, control[3].x);
-    BackCalu(nullptr, control.data(), 12);
+    std::vector<POINT> computed(6, POINT{-3, -3});
+    BackCalu(padded.data(), computed.data(), 5);
+    EXPECT_EQ(-3, computed[3].x);
+    BackCalu(nullptr, computed.data(), 12);
     // Coordinates at the limits saturate instead of wrapping.
     constexpr LONG far = 2000000000;
     EXPECT_FALSE(FlattenedCurve({{far, -far}, {-far, far}, {far, -far}}).empty());
-}
 
-// The point count and ends of a straight curve, and the empty curve of coincident points, are
-// checked through the exports under Wine.
-TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
+    // The point count and ends of a straight curve, and the empty curve of coincident points, are
+    // checked through the exports under Wine.
     const std::vector<POINT> placed = {{0, 0}, {100, 50}, {200, 0}, {300, 80}};
     const std::vector<POINT> wave = FlattenedCurve(placed);
     EXPECT_EQ(0, Distance({wave.front()}, {0, 0}));
@@ -111,19 +115,6 @@ TEST(CurveFlattening, BeginsOnTheFirstPointAndPassesTheOthers) {
     ASSERT_FALSE(span.empty());
     EXPECT_EQ(0, Distance({span.front()}, {10, 10}));
     EXPECT_LE(Distance({span.back()}, {410, 310}), 1);
-}
-
-// The two-pixel tolerance is checked under Wine in a scaled, flipped mapping.
-TEST(CurveHit, NamesTheSpanHitFirst) {
-    const std::vector<POINT> line = ControlPointsOf({{0, 0}, {120, 0}, {240, 0}});
-    EXPECT_EQ(2, HitCurveSpan(line.data(), 3, {241, 0}));
-    EXPECT_EQ(1, HitCurveSpan(line.data(), 3, {120, 0})); // the joint belongs to both
-    // The chord from the start to the top would pass (50, 50); the curve bulges above it.
-    const std::vector<POINT> arch = {{0, 0}, {100, 100}, {200, 0}};
-    const std::vector<POINT> control = ControlPointsOf(arch);
-    EXPECT_EQ(0, HitCurveSpan(control.data(), 3, {50, 50}));
-    for (const POINT& p : FlattenedCurve(arch))
-        EXPECT_NE(0, HitCurveSpan(control.data(), 3, p)) << p.x << "," << p.y;
 }
 
 } // namespace

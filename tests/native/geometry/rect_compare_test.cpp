@@ -10,22 +10,21 @@
 
 namespace {
 
-// Before, after, containing (coinciding edges still count as inside), equal, and with the same
-// top and left the lower bottom first.
-TEST(RectCompare, ContainmentBeforeOrderByTopLeftBottom) {
-    RECT a = {0, 0, 10, 10}, below = {0, 5, 10, 20}, inner = {0, 0, 10, 4}, same = a;
-    RECT narrow = {0, 0, 5, 30}, shorter = {0, 0, 20, 10};
-    EXPECT_EQ((std::vector<int>{4, 5, 3, 1, 5}),
-              (std::vector<int>{CompRect(&a, &below), CompRect(&below, &a), CompRect(&a, &inner),
-                                CompRect(&a, &same), CompRect(&narrow, &shorter)}));
-}
-
 std::array<RectValue, 2> Cropped(RECT inner, RECT outer) {
     CroppingRect(&inner, &outer);
     return {Value(inner), Value(outer)};
 }
 
-TEST(RectCropping, BandAndSidePieceForEachSharedCornerElseNothing) {
+// Before, after, containing (coinciding edges still count as inside), equal, and with the same
+// top and left the lower bottom first.
+TEST(RectCompare, ContainmentBeforeOrderAndCroppingByASharedCorner) {
+    RECT a = {0, 0, 10, 10}, below = {0, 5, 10, 20}, inner = {0, 0, 10, 4}, same = a;
+    RECT narrow = {0, 0, 5, 30}, shorter = {0, 0, 20, 10};
+    EXPECT_EQ((std::vector<int>{4, 5, 3, 1, 5}),
+              (std::vector<int>{CompRect(&a, &below), CompRect(&below, &a), CompRect(&a, &inner),
+                                CompRect(&a, &same), CompRect(&narrow, &shorter)}));
+
+    // Cropping by a shared corner leaves a band and a side piece, else nothing.
     using Pieces = std::array<RectValue, 2>;
     const RECT outer = {0, 0, 10, 10};
     EXPECT_EQ((Pieces{{{0, 5, 10, 10}, {5, 0, 10, 5}}}), Cropped({0, 0, 5, 5}, outer));
@@ -34,9 +33,9 @@ TEST(RectCropping, BandAndSidePieceForEachSharedCornerElseNothing) {
     for (RECT unusable : {RECT{2, 2, 5, 5}, RECT{0, 0, 5, 15}, RECT{5, 0, 0, 5}})
         EXPECT_EQ(Pieces{}, Cropped(unusable, outer));
 
-    RECT a = {0, 0, 10, 10}, b = {0, 5, 10, 15}; // the side pieces are empty: the bands stay
-    CropRect(&a, &b);
-    EXPECT_EQ((Pieces{{{0, 0, 10, 5}, {0, 10, 10, 15}}}), (Pieces{Value(a), Value(b)}));
+    RECT upper = {0, 0, 10, 10}, lower = {0, 5, 10, 15}; // no side pieces: the bands stay
+    CropRect(&upper, &lower);
+    EXPECT_EQ((Pieces{{{0, 0, 10, 5}, {0, 10, 10, 15}}}), (Pieces{Value(upper), Value(lower)}));
 }
 
 std::vector<RectValue> Contents(const CRectArray& array) {
@@ -48,7 +47,7 @@ std::vector<RectValue> Contents(const CRectArray& array) {
 
 // Swallowed rectangles before the insertion point must not push the new one past a later
 // rectangle that it sorts before.
-TEST(RectArrayAdd, NormalisesSwallowsAndRefuses) {
+TEST(RectArray, AddNormalisesSwallowsAndRefusesSizeGrowsByItsStepAndZeroes) {
     CRectArray array;
     EXPECT_EQ(0, array.Add({10, 0, 0, 10}));
     EXPECT_EQ(-1, array.Add({2, 2, 5, 5}));
@@ -60,22 +59,20 @@ TEST(RectArrayAdd, NormalisesSwallowsAndRefuses) {
     array.RemoveAt(2); // beyond the end: nothing
     array.RemoveAt(0);
     EXPECT_EQ((std::vector<RectValue>{{5, 11, 20, 13}}), Contents(array));
-}
 
-TEST(RectArraySize, GrowsByItsStepAndZeroesWhatItExposes) {
-    CRectArray array;
-    array.SetAtGrow(2, {1, 1, 4, 4});
-    array.SetSize(4);
-    EXPECT_EQ(8, array.m_nMaxSize) << "3 and the step of 5";
-    array.SetSize(2);
-    array.SetSize(3);
-    EXPECT_EQ((RectValue{}), Value(array[2])) << "a rectangle cut off does not come back";
-    array.SetAt(0, {5, 5, 0, 0}); // SetAt counts reversed as empty, InsertAt normalises
-    array.InsertAt(1, {9, 9, 1, 1});
-    EXPECT_EQ((std::vector<RectValue>{{}, {1, 1, 9, 9}, {}, {}}), Contents(array));
-    array.SetSize(0, 2);
-    EXPECT_EQ(nullptr, array.m_hData);
-    EXPECT_EQ(2, array.m_nGrowBy);
+    CRectArray grown;
+    grown.SetAtGrow(2, {1, 1, 4, 4});
+    grown.SetSize(4);
+    EXPECT_EQ(8, grown.m_nMaxSize) << "3 and the step of 5";
+    grown.SetSize(2);
+    grown.SetSize(3);
+    EXPECT_EQ((RectValue{}), Value(grown[2])) << "a rectangle cut off does not come back";
+    grown.SetAt(0, {5, 5, 0, 0}); // SetAt counts reversed as empty, InsertAt normalises
+    grown.InsertAt(1, {9, 9, 1, 1});
+    EXPECT_EQ((std::vector<RectValue>{{}, {1, 1, 9, 9}, {}, {}}), Contents(grown));
+    grown.SetSize(0, 2);
+    EXPECT_EQ(nullptr, grown.m_hData);
+    EXPECT_EQ(2, grown.m_nGrowBy);
 }
 
 PointValue Handle(RECT r, int handle) {
@@ -84,7 +81,15 @@ PointValue Handle(RECT r, int handle) {
     return Value(position);
 }
 
-TEST(SelectionHandles, ClockwiseModuloEightAndDraggedToThePoint) {
+PointValue Snapped(POINT anchor, POINT moving, long a = 0, long b = 0) {
+    if (a)
+        ShiftRect(&anchor, &moving, a, b);
+    else
+        ShiftLine(&anchor, &moving);
+    return Value(moving);
+}
+
+TEST(SelectionHandles, ClockwiseModuloEightDraggedToThePointOrConstrained) {
     const PointValue expected[8] = {{0, 0},   {5, 0},  {11, 0}, {11, 10},
                                     {11, 21}, {5, 21}, {0, 21}, {0, 10}};
     for (int handle = 0; handle < 8; ++handle)
@@ -104,17 +109,7 @@ TEST(SelectionHandles, ClockwiseModuloEightAndDraggedToThePoint) {
             EXPECT_EQ(90, landed[1]) << handle;
         EXPECT_EQ(Value(frame[0]), Value(frame[2]));
     }
-}
-
-PointValue Snapped(POINT anchor, POINT moving, long a = 0, long b = 0) {
-    if (a)
-        ShiftRect(&anchor, &moving, a, b);
-    else
-        ShiftLine(&anchor, &moving);
-    return Value(moving);
-}
-
-TEST(DragConstraints, EightDirectionsAndProportionsByTheShorterSide) {
+    // A constrained drag keeps to eight directions, or to proportions by the shorter side.
     EXPECT_EQ((PointValue{10, 0}), Snapped({0, 0}, {10, 3}));
     EXPECT_EQ((PointValue{0, 10}), Snapped({0, 0}, {3, 10}));
     EXPECT_EQ((PointValue{12, 18}), Snapped({20, 10}, {10, 18}));

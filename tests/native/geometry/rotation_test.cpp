@@ -42,7 +42,7 @@ Bitmap Rotated(Bitmap& source, long angle) {
     return target;
 }
 
-TEST(Rotate, EveryAngleFitsItsComputedSize) {
+TEST(Rotate, EveryAngleFitsItsComputedSizeCornersLandOnTheEdgesAndPinHolesClose) {
     const long sides[][2] = {{1, 1}, {0, 5}, {7, 3}, {8, 8}, {13, 9}, {2, 17}, {24, 1}};
     for (const auto& side : sides) {
         Bitmap solid(side[0], side[1], 0xFF); // padding bits too: they must be ignored
@@ -52,11 +52,9 @@ TEST(Rotate, EveryAngleFitsItsComputedSize) {
                 ADD_FAILURE() << side[0] << "x" << side[1] << " vanished at " << angle;
         }
     }
-}
 
-// No turn copies and drops the padding. Quarter turns swap the sides, other angles grow them;
-// angles count modulo 360.
-TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
+    // No turn copies and drops the padding. Quarter turns swap the sides, other angles grow them;
+    // angles count modulo 360.
     Bitmap padded(10, 3, {0xA5, 0xFF, 0x00, 0x7F, 0xC3, 0x40});
     EXPECT_EQ((Bits{0xA5, 0xC0, 0x00, 0x40, 0xC3, 0x40}), Rotated(padded, 0).bits);
     Bitmap corners(100, 50);
@@ -87,12 +85,10 @@ TEST(Rotate, CornersLandOnTheEdgesInEveryQuadrant) {
     Pair size;
     rotwh(-4, 10, &size.first, &size.second, 90); // no negative side
     EXPECT_EQ(Pair(10, 0), size);
-}
 
-// A hole with all four neighbours set fills, also at a byte's edge; holes on the border or
-// side by side stay. A hole in the source comes out filled even from a quarter turn, and
-// forward mapping lands some pixels on one another, but not many.
-TEST(PinHoles, ClosedAfterEveryTurn) {
+    // A hole with all four neighbours set fills, also at a byte's edge; holes on the border or
+    // side by side stay. A hole in the source comes out filled even from a quarter turn, and
+    // forward mapping lands some pixels on one another, but not many.
     Bitmap holes(16, 4, {0xFB, 0xFF, 0x7E, 0xFE, 0xEF, 0xCF, 0xFF, 0xFF});
     EXPECT_EQ((Bits{0xFB, 0xFF, 0x7F, 0xFE, 0xFF, 0xCF, 0xFF, 0xFF}), Rotated(holes, 0).bits);
     Bitmap block(60, 40, 0xFF);
@@ -129,8 +125,7 @@ TEST(Mapping, PointsAndRectanglesFollowTheRectangle) {
                                        Value(GetNewMappingPoint(&empty, &flipped, {7, 8})),
                                        Value(GetNewMappingPoint(&from, nullptr, {7, 8}))}));
 
-    POINT points[] = {{100, 200}, {95, 204}};
-    POINT out[2] = {};
+    POINT points[] = {{100, 200}, {95, 204}}, out[2] = {};
     GetNewMappingPoints(&from, &flipped, 2, points, out);
     EXPECT_EQ((PointValue{60, 58}), Value(out[1]));
     GetNewMappingPoints(&from, &flipped, 2, points, nullptr);

@@ -21,7 +21,7 @@ constexpr DWORD kWrapsToZero = CellParam(13107, 1); // 65535 + 1 gap
 // Thousandths round half up before the sign comes off, so -2.5 inches lose one line; line units
 // and unknown codes truncate. The magnitude stops at 25000 without overflow. Degenerate relative
 // sizes (no cell, divisor 0, a cell and gap wrapping to 0) convert without a fault.
-TEST(UnitConversion, UnitToLineRoundsLimitsAndNeverFaults) {
+TEST(UnitConversion, UnitToLineRoundsLimitsAndNeverFaultsLineToUnitIsItsInverse) {
     const std::tuple<float, WORD, DWORD, int> cases[] = {
         {1.0f, 4, 0, 1440},           {-2.5f, 4, 0, -3599},   {1.999f, 6, 0, 1},
         {1.999f, 0xFFFF, 0, 1},       {2.5f, 1, 80, 1000},    {3.0f, 10, kCells, 1240},
@@ -32,16 +32,14 @@ TEST(UnitConversion, UnitToLineRoundsLimitsAndNeverFaults) {
     for (const auto& [value, unit, param, lines] : cases)
         EXPECT_EQ(lines, UnitToLine(value, unit, param)) << value << " in " << unit;
     EXPECT_EQ(0, UnitToLine(std::numeric_limits<float>::quiet_NaN(), 4, 0));
-}
 
-TEST(UnitConversion, LineToUnitIsTheInverseWithoutALimit) {
-    const std::tuple<int, WORD, DWORD, float> cases[] = {
+    const std::tuple<int, WORD, DWORD, float> inverses[] = {
         {1240, 10, kCells, 3.0f},        {1000, 1, 80, 2.5f},
         {567, 9, 1000, 10.001f},         {400, 1, 0, 0.0f},
         {400, 10, kWrapsToZero, 0.0f},   {-567, 7, 0, -10.001f},
         {INT_MIN, 6, 0, -2147483648.0f},
     };
-    for (const auto& [lines, unit, param, value] : cases)
+    for (const auto& [lines, unit, param, value] : inverses)
         EXPECT_FLOAT_EQ(value, LineToUnit(lines, unit, param)) << lines;
 }
 
@@ -53,7 +51,7 @@ std::string UnitText(float value) {
 
 // Only the last point counts, reading stops at text and after 49 characters, and numbers beyond
 // 32 bits saturate. Without a point the zeros go behind the text, so "2cm" leaves thousandths.
-TEST(UnitText, ThreeDecimalsWrittenAndReadBack) {
+TEST(UnitText, ThreeDecimalsWrittenAndReadBackAndSystemsOfMajorStepsAndDivisions) {
     EXPECT_EQ("0.000", UnitText(0.0f));
     EXPECT_EQ("-0.250", UnitText(-0.25f));
     EXPECT_EQ("0.001", UnitText(0.0006f));
@@ -66,9 +64,7 @@ TEST(UnitText, ThreeDecimalsWrittenAndReadBack) {
     EXPECT_FLOAT_EQ(-2147483.648f, UnitStrToUnit("-99999999999"));
     EXPECT_FLOAT_EQ(1.0f, UnitStrToUnit((std::string(48, '0') + "1.5").c_str()));
     EXPECT_FLOAT_EQ(0.0f, UnitStrToUnit((std::string(49, '0') + "1").c_str()));
-}
 
-TEST(FormUnitSystem, MajorStepAndDivisionsBehindEntryZero) {
     long scheme[5] = {-7};
     EXPECT_EQ(100, FormUnitSystem(9, scheme));
     EXPECT_EQ((std::vector<long>{-7, 2, 5, 5, 0}), std::vector<long>(scheme, scheme + 5));

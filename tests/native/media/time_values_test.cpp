@@ -12,7 +12,7 @@ std::array<int, 4> Parts(unsigned long value) {
     return parts;
 }
 
-TEST(MillisecondTimes, PackedByPartsWrappingAsUnsigned32BitsOrEndless) {
+TEST(Times, MillisecondsWrapAsUnsigned32BitsOrEndlessSecondsCapAtThirtyThousand) {
     EXPECT_EQ(90500u, GetTimeBy3Parts(1, 30, 50, 0));
     EXPECT_EQ((std::array<int, 4>{1, 30, 50, 0}), Parts(90509)); // less than a hundredth dropped
     EXPECT_EQ(0x7FFFFFFFu, GetTimeBy3Parts(5, 6, 7, 1));
@@ -20,9 +20,7 @@ TEST(MillisecondTimes, PackedByPartsWrappingAsUnsigned32BitsOrEndless) {
     // 71583 minutes are 4,294,980,000 ms: past 2^32 by 12,704.
     EXPECT_EQ(12704u, GetTimeBy3Parts(71583, 0, 0, 0));
     EXPECT_EQ(0xFFFFFFF6u, GetTimeBy3Parts(0, 0, -1, 0));
-}
 
-TEST(SecondTimes, CapAtThirtyThousandComparedUnsigned) {
     EXPECT_EQ(30000, GetTimeSecBy3Parts(600, 0));
     EXPECT_EQ(29999, GetTimeSecBy3Parts(499, 59));
     EXPECT_EQ(30000, GetTimeSecBy3Parts(0, -5));

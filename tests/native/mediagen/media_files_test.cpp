@@ -12,7 +12,7 @@ using namespace testmedia;
 
 // The samples follow a 16-byte format chunk: their size at byte 40, themselves from byte 44 (an
 // odd count has a pad byte after them). Levels as fractions of full scale.
-TEST(ToneWave, IsTheSameSineOnEveryChannel) {
+TEST(ToneWave, ToneIsTheSameSineOnEveryChannelAndTheVideoIndexPointsAtEveryFrame) {
     for (const Wave& wave : kWaves) {
         SCOPED_TRACE(wave.file);
         const Bytes bytes = ToneWaveFile(wave);
@@ -37,11 +37,9 @@ TEST(ToneWave, IsTheSameSineOnEveryChannel) {
         EXPECT_NEAR(peak, kToneLevel, 0.01);
         EXPECT_EQ(channelsApart, 0);
     }
-}
 
-// Wine's driver plays the videos whatever their index says, so only this reads it: an entry per
-// frame in turn, each a key frame, its offset counted from the list type 'movi'.
-TEST(VideoFile, IndexPointsAtEveryFrameInTurn) {
+    // Wine's driver plays the videos whatever their index says, so only this reads it: an entry per
+    // frame in turn, each a key frame, its offset counted from the list type 'movi'.
     for (const Video& video : kVideos) {
         SCOPED_TRACE(video.file);
         const Bytes bytes = VideoFile(video);

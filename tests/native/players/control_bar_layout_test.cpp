@@ -23,7 +23,7 @@ using B = BarButton;
 
 // The client's width, video or not, the button area's width and each button's x by BarButton,
 // -1 for a button left out of the row.
-TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
+TEST(ControlBar, RowBoxTrackTravelAndThumbFollowTheClient) {
     const std::tuple<int, bool, int, std::vector<int>> cases[] = {
         {215, true, 215, {4, 28, 57, 81, 105, 129, 158, 187}},
         {214, true, 114, {4, 28, -1, -1, -1, -1, 57, 86}},
@@ -41,9 +41,7 @@ TEST(ControlBarRow, FullShortAndCutRowsWithTheirGapsAndAreaWidths) {
         EXPECT_EQ(x, expected) << width;
         EXPECT_EQ(ButtonAreaWidth(Client(width), video, kSizes.buttonWidth), area) << width;
     }
-}
 
-TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
     EXPECT_EQ(Sides(PositionBox(Client(240), 85, kSizes.buttonHeight)),
               (std::vector<int>{93, 174, 233, 195}));
     const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
@@ -51,10 +49,7 @@ TEST(ControlBarPlaces, BoxTrackAndTravelFollowTheClient) {
     const ThumbTravel travel = TravelOf(track, kSizes);
     EXPECT_EQ((std::vector<int>{travel.start, travel.end, travel.top}),
               (std::vector<int>{2, 202, 125}));
-}
 
-TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
-    const ThumbTravel travel = TravelOf(TrackRect(Client(240), kSizes.thumbHeight), kSizes);
     using Case = std::tuple<std::uint32_t, std::uint32_t, int>; // range, value, pixel
     const Case toPixel[] = {{1000, 997, 201}, {1000, 5000, 202}, {3, 1, 69}, {0, 0, 202}};
     for (const auto& [range, value, pixel] : toPixel)
@@ -71,14 +66,13 @@ TEST(ControlBarThumb, PositionsToPixelsAndBackClampedToTheTravelAndTrackHits) {
     EXPECT_EQ(PixelToValue(turned, 1000, 100), 0u);
 
     // A click's pixel, inside the track only.
-    const BarRect track = TrackRect(Client(240), kSizes.thumbHeight);
     const int hits[][3] = {{8, 128, 2},  {207, 140, 201}, {208, 128, -1},
                            {8, 141, -1}, {7, 130, -1},    {100, 127, -1}};
     for (const auto& h : hits)
         EXPECT_EQ(TrackHitPixel(track, kSizes, h[0], h[1]), h[2]) << h[0] << "," << h[1];
 }
 
-TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
+TEST(ControlBar, TicksTextsWithTheirSuffixAndFacesOfTheSheet) {
     // Range, track width, milliseconds or frames, and the step: first on a 320-pixel track, then
     // 1000 frames, where 319 pixels make nine divisions and below two the step is the range.
     const std::tuple<std::uint32_t, int, bool, std::uint32_t> steps[] = {
@@ -99,9 +93,7 @@ TEST(ControlBarScale, TickStepsFromBothTablesAndTicksUpToTheRange) {
     EXPECT_EQ(ticks(63, 500), "8:0 71:500 ");
     EXPECT_EQ(ticks(200, 0), "208:0 ");
     EXPECT_EQ(ticks(0, 500), "");
-}
 
-TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
     // Value, range, milliseconds or frames, the text and its suffix.
     const std::tuple<std::uint32_t, std::uint32_t, bool, const char*, unsigned> cases[] = {
         {12345, 59999, true, "12.34", 11252},      {123456, 59999, true, "123.45", 11252},
@@ -111,11 +103,9 @@ TEST(ControlBarText, SecondsMinutesOrFramesWithTheirSuffix) {
         EXPECT_EQ(BarTimeText(value, range, milliseconds), text) << value;
         EXPECT_EQ(PositionSuffixId(range, milliseconds), suffix) << range;
     }
-}
 
-// Play turns to pause while media plays; the other columns follow the buttons. The stop button
-// looks greyed while nothing plays, even with the focus.
-TEST(ControlBarFaces, ColumnsAndRowsOfTheSheet) {
+    // Play turns to pause while media plays; the other columns follow the buttons. The stop button
+    // looks greyed while nothing plays, even with the focus.
     // Button, selected, focused, playing, and the row and column.
     const std::tuple<BarButton, bool, bool, bool, int, int> faces[] = {
         {B::Stop, true, true, false, 2, 2},  {B::Stop, false, true, false, 0, 2},

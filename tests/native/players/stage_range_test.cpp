@@ -11,7 +11,7 @@ constexpr unsigned long kDefault = kStageDefaultBound;
 constexpr StageDevice kSound = {0, 2000, 700};
 constexpr StageDevice kVideo = {0, 20, 7};
 
-TEST(StageRange, FitsTheRequestToTheDevice) {
+TEST(StageRange, FitsTheRequestStepsATenthOfItOffsetsFromTheStartAndTitlesIt) {
     // The rule, the start and end asked for, the device, frames or milliseconds, and the range.
     using Case =
         std::tuple<const char*, unsigned long, unsigned long, StageDevice, bool, StageRange>;
@@ -27,35 +27,30 @@ TEST(StageRange, FitsTheRequestToTheDevice) {
     };
     for (const auto& [rule, start, end, device, frames, expected] : cases) {
         const StageRange fitted = FitStageRange(start, end, device, frames);
-        EXPECT_EQ(expected.start, fitted.start) << rule;
-        EXPECT_EQ(expected.end, fitted.end) << rule;
-        EXPECT_EQ(expected.range, fitted.range) << rule;
+        EXPECT_EQ(std::tuple(expected.start, expected.end, expected.range),
+                  std::tuple(fitted.start, fitted.end, fitted.range))
+            << rule;
     }
-}
 
-TEST(StageRange, StepsATenthOfTheRangeWithinStartAndEndAndOffsetsFromTheStart) {
     enum { kPageUp = 2, kPageDown = 3, kThumbPosition = 4, kTop = 6, kBottom = 7 };
-    const struct {
-        int code;
-        unsigned long position, expected;
-    } cases[] = {{kPageUp, 500, 400}, {kPageUp, 50, 100},   {kPageDown, 1050, 1100},
-                 {kTop, 500, 100},    {kBottom, 500, 1100}, {kThumbPosition, 321, 321}};
-    for (const auto& c : cases) // from 100 to 1100: a step of 100
-        EXPECT_EQ(c.expected, SteppedPosition(c.code, c.position, 100, 1100, 1000)) << c.code;
+    // The code, the position and where it steps to.
+    const std::tuple<int, unsigned long, unsigned long> steps[] = {
+        {kPageUp, 500, 400}, {kPageUp, 50, 100},   {kPageDown, 1050, 1100},
+        {kTop, 500, 100},    {kBottom, 500, 1100}, {kThumbPosition, 321, 321}};
+    for (const auto& [code, position, expected] : steps) // from 100 to 1100: a step of 100
+        EXPECT_EQ(expected, SteppedPosition(code, position, 100, 1100, 1000)) << code;
     // Offsets start at zero and round to tens for milliseconds.
     EXPECT_EQ(0u, StageOffset(90, 100, false));
     EXPECT_EQ(7u, StageOffset(107, 100, true));
     EXPECT_EQ(10u, StageOffset(105, 100, false));
-}
 
-TEST(StageRange, TitleIsGivenOrTheFilesName) {
-    const struct {
-        const char *title, *file, *expected;
-    } cases[] = {{"Intro", "C:\\m\\a.wav", "Intro"}, {nullptr, "C:\\m\\a.wav", "a.wav"},
-                 {"", "C:a.wav", "a.wav"},           {"", "a.avi", "a.avi"},
-                 {"", "cdAudio", "cdAudio"},         {"", "C:\\cdaudio", "cdaudio"}};
-    for (const auto& c : cases)
-        EXPECT_STREQ(c.expected, StageTitle(c.title, c.file)) << c.file;
+    // The title given, the file and the title shown.
+    const std::tuple<const char*, const char*, const char*> titles[] = {
+        {"Intro", "C:\\m\\a.wav", "Intro"}, {nullptr, "C:\\m\\a.wav", "a.wav"},
+        {"", "C:a.wav", "a.wav"},           {"", "a.avi", "a.avi"},
+        {"", "cdAudio", "cdAudio"},         {"", "C:\\cdaudio", "cdaudio"}};
+    for (const auto& [title, file, expected] : titles)
+        EXPECT_STREQ(expected, StageTitle(title, file)) << file;
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 
 constexpr WavePace kStereo16 = {176400, 4}, kMono16 = {88200, 2}, kMono8 = {11025, 1};
 
-TEST(WaveRange, PcmSamplesBlocksAndSecondsMustAgree) {
+TEST(WaveRange, PcmFieldsMustAgreeAndConversionsAndStepsTruncateAndSaturate) {
     EXPECT_TRUE(IsConsistentPcm({1, 11025, 8, 1, 11025}));
     EXPECT_TRUE(IsConsistentPcm({6, 48000, 24, 18, 864000}));
     const PcmLayout bad[] = {
@@ -24,18 +24,23 @@ TEST(WaveRange, PcmSamplesBlocksAndSecondsMustAgree) {
     };
     for (const PcmLayout& layout : bad)
         EXPECT_FALSE(IsConsistentPcm(layout)) << layout.channels << " " << layout.bitsPerSample;
-}
 
-TEST(WaveRange, ConversionsTruncateAndSaturate) {
     EXPECT_EQ(1232u, WaveBytes(7, kStereo16)); // 1234.8, then whole blocks
     EXPECT_EQ(33u, WaveBytes(3, kMono8));      // 33.075
     EXPECT_EQ(0xFFFFFFFCu, WaveBytes(0xFFFFFFFE, kStereo16));
     EXPECT_EQ(999u, WaveMilliseconds(176399, kStereo16));
     EXPECT_EQ(0xFFFFFFFFu, WaveMilliseconds(0xFFFFFFFF, {1, 1}));
     EXPECT_EQ(0u, WaveMilliseconds(1000, {0, 0}));
+
+    EXPECT_EQ(0u, RoundToTens(4));
+    EXPECT_EQ(0xFFFFFFFAu, RoundToTens(0xFFFFFFFF));
+    EXPECT_EQ(0u, PageBack(100, 1000));
+    EXPECT_EQ(1000u, PageForward(901, 1000));
+    EXPECT_EQ(0xFFFFFFF0u, PageForward(0xFFFFFFF0, 0xFFFFFFF0)); // no wrap at the top
+    EXPECT_EQ(5u, PageForward(5, 9));                            // a step of nothing
 }
 
-TEST(WaveRange, SpanOfTheChunkARangeSelects) {
+TEST(WaveRange, SpanOfTheChunkARangeSelectsKeepingOnly0xF90000) {
     const std::uint32_t kWhole = kWholeWave;
     // The chunk's size, the range's start and end, and its span of 16-bit mono.
     const std::tuple<std::uint32_t, std::uint32_t, std::uint32_t, WaveSpan> cases[] = {
@@ -52,24 +57,13 @@ TEST(WaveRange, SpanOfTheChunkARangeSelects) {
         EXPECT_EQ(expected.offset, span.offset) << startMs << ".." << endMs;
         EXPECT_EQ(expected.size, span.size) << startMs << ".." << endMs;
     }
-}
 
-TEST(WaveRange, DataOf0xFA0000BytesOrMoreKeepsOnly0xF90000) {
     const WavePace bytePerMs = {1000, 1};
     for (std::uint32_t chunk : {0xFA0000u, 0x2000000u, 0xFFFFFFFFu})
         EXPECT_EQ(0xF90000u, ChooseWaveSpan(chunk, kWholeWave, kWholeWave, bytePerMs).size);
     EXPECT_EQ(0xF9FFFFu, ChooseWaveSpan(0xF9FFFF, kWholeWave, kWholeWave, bytePerMs).size);
     const WaveSpan range = ChooseWaveSpan(0x2000000, 16, 16 + 0xFA0000, bytePerMs);
     EXPECT_TRUE(range.offset == 16 && range.size == 0xF90000);
-}
-
-TEST(WaveRange, PositionSteps) {
-    EXPECT_EQ(0u, RoundToTens(4));
-    EXPECT_EQ(0xFFFFFFFAu, RoundToTens(0xFFFFFFFF));
-    EXPECT_EQ(0u, PageBack(100, 1000));
-    EXPECT_EQ(1000u, PageForward(901, 1000));
-    EXPECT_EQ(0xFFFFFFF0u, PageForward(0xFFFFFFF0, 0xFFFFFFF0)); // no wrap at the top
-    EXPECT_EQ(5u, PageForward(5, 9));                            // a step of nothing
 }
 
 } // namespace

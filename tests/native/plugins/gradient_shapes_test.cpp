@@ -17,7 +17,7 @@ COLORREF At(GradientShape shape, int width, int height, WORD parameter, int x, i
 
 // On a 21 x 15 picture, whose middle pixel is (10, 7). Two ramps come back to the first colour
 // at the rim; the radial centre moves onto the right border, then to the bottom left corner.
-TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRim) {
+TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRimAndDegenerateSizesBetween) {
     const std::tuple<GradientShape, WORD, int, int, COLORREF> landmarks[] = {
         {Radial, 0, 10, 7, kFirst},     {Radial, 0, 20, 14, kSecond},
         {Conical, 0, 20, 7, kFirst},    {Conical, 0, 0, 7, kSecond},
@@ -28,11 +28,9 @@ TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRim) {
         {Conical, 450, 10, 14, kSecond}};
     for (const auto& [shape, parameter, x, y, expected] : landmarks)
         EXPECT_EQ(expected, At(shape, 21, 15, parameter, x, y)) << x << "," << y;
-}
 
-// Single pixels and strips with any parameter give greys between black and white, nothing of
-// the colours' high bytes; a lone pixel takes the first colour unless a ray decides.
-TEST(GradientShapes, DegenerateSizesStayBetweenTheColours) {
+    // Single pixels and strips with any parameter give greys between black and white, nothing of
+    // the colours' high bytes; a lone pixel takes the first colour unless a ray decides.
     for (GradientShape shape : {Radial, Conical, Diamond, Rectangular}) {
         for (WORD parameter : {0, 1, 100, 0xFF, 0x8080, 0x7F7F, 0xFFFF})
             for (auto [w, h] : {std::pair{1, 1}, std::pair{1, 7}, std::pair{6, 1}})

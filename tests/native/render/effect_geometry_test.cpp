@@ -10,7 +10,7 @@ namespace {
 
 // The size becomes a quarter of the shorter side when it does not fit twice into it; the arm
 // swings from the size down to 0 and back within each third of the cycle.
-TEST(Sparkle, SizeStepAndArmOverTheCycle) {
+TEST(Sparkle, SizeStepAndArmOverTheCycleAndOnlyCodesFiveToEightClip) {
     EXPECT_EQ(2, SparkleSize({0, 0, 10, 100}, 8));
     EXPECT_EQ(0, SparkleSize({0, 0, 3, 3}, 50));
     EXPECT_EQ(-10, SparkleSize({50, 0, 10, 100}, 4));
@@ -22,10 +22,13 @@ TEST(Sparkle, SizeStepAndArmOverTheCycle) {
         const SparklePhase phase = SparklePhaseAt(DWORD(time), int(size));
         EXPECT_TRUE(phase.step == step && phase.arm == arm) << time << " size " << size;
     }
+
+    EXPECT_TRUE(NeedClipEffect(5) && NeedClipEffect(8));
+    EXPECT_FALSE(NeedClipEffect(4) || NeedClipEffect(9) || NeedClipEffect(0xFFFF));
 }
 
 // 16-pixel tiles, whole ones only: none when half a tile would stick out across the bar.
-TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsIt) {
+TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsItVisibleOnesOnly) {
     const RECT box = {0, 0, 100, 50};
     const std::tuple<WORD, DWORD, RECT, long long, POINT> cases[] = {
         {0, 0, box, 0, {}},    {1, 920, box, 3, {0, 32}},
@@ -38,10 +41,9 @@ TEST(Shimmer, WholeTilesOfTheBarWhereTheTimePutsIt) {
         EXPECT_TRUE(count == 0 || (at.x == last.x && at.y == last.y)) << direction;
     }
     EXPECT_EQ(0, ShimmerTiles(ShimmerBarAt(0, 500, box), box, 16, 0).count);
-}
 
-// Of a column of tiles down the whole coordinate range, those a clip box overlaps; none outside.
-TEST(ShimmerTiles, VisibleOnesOnly) {
+    // Of a column of tiles down the whole coordinate range, those a clip box overlaps; none
+    // outside.
     const TileRun column = {134217727, {100, INT_MIN}, {0, 32}};
     const std::tuple<RECT, long long, LONG> boxes[] = {
         {{0, 0, 640, 480}, 15, 0},
@@ -54,11 +56,6 @@ TEST(ShimmerTiles, VisibleOnesOnly) {
         EXPECT_EQ(count, seen.count) << box.left << "," << box.top;
         EXPECT_TRUE(count == 0 || (seen.first.x == 100 && seen.first.y == firstY)) << box.top;
     }
-}
-
-TEST(NeedClipEffect, OnlyCodesFiveToEight) {
-    EXPECT_TRUE(NeedClipEffect(5) && NeedClipEffect(8));
-    EXPECT_FALSE(NeedClipEffect(4) || NeedClipEffect(9) || NeedClipEffect(0xFFFF));
 }
 
 } // namespace

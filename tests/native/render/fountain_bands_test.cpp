@@ -10,7 +10,16 @@
 
 namespace {
 
-TEST(FountainBands, LayoutPeakAndColourThereAndBack) {
+std::vector<std::array<LONG, 5>> Walk(RECT fill, RECT clip, bool topToBottom, long long pitch) {
+    BandWalk walk(fill, clip, topToBottom, pitch);
+    std::vector<std::array<LONG, 5>> bands;
+    int index = 0;
+    for (RECT b; walk.Next(index, b);)
+        bands.push_back({index, b.left, b.top, b.right, b.bottom});
+    return bands;
+}
+
+TEST(FountainBands, LayoutPeakColourAndAWalkDrawingOnlyBandsThatReachTheClip) {
     // Length and steps: pitch and count. Widening by 4 stops once the bands are no more than the
     // steps, or before it would leave fewer.
     const long long layouts[][4] = {
@@ -30,18 +39,7 @@ TEST(FountainBands, LayoutPeakAndColourThereAndBack) {
     for (const auto& r : reds)
         EXPECT_EQ(static_cast<COLORREF>(r[3]), BandColour(r[0], r[1], r[2], 0, 0xFF)) << r[0];
     EXPECT_EQ(0x328264u, BandColour(6, 4, 8, 0x02000AC8, 0x64FA00)) << "each component";
-}
 
-std::vector<std::array<LONG, 5>> Walk(RECT fill, RECT clip, bool topToBottom, long long pitch) {
-    BandWalk walk(fill, clip, topToBottom, pitch);
-    std::vector<std::array<LONG, 5>> bands;
-    int index = 0;
-    for (RECT b; walk.Next(index, b);)
-        bands.push_back({index, b.left, b.top, b.right, b.bottom});
-    return bands;
-}
-
-TEST(FountainBands, WalkOverlapsByAPixelAndDrawsOnlyBandsThatReachTheClip) {
     using Bands = std::vector<std::array<LONG, 5>>;
     const RECT wide = {0, 0, 20, 10}, far = {INT_MAX - 2, 0, INT_MAX, INT_MAX};
     EXPECT_EQ((Bands{{0, 0, 0, 9, 11}, {1, 8, 0, 17, 11}, {2, 16, 0, 20, 11}}),

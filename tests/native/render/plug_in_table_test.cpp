@@ -40,7 +40,7 @@ std::string Load(std::map<int, unsigned long> entries, long count = -1) {
     return source.taken;
 }
 
-TEST(PlugInTable, LoadTakesTheBuiltInEntryThenTheListUpToItsCountAndFirstGap) {
+TEST(PlugInTable, LoadsUpToTheCountAndFirstGapAndLooksKeysUpFallingBackToTheBuiltIn) {
     const std::map<int, unsigned long> five = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}};
     EXPECT_EQ("b0", Load({})) << "no list";
     EXPECT_EQ("b0 1:0 2:1", Load(five, 2));
@@ -54,9 +54,7 @@ TEST(PlugInTable, LoadTakesTheBuiltInEntryThenTheListUpToItsCountAndFirstGap) {
         many[i] = i + 1;
     const std::string full = Load(many);
     EXPECT_EQ(" 199:198", full.substr(full.rfind(' '))) << "full at 200 entries";
-}
 
-TEST(PlugInTable, KeyLookupTakesLargeKeysAsKeyOneAndFallsBackToTheBuiltInEntry) {
     int indexOfKey[plugins::kMaxEntries] = {0, 3};
     indexOfKey[9] = 250; // a host's writes out of range
     indexOfKey[10] = -2;

@@ -42,7 +42,7 @@ TEST(Tile16, RecordIsRowsOfTwoBytesWithTheLeftmostPixelInBit7) {
 }
 
 // Every style is an edge then a corner record, inked but not solid, and unlike any other.
-TEST(FancyStyles, TableHoldsEdgeThenCornerOfEachDistinctInkedStyle) {
+TEST(FancyStyles, TableHoldsEdgeThenCornerOfEachDistinctStyleWhoseCornerContinuesTheEdge) {
     ASSERT_EQ(Styles().size(), 102u);
     const std::vector<std::uint8_t> table = BuildFancyTable(Styles());
     ASSERT_EQ(table.size(), 6528u);
@@ -55,12 +55,10 @@ TEST(FancyStyles, TableHoldsEdgeThenCornerOfEachDistinctInkedStyle) {
             EXPECT_TRUE(tile.InkCount() > 8 && tile.InkCount() < 256);
         EXPECT_TRUE(seen.insert({edge, corner}).second) << "style " << n;
     }
-}
 
-// The corner's left column takes over from the last edge tile as the next edge tile would,
-// and its bottom row leads into the right edge (the edge turned) as an edge column does. The
-// hairline's straight rule runs on exactly.
-TEST(FancyStyles, CornersContinueTheEdges) {
+    // The corner's left column takes over from the last edge tile as the next edge tile would,
+    // and its bottom row leads into the right edge (the edge turned) as an edge column does. The
+    // hairline's straight rule runs on exactly.
     for (std::size_t n = 0; n < Styles().size(); ++n) {
         const Tile16 &edge = Styles()[n].edge, &corner = Styles()[n].corner;
         const unsigned first = Line([&](int y) { return edge.At(0, y); }),

@@ -38,7 +38,7 @@ Bytes DecodePng(const Bytes& file, int& width, int& height) {
 } // namespace
 
 // Every pixel differs, so misplaced rows or channels show; a flat area compresses.
-TEST(PngWriter, DecodesToTheSamePixelsCompressesFlatAreasAndGivesNothingForNoImage) {
+TEST(PngWriter, PngDecodesToTheSamePixelsAndBmpHasItsHeadersPaletteAndRows) {
     Canvas gradient(7, 5);
     for (int i = 0; i < 35; ++i)
         gradient.Put(i % 7, i / 7,
@@ -51,10 +51,8 @@ TEST(PngWriter, DecodesToTheSamePixelsCompressesFlatAreasAndGivesNothingForNoIma
     EXPECT_LT(file.size(), flat.Pixels().size() / 10);
     EXPECT_EQ(DecodePng(file, width, height), flat.Pixels());
     EXPECT_TRUE(qerno::image::EncodePng(0, 5, nullptr).empty());
-}
 
-// Rows of 5 * 3 bytes padded to 16; the top row is stored last, blue first.
-TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {
+    // Rows of 5 * 3 bytes padded to 16; the top row is stored last, blue first.
     Canvas canvas(5, 2, {1, 2, 3});
     canvas.Put(0, 0, {0xAA, 0xBB, 0xCC});
     const Bytes bmp = qerno::image::EncodeBmp(canvas);
@@ -65,19 +63,17 @@ TEST(BmpWriter, TwentyFourBitHeadersAndPaddedBottomUpRows) {
     EXPECT_EQ(Bytes({3, 2, 1, 3}), Bytes(&bmp[54], &bmp[58]));
     EXPECT_EQ(Bytes({0xCC, 0xBB, 0xAA, 3}), Bytes(&bmp[70], &bmp[74]));
     EXPECT_TRUE(bmp[54 + 15] == 0 && bmp[70 + 15] == 0) << "padding";
-}
 
-// Rows of 10 bits padded to 4 bytes; the colour table black then white.
-TEST(BmpWriter, OneBitHeadersPaletteAndBitOrder) {
+    // Rows of 10 bits padded to 4 bytes; the colour table black then white.
     qerno::image::MonoImage image(10, 3);
     image.Set(0, 0); // bit 7 of the last stored row
     image.Set(9, 2); // second byte of the first stored row
-    const Bytes bmp = qerno::image::EncodeBmp(image);
-    ASSERT_EQ(bmp.size(), 62u + 3 * 4);
-    ExpectFields(bmp, {{10, 62}, {26, 1 | 1 << 16}, {46, 2}});
+    const Bytes mono = qerno::image::EncodeBmp(image);
+    ASSERT_EQ(mono.size(), 62u + 3 * 4);
+    ExpectFields(mono, {{10, 62}, {26, 1 | 1 << 16}, {46, 2}});
     EXPECT_EQ(Bytes({0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0x00, 0x40, 0x00}),
-              Bytes(&bmp[54], &bmp[65]));
-    EXPECT_EQ(bmp[62 + 2 * 4], 0x80);
+              Bytes(&mono[54], &mono[65]));
+    EXPECT_EQ(mono[62 + 2 * 4], 0x80);
 }
 
 TEST(Canvas, DrawingClipsAtTheEdgesAndLinesIncludeBothEnds) {

@@ -23,7 +23,7 @@ int Ones(const ShadeRecord& record) {
 // Records 0 to 31 rise from one 1 bit to 63, each keeping every bit of the lighter one so that
 // shades never flicker. Up to half density no two 1 bits touch side by side (beyond it no two
 // 0 bits), also across the pattern's wrap, so tiled shades show no lines or clumps.
-TEST(ShadeTable, DensityRampRisesNestedAndEven) {
+TEST(ShadeTable, DensityRampRisesNestedAndEvenOverlaysAreHatchesAndTheirCombinations) {
     const std::vector<std::uint8_t> table = BuildShadeTable();
     ASSERT_EQ(table.size(), 312u);
     for (int k = 0; k < 39; ++k)
@@ -44,12 +44,10 @@ TEST(ShadeTable, DensityRampRisesNestedAndEven) {
     }
     EXPECT_EQ(Ones(DensityRecord(0)), 1);
     EXPECT_EQ(Ones(lighter), 63);
-}
 
-// The crosses combine the horizontal and vertical, and the two diagonals, hatches; the falling
-// diagonal starts top-left (the first three are read back from the module under Wine). None
-// repeats a density record.
-TEST(ShadeTable, OverlaysAreOneLineHatchesAndTheirCombinations) {
+    // The crosses combine the horizontal and vertical, and the two diagonals, hatches; the falling
+    // diagonal starts top-left (the first three are read back from the module under Wine). None
+    // repeats a density record.
     for (int row = 0; row < 8; ++row) {
         EXPECT_EQ(HatchRecord(5)[row], HatchRecord(1)[row] | HatchRecord(2)[row]);
         EXPECT_EQ(HatchRecord(6)[row], HatchRecord(3)[row] | HatchRecord(4)[row]);

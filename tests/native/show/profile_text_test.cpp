@@ -17,23 +17,14 @@ Entries EntriesOf(const ProfileSection& section) {
 }
 
 TEST(ProfileText, ReadsLinesAsThePlatformDoes) {
-    const ShowProfile profile = ParseProfileText("Early=ignored\r\n"
-                                                 " [ Show ] trailing\r\n"
-                                                 "  Title = A talk \r\n"
-                                                 ";Size=1x1\r\n"
-                                                 "no equals here\r\n"
-                                                 "=no key\n"
-                                                 "TITLE=second\n"
-                                                 "Page=a=b\n"
-                                                 "[show]\n"
-                                                 "Unit=cm\n"
-                                                 "[broken\n"
-                                                 "[Slide1]\n"
-                                                 "Text1=\n"
-                                                 "[]\n"
-                                                 "lost=1\n"
-                                                 "[Slide2]\n"
-                                                 "last=no line end");
+    // Keys before any section, comments, lines without '=' or a key, broken and empty sections
+    // with what follows them, and keys or sections met again are passed over.
+    const ShowProfile profile = ParseProfileText("Early=ignored\r\n [ Show ] trailing\r\n"
+                                                 "  Title = A talk \r\n;Size=1x1\r\n"
+                                                 "no equals here\r\n=no key\nTITLE=second\n"
+                                                 "Page=a=b\n[show]\nUnit=cm\n[broken\n"
+                                                 "[Slide1]\nText1=\n[]\nlost=1\n"
+                                                 "[Slide2]\nlast=no line end");
     ASSERT_EQ(3u, profile.Sections().size());
     EXPECT_EQ("Show", profile.Sections()[0].Name());
     EXPECT_EQ((Entries{{"Title", "A talk"}, {"Page", "a=b"}}), EntriesOf(profile.Sections()[0]));

@@ -19,35 +19,30 @@ ShowSlide OnlySlide(const std::string& text) {
                                                                     : ShowSlide();
 }
 
-void ExpectBox(const ShowBox& box, int x, int y, int width, int height) {
-    EXPECT_EQ(x, box.x);
-    EXPECT_EQ(y, box.y);
-    EXPECT_EQ(width, box.width);
-    EXPECT_EQ(height, box.height);
+using Ints = std::vector<int>;
+
+Ints Box(const ShowBox& box) {
+    return {box.x, box.y, box.width, box.height};
 }
 
-TEST(ShowReader, DefaultsOfAnEmptySlide) {
+TEST(ShowReader, DefaultsOfAnEmptySlideAndEveryUnitMeasuringTheSamePage) {
     const ShowReading reading = Read("[Slide1]\n");
     ASSERT_TRUE(reading.document);
+    // The page at 96 pixels an inch.
     const ShowSettings& show = reading.document->show;
-    EXPECT_EQ(800, show.width);
-    EXPECT_EQ(12000, show.pageWidth) << "96 pixels an inch";
-    EXPECT_EQ(9000, show.pageHeight);
-    EXPECT_EQ(kUnitInch, show.unit);
+    EXPECT_EQ((Ints{800, 12000, 9000, kUnitInch}),
+              (Ints{show.width, show.pageWidth, show.pageHeight, show.unit}));
     EXPECT_EQ("Arial", show.font);
 
     const ShowSlide& slide = reading.document->slides.at(0);
     EXPECT_EQ(ShowBackgroundKind::None, slide.background.kind);
-    EXPECT_EQ(0xFFFFFFu, slide.background.first);
-    EXPECT_EQ(64, slide.background.midpoint);
-    ExpectBox(slide.titleStyle.at, 0, 0, 12000, 1800);
-    ExpectBox(slide.textStyle.at, 0, 1800, 12000, 7200);
+    EXPECT_EQ((Ints{0xFFFFFF, 64, 24, 5}),
+              (Ints{int(slide.background.first), slide.background.midpoint,
+                    slide.textStyle.font.points, slide.duration}));
+    EXPECT_EQ((Ints{0, 0, 12000, 1800}), Box(slide.titleStyle.at));
+    EXPECT_EQ((Ints{0, 1800, 12000, 7200}), Box(slide.textStyle.at));
     EXPECT_EQ("Arial", slide.textStyle.font.face);
-    EXPECT_EQ(24, slide.textStyle.font.points);
-    EXPECT_EQ(5, slide.duration);
-}
 
-TEST(ShowReader, EveryUnitMeasuresTheSamePage) {
     for (const char* page :
          {"Unit=in\nPage=10x7.5", "Unit=CM\nPage=25.4 x 19.05", "Page=254X190.5\nUnit=mm",
           "Unit=pt\nPage=0720x540.000", "Page=10x7.5\nSize=1024x768\nUnit=in"}) {
@@ -70,36 +65,34 @@ TEST(ShowReader, ASlideOfEveryKind) {
                                       "Arrow1=1, 1, 10, 7.5, 3, 0.05\nOrnament1=7, 0, 0, 0.5, 0.5\n"
                                       "Narration=C:\\Talk\\voice.wav\nTransition=SPARKLE\n"
                                       "Duration=3600\n");
-    EXPECT_EQ(ShowBackgroundKind::Fountain, slide.background.kind);
-    EXPECT_EQ(0x0080FFu, slide.background.first) << "as a COLORREF";
-    EXPECT_EQ(0x800000u, slide.background.second);
-    EXPECT_TRUE(slide.background.vertical);
-    EXPECT_EQ(128, slide.background.midpoint);
-    EXPECT_EQ(ShowBorderKind::Line, slide.border.kind);
-    EXPECT_EQ(5400, slide.border.width) << "half the page's height";
+    // Colours as COLORREFs; the border's width is half the page's height.
+    const ShowBackground& background = slide.background;
+    EXPECT_TRUE(background.kind == ShowBackgroundKind::Fountain && background.vertical &&
+                slide.border.kind == ShowBorderKind::Line);
+    EXPECT_EQ((Ints{0x0080FF, 0x800000, 128, 5400}),
+              (Ints{int(background.first), int(background.second), background.midpoint,
+                    slide.border.width}));
 
     EXPECT_EQ("Times New Roman", slide.titleStyle.font.face);
     EXPECT_TRUE(slide.titleStyle.font.bold && slide.titleStyle.font.italic);
     EXPECT_EQ(0xFF0000u, slide.titleStyle.color);
-    ExpectBox(slide.titleStyle.at, 720, 360, 12960, 1440);
+    EXPECT_EQ((Ints{720, 360, 12960, 1440}), Box(slide.titleStyle.at));
     EXPECT_EQ("Tahoma", slide.textStyle.font.face) << "the show's face";
-    ExpectBox(slide.textStyle.at, 0, 2160, 14400, 8640);
+    EXPECT_EQ((Ints{0, 2160, 14400, 8640}), Box(slide.textStyle.at));
     EXPECT_EQ((std::vector<std::string>{"first", "second"}), slide.texts);
 
     ASSERT_EQ(1u, slide.pictures.size());
     EXPECT_EQ("logo, big.bmp", slide.pictures[0].file);
-    ExpectBox(slide.pictures[0].at, 11520, 0, 2880, 1440);
-    ASSERT_EQ(1u, slide.arrows.size());
-    EXPECT_EQ(14400, slide.arrows[0].x2);
-    EXPECT_EQ(10800, slide.arrows[0].y2);
-    EXPECT_EQ(72, slide.arrows[0].width);
-    ASSERT_EQ(1u, slide.ornaments.size());
-    ExpectBox(slide.ornaments[0].at, 0, 0, 720, 720);
+    EXPECT_EQ((Ints{11520, 0, 2880, 1440}), Box(slide.pictures[0].at));
+    ASSERT_TRUE(slide.arrows.size() == 1 && slide.ornaments.size() == 1);
+    const ShowArrow& arrow = slide.arrows[0];
+    EXPECT_EQ((Ints{14400, 10800, 72}), (Ints{arrow.x2, arrow.y2, arrow.width}));
+    EXPECT_EQ((Ints{0, 0, 720, 720}), Box(slide.ornaments[0].at));
     EXPECT_EQ("C:\\Talk\\voice.wav", slide.narration);
     EXPECT_EQ(ShowTransition::Sparkle, slide.transition);
 }
 
-TEST(ShowReader, CountsUpToTheirLimitsAndTextsAreCut) {
+TEST(ShowReader, CountsUpToTheirLimitsTextsCutAndWhatIsUnknownWarnedOf) {
     std::string text = "[Show]\nTitle=" + std::string(200, 't') + "\n";
     for (int number = kMaxSlides; number >= 1; --number)
         text += "[Slide" + std::to_string(number) + "]\n";
@@ -113,14 +106,12 @@ TEST(ShowReader, CountsUpToTheirLimitsAndTextsAreCut) {
     const std::vector<std::string>& texts = reading.document->slides[0].texts;
     ASSERT_EQ(static_cast<std::size_t>(kMaxSlideItems), texts.size());
     EXPECT_EQ(kMaxTextLineLength, texts.back().size());
-}
 
-TEST(ShowReader, UnknownSectionsAndKeysAreWarnedOf) {
-    const ShowReading reading =
+    const ShowReading unknown =
         Read("[Notes]\nx=1\n[Show]\nColour=red\n[Slide1]\nTxt1=a\nText=b\nTitleFonts=c\n");
-    ASSERT_TRUE(reading.document);
+    ASSERT_TRUE(unknown.document);
     std::vector<std::string> lines;
-    for (const ShowWarning& warning : reading.warnings)
+    for (const ShowWarning& warning : unknown.warnings)
         lines.push_back(FormatShowWarning("talk.ini", warning));
     EXPECT_EQ((std::vector<std::string>{
                   "talk.ini: [Notes]: unknown section, ignored",

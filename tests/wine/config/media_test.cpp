@@ -19,8 +19,7 @@ constexpr char kFiles[][16] = {"a.bmp", "b.DIB", "c.wav", "d.mid", "e.txt", "noe
 
 // A picker as a dialog has one: a sorted list box, a drop-down list and a label, as children
 // of the host window, over a folder of files made for the test.
-class MediaPickers : public LibraryHostTest {
-protected:
+struct MediaPickers : LibraryHostTest {
     void SetUp() override {
         CreateDirectoryA(folder_.c_str(), nullptr);
         for (const char* name : kFiles)
@@ -70,19 +69,8 @@ protected:
     const std::string folder_ = TempFilePath("qerno media picker test");
 };
 
-TEST_F(MediaPickers, ComboHoldsTheDescriptionsWithTheirFieldNumbers) {
-    LoadMediaFilterDesCombBox(combo_, kSoundFilter);
-    EXPECT_EQ((Texts{"All sounds", "Wave audio (*.wav)", "MIDI music (*.mid)", "All files"}),
-              Items(combo_));
-    for (int item = 0; item < 4; ++item)
-        EXPECT_EQ(2 * item, SendMessageA(combo_, CB_GETITEMDATA, item, 0));
-    EXPECT_EQ(0, SendMessageA(combo_, CB_GETCURSEL, 0, 0));
-    LoadMediaFilterDesCombBox(combo_, 1); // an id without text
-    EXPECT_EQ(Texts{}, Items(combo_));
-    EXPECT_EQ(3, GetMediaFilterTypeString(kSoundFilter, 6, nullptr)) << "the length alone";
-}
-
-TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
+TEST_F(MediaPickers,
+       ListShowsTheFilesOfEveryPatternTheComboTheDescriptionsAndTheChosenOneFillsBoth) {
     LoadMediaDirList(list_, folder_.c_str(), "*.bmp;;*.dib");
     EXPECT_EQ((Texts{"a.bmp", "b.DIB"}), Items(list_));
     LoadMediaDirList(list_, folder_.c_str(), "*.*");
@@ -90,14 +78,20 @@ TEST_F(MediaPickers, ListShowsTheFilesOfEveryPattern) {
     // A folder without a short form (a missing one) leaves the list empty.
     LoadMediaDirList(list_, (folder_ + "\\missing").c_str(), "*.*");
     EXPECT_EQ(Texts{}, Items(list_));
-}
 
-TEST_F(MediaPickers, ChosenDescriptionFillsListAndLabel) {
+    // The combo box holds the descriptions with their field numbers; the one chosen fills list and
+    // label.
     LoadMediaFilterDesCombBox(combo_, kSoundFilter);
+    EXPECT_EQ((Texts{"All sounds", "Wave audio (*.wav)", "MIDI music (*.mid)", "All files"}),
+              Items(combo_));
+    for (int item = 0; item < 4; ++item)
+        EXPECT_EQ(2 * item, SendMessageA(combo_, CB_GETITEMDATA, item, 0));
+    EXPECT_EQ(0, SendMessageA(combo_, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(3, GetMediaFilterTypeString(kSoundFilter, 6, nullptr)) << "the length alone";
+
     LoadDlgMediaDirListNameWnd(host(), kListId, kComboId, kLabelId, folder_.c_str(), kSoundFilter);
     EXPECT_EQ((Texts{"c.wav", "d.mid"}), Items(list_));
     EXPECT_EQ("*.wav;*.mid", LabelText());
-
     SendMessageA(combo_, CB_SETCURSEL, 2, 0);
     LoadCtlMediaDirListNameWnd(list_, combo_, nullptr, folder_.c_str(), kSoundFilter);
     EXPECT_EQ(Texts{"d.mid"}, Items(list_));
@@ -108,39 +102,36 @@ TEST_F(MediaPickers, ChosenDescriptionFillsListAndLabel) {
     LoadCtlMediaDirListNameWnd(list_, combo_, label_, folder_.c_str(), kSoundFilter);
     EXPECT_EQ(Texts{}, Items(list_));
     EXPECT_EQ("", LabelText());
+    LoadMediaFilterDesCombBox(combo_, 1); // an id without text
+    EXPECT_EQ(Texts{}, Items(combo_));
 }
+
+// One optional MCI driver as "system.ini" lists it, put back as the test found it.
+struct DriverEntry {
+    explicit DriverEntry(const char* key)
+        : key(key),
+          present(GetPrivateProfileStringA("mci", key, "", saved, MAX_PATH, "system.ini")) {}
+    ~DriverEntry() { Set(present ? saved : nullptr); }
+    void Set(const char* file) const { WritePrivateProfileStringA("mci", key, file, "system.ini"); }
+
+    const char* const key;
+    char saved[MAX_PATH]; // a driver's file name
+    const bool present;
+};
 
 using MediaTypes = LibraryHostTest;
 
 // The classification itself is tested natively; here, that the exports reach the module's texts.
-TEST_F(MediaTypes, ClassifiedByTheResourceModulesExtensions) {
+// Video types play on the MCI drivers "system.ini" lists, else on ActiveMovie, with one record
+// each.
+TEST_F(MediaTypes, ClassifiedByTheModulesExtensionsAndListedVideoDriversPlayElseActiveMovie) {
     EXPECT_EQ(3, GetFileNameType("C:\\Pictures\\Sunset.JPG"));
     EXPECT_EQ(8, CheckPicFileType("a.png"));
     EXPECT_EQ(2, CheckVideoFileType("a.mpeg"));
     EXPECT_EQ(1, CheckIconFileType("a.ico"));
     EXPECT_TRUE(CheckLumoFileType("show.LMO"));
     EXPECT_TRUE(CheckFileType("a.avi", 11364));
-}
 
-// One optional MCI driver as "system.ini" lists it, put back as the test found it.
-class DriverEntry {
-public:
-    explicit DriverEntry(const char* key) : key_(key) {
-        present_ =
-            GetPrivateProfileStringA("mci", key, "", saved_, sizeof saved_, "system.ini") > 0;
-    }
-    ~DriverEntry() { Set(present_ ? saved_ : nullptr); }
-    void Set(const char* file) const {
-        WritePrivateProfileStringA("mci", key_, file, "system.ini");
-    }
-
-private:
-    const char* const key_;
-    bool present_;
-    char saved_[MAX_PATH]; // a driver's file name
-};
-
-TEST_F(MediaTypes, ListedVideoDriversPlayElseActiveMovieWithOneRecordEach) {
     const DriverEntry mpeg("MpegVideo"), quickTime("QTWVideo");
     LogCapture log("qerno-media-types.log");
     mpeg.Set("mciqtz32.dll");

@@ -40,7 +40,7 @@ POINT Mapped(HDC dc, POINT p, BOOL(WINAPI* map)(HDC, POINT*, int)) {
     return p;
 }
 
-TEST(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
+TEST(CurveMapping, GivesTheDeviceCurveInLogicalUnitsAndHitsWithinTwoDevicePixels) {
     HDC dc = MappedDC();
     std::vector<POINT> logical, device;
     for (POINT p : {POINT{40, 300}, POINT{160, 120}, POINT{300, 380}, POINT{420, 200}}) {
@@ -58,14 +58,10 @@ TEST(CurveMapping, GivesTheDeviceCurveInLogicalUnits) {
         EXPECT_LE(std::abs(p.x - expected[i].x), 1) << i;
         EXPECT_LE(std::abs(p.y - expected[i].y), 1) << i;
     }
-    DeleteDC(dc);
-}
 
-// A flat curve along a device row near 0, where cutting the control points' series off
-// moves nothing: a position is on it exactly when it is less than two device pixels above or
-// below, however many logical units that is.
-TEST(CurveMapping, HitsWithinTwoDevicePixels) {
-    HDC dc = MappedDC();
+    // A flat curve along a device row near 0, where cutting the control points' series off
+    // moves nothing: a position is on it exactly when it is less than two device pixels above or
+    // below, however many logical units that is.
     std::vector<POINT> placed;
     for (POINT p : {POINT{50, 0}, POINT{150, 0}, POINT{250, 0}})
         placed.push_back(Mapped(dc, p, DPtoLP));
@@ -85,9 +81,17 @@ TEST(CurveMapping, HitsWithinTwoDevicePixels) {
     DeleteDC(dc);
 }
 
-// One point, or points that coincide, make no span: no block, a count of 0 and no hit.
-TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
-    HDC dc = CreateCompatibleDC(nullptr);
+constexpr int kWidth = 320;
+constexpr int kHeight = 200;
+
+POINT gPlaced[4] = {{20, 150}, {100, 40}, {200, 160}, {300, 60}};
+
+// One point, or points that coincide, make no span: no block, a count of 0 and no hit; a block
+// moves with OffsetCurve. A curve drawn passes the placed points and leaves mode and pen as found;
+// inverted twice, as a host drags a curve, it leaves the canvas as it was.
+TEST(CurveDrawing, BlocksNeedASpanAndDrawingRestoresModeAndPenAndTakesAtMostTheBlock) {
+    CanvasDC canvas(kWidth, kHeight);
+    HDC dc = canvas.get();
     POINT same[3] = {{5, 5}, {5, 5}, {5, 5}};
     long count = -1;
     EXPECT_EQ(nullptr, QuickCurve(dc, same, 1, &count));
@@ -104,18 +108,7 @@ TEST(CurveBlock, IsNullWithoutASpanAndMovesWithOffsetCurve) {
     EXPECT_TRUE(points[0].x == 10 && points[count - 1].x == 250 && points[count / 2].y == -5);
     GlobalUnlock(curve);
     GlobalFree(curve);
-    DeleteDC(dc);
-}
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 200;
-
-POINT gPlaced[4] = {{20, 150}, {100, 40}, {200, 160}, {300, 60}};
-
-// Inverted twice, as a host drags a curve, it leaves the canvas as it was.
-TEST(CurveDrawing, PassesThePlacedPointsAndRestoresModeAndPen) {
-    CanvasDC canvas(kWidth, kHeight);
-    HDC dc = canvas.get();
     HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
     HPEN red = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
     Curve(dc, gPlaced, 4, R2_COPYPEN, red);
@@ -134,35 +127,29 @@ TEST(CurveDrawing, PassesThePlacedPointsAndRestoresModeAndPen) {
     EXPECT_EQ(R2_MASKPEN, GetROP2(dc));
     _Curve(dc, gPlaced, 4, R2_NOT);
     EXPECT_EQ(0, canvas.CountDrawn());
-}
 
-// The line leaves the current position alone.
-TEST(CurveDrawing, OfTwoPointsIsALineAndOfOneNothing) {
-    CanvasDC canvas(kWidth, kHeight);
-    MoveToEx(canvas.get(), 7, 9, nullptr);
-    __Curve(canvas.get(), gPlaced, 1);
-    __Curve(canvas.get(), nullptr, 4);
-    EXPECT_EQ(0, canvas.CountDrawn());
-    POINT ends[2] = {{10, 100}, {210, 100}};
-    __Curve(canvas.get(), ends, 2);
-    EXPECT_EQ(200, canvas.CountDrawn());
-    POINT position = {};
-    GetCurrentPositionEx(canvas.get(), &position);
-    EXPECT_TRUE(position.x == 7 && position.y == 9);
-}
-
-TEST(CurveDrawing, DirectDrawingTakesAtMostTheBlock) {
-    CanvasDC canvas(kWidth, kHeight);
-    long count = 0;
-    HGLOBAL curve = QuickCurve(canvas.get(), gPlaced, 4, &count);
+    // Of two points a curve is a line, which leaves the current position alone; of one, nothing.
+    // Drawing a block directly takes at most the points it holds.
+    SetROP2(dc, R2_COPYPEN);
+    curve = QuickCurve(dc, gPlaced, 4, &count);
     ASSERT_NE(nullptr, curve);
-    DirectDrawCurve(canvas.get(), curve, 1);
-    DirectDrawCurve(canvas.get(), nullptr, static_cast<int>(count));
+    MoveToEx(dc, 7, 9, nullptr);
+    __Curve(dc, gPlaced, 1);
+    __Curve(dc, nullptr, 4);
+    DirectDrawCurve(dc, curve, 1);
+    DirectDrawCurve(dc, nullptr, static_cast<int>(count));
     EXPECT_EQ(0, canvas.CountDrawn());
-    DirectDrawCurve(canvas.get(), curve, static_cast<int>(count) * 4);
+    POINT ends[2] = {{10, 100}, {210, 100}}, position = {};
+    __Curve(dc, ends, 2);
+    EXPECT_EQ(200, canvas.CountDrawn());
+    GetCurrentPositionEx(dc, &position);
+    EXPECT_TRUE(position.x == 7 && position.y == 9);
+
+    canvas.Clear();
+    DirectDrawCurve(dc, curve, static_cast<int>(count) * 4);
     const int drawn = canvas.CountDrawn();
     canvas.Clear();
-    DirectDrawCurve(canvas.get(), curve, static_cast<int>(count));
+    DirectDrawCurve(dc, curve, static_cast<int>(count));
     EXPECT_EQ(drawn, canvas.CountDrawn());
     EXPECT_GT(drawn, 0);
     GlobalFree(curve);

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(WorkBuffers, ZeroedAndLockedOrNullWhenTheyCannotBe) {
+TEST(WorkBuffers, ZeroedAndLockedOrNullNoneLeftLockedAndPatternsTurnedInTheirsOrTheCallers) {
     void* handle = reinterpret_cast<void*>(1);
     char* pointer = reinterpret_cast<char*>(1);
     ASSERT_EQ(1, AllocLockLcBuffer(&handle, &pointer, 4096));
@@ -31,26 +31,7 @@ TEST(WorkBuffers, ZeroedAndLockedOrNullWhenTheyCannotBe) {
     HLOCAL local = reinterpret_cast<HLOCAL>(1);
     EXPECT_EQ(nullptr, GetPointLcHandleBuffer(local, 0)) << "no bytes cannot be locked";
     EXPECT_EQ(nullptr, local);
-}
 
-// The top-left pixel goes round the corners; only the quarter turns keep it.
-TEST(PatternTurnBuffers, QuarterTurnsWithItsOwnWorkBufferOrTheCallers) {
-    char pattern[32] = {static_cast<char>(0x80)};
-    char work[32];
-    const std::tuple<int, char*, int, int> turns[] = {
-        {90, nullptr, 0, 15}, {90, work, 15, 15},    {0, nullptr, 15, 15},
-        {270, work, 0, 15},   {180, nullptr, 15, 0}, {360, work, -1, 0},
-    };
-    for (const auto& [angle, buffer, row, column] : turns) {
-        RotateBmp(angle, pattern, buffer);
-        std::vector<char> expected(32);
-        if (row >= 0)
-            expected[2 * row + column / 8] = static_cast<char>(0x80 >> column % 8);
-        EXPECT_EQ(expected, std::vector<char>(pattern, pattern + 32)) << angle;
-    }
-}
-
-TEST(GlobalBlocks, OffsetPointsMovesTheFirstNAndNeitherItNorTheRectArrayLeavesABlockLocked) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 3 * sizeof(POINT));
     static_cast<POINT*>(GlobalLock(block))[1] = {4, -4};
     GlobalUnlock(block);
@@ -68,6 +49,21 @@ TEST(GlobalBlocks, OffsetPointsMovesTheFirstNAndNeitherItNorTheRectArrayLeavesAB
     for (int i = 0; i < 7; ++i)
         array.Add({0, 20 * i, 10, 20 * i + 10});
     EXPECT_EQ(0u, GlobalFlags(array.m_hData) & GMEM_LOCKCOUNT);
+
+    // The top-left pixel goes round the corners; only the quarter turns keep it.
+    char pattern[32] = {static_cast<char>(0x80)};
+    char work[32];
+    const std::tuple<int, char*, int, int> turns[] = {
+        {90, nullptr, 0, 15}, {90, work, 15, 15},    {0, nullptr, 15, 15},
+        {270, work, 0, 15},   {180, nullptr, 15, 0}, {360, work, -1, 0},
+    };
+    for (const auto& [angle, buffer, row, column] : turns) {
+        RotateBmp(angle, pattern, buffer);
+        std::vector<char> expected(32);
+        if (row >= 0)
+            expected[2 * row + column / 8] = static_cast<char>(0x80 >> column % 8);
+        EXPECT_EQ(expected, std::vector<char>(pattern, pattern + 32)) << angle;
+    }
 }
 
 } // namespace

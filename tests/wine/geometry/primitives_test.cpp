@@ -17,8 +17,8 @@ std::array<LONG, 3> Drawn(const CanvasDC& canvas) {
 }
 
 // A hollow outline and a box that stops at the device origin, each erased by a second call.
-TEST(DrawPrimitives, RubberBandsAndHandlesThatASecondCallErases) {
-    CanvasDC canvas(40, 40);
+TEST(DrawPrimitives, RubberBandsHandlesLinesRoundCornersAndBitmapsThroughEitherDC) {
+    CanvasDC canvas(100, 100);
     HDC dc = canvas.get();
     HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
     const int mode = GetROP2(dc);
@@ -34,26 +34,8 @@ TEST(DrawPrimitives, RubberBandsAndHandlesThatASecondCallErases) {
     _PatHandle(dc, 2, 10, 4, 3);
     EXPECT_EQ(0, canvas.CountDrawn());
     SelectObject(dc, brush);
-}
 
-// 15 units a pixel.
-TEST(DrawPrimitives, BarsOfExactlyTheDevicePixelsAskedFor) {
-    CanvasDC canvas(60, 60);
-    HDC dc = canvas.get();
-    SetMapMode(dc, MM_ANISOTROPIC);
-    SetWindowExtEx(dc, 1500, 1500, nullptr);
-    SetViewportExtEx(dc, 100, 100, nullptr);
-    PatBltVertical(dc, 7 * 15 + 7, 0, 20 * 15, 3, BLACKNESS);
-    EXPECT_EQ((std::array<LONG, 3>{3 * 20, 3, 20}), Drawn(canvas));
-    canvas.Clear();
-    PatBltHorizon(dc, 0, 7 * 15 + 8, 20 * 15, 2, BLACKNESS);
-    EXPECT_EQ((std::array<LONG, 3>{2 * 20, 20, 2}), Drawn(canvas));
-}
-
-// The round rectangle's corner ellipse is 30 pixels.
-TEST(DrawPrimitives, LinesKeepTheCurrentPositionAndCornersRound) {
-    CanvasDC canvas(100, 100);
-    HDC dc = canvas.get();
+    // A line keeps the current position; the round rectangle's corner ellipse is 30 pixels.
     MoveToEx(dc, 3, 4, nullptr);
     DrawLine(dc, {0, 10}, {20, 10});
     EXPECT_EQ(20, canvas.CountDrawn());
@@ -67,14 +49,11 @@ TEST(DrawPrimitives, LinesKeepTheCurrentPositionAndCornersRound) {
     DrawRoundRect(dc, &r, 50);
     EXPECT_NE(0u, canvas.At(12, 12));
     EXPECT_EQ(0u, canvas.At(50, 10));
-}
 
-// A 4 x 4 monochrome bitmap, black (the DC's text colour) in its left half; rows are 16-bit.
-TEST(DrawPrimitives, BitmapsCopiedOrStretchedThroughEitherDC) {
+    // A 4 x 4 monochrome bitmap, black (the DC's text colour) in its left half; rows are 16-bit.
     static const BYTE kRows[8] = {0x3F, 0, 0x3F, 0, 0x3F, 0, 0x3F, 0};
     HBITMAP bitmap = CreateBitmap(4, 4, 1, 1, kRows);
-    CanvasDC canvas(20, 20);
-    HDC dc = canvas.get();
+    canvas.Clear();
     SetStretchBltMode(dc, HALFTONE);
     EXPECT_TRUE(_DrawBitmap(dc, 0, 0, 8, 12, nullptr, 0, 0, 4, 4, bitmap, nullptr, SRCCOPY));
     EXPECT_EQ(4 * 12, canvas.CountDrawn());
@@ -91,6 +70,20 @@ TEST(DrawPrimitives, BitmapsCopiedOrStretchedThroughEitherDC) {
     DeleteDC(callers);
     EXPECT_FALSE(DrawBitmap(nullptr, &target, nullptr, &source, bitmap, nullptr, SRCCOPY));
     DeleteObject(bitmap);
+}
+
+// 15 units a pixel.
+TEST(DrawPrimitives, BarsOfExactlyTheDevicePixelsAskedFor) {
+    CanvasDC canvas(60, 60);
+    HDC dc = canvas.get();
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, 1500, 1500, nullptr);
+    SetViewportExtEx(dc, 100, 100, nullptr);
+    PatBltVertical(dc, 7 * 15 + 7, 0, 20 * 15, 3, BLACKNESS);
+    EXPECT_EQ((std::array<LONG, 3>{3 * 20, 3, 20}), Drawn(canvas));
+    canvas.Clear();
+    PatBltHorizon(dc, 0, 7 * 15 + 8, 20 * 15, 2, BLACKNESS);
+    EXPECT_EQ((std::array<LONG, 3>{2 * 20, 20, 2}), Drawn(canvas));
 }
 
 } // namespace

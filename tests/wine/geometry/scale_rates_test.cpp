@@ -24,7 +24,7 @@ HDC ScaledDC(int xRate, int yRate) {
 }
 
 // y grows upwards in twips, which gives the floor of 1.
-TEST(DeviceScale, RatesPerMappingMode) {
+TEST(DeviceScale, RatesPerMappingModeVerticalRoundingLengthsAlongXAndTheSwitchesToPixels) {
     HDC text = CreateCompatibleDC(nullptr), scaled = ScaledDC(15, 15);
     HDC twips = CreateCompatibleDC(nullptr);
     SetMapMode(twips, MM_TWIPS);
@@ -36,35 +36,29 @@ TEST(DeviceScale, RatesPerMappingMode) {
     HDC screen = GetDC(nullptr);
     EXPECT_EQ(1440 / GetDeviceCaps(screen, LOGPIXELSX), GetnXRateEx(nullptr));
     ReleaseDC(nullptr, screen);
-}
 
-// Heights round to the rate vertically; widths and lengths go along x; without a DC a length
-// stays as it is. Device space afterwards is MM_TEXT with both origins at 0.
-TEST(DeviceScale, VerticalRoundingLengthsAlongXAndTheSwitchToPixels) {
-    HDC dc = ScaledDC(3, 15);
-    EXPECT_EQ((std::vector<long>{30, 1, 12, 15, 12, 4, 7}),
-              (std::vector<long>{GetIntMaxLogicSize(dc, 23), GetIntMaxDeviceSize(dc, 22),
-                                 GetXWide(dc, 3), GetYWide(dc, 3), GetLogicLen(dc, 4),
-                                 GetDeviceLen(dc, 12), GetLogicLen(nullptr, 7)}));
-    SetViewDC(dc);
-    POINT viewport, window;
-    GetViewportOrgEx(dc, &viewport);
-    GetWindowOrgEx(dc, &window);
-    EXPECT_EQ(MM_TEXT, GetMapMode(dc));
-    EXPECT_EQ(0, viewport.x | viewport.y | window.x | window.y);
-    DeleteDC(dc);
-}
-
-// The state is saved before it changes, and nothing else is left on the stack.
-TEST(DcMap, LogicalUnitsAreDeviceUnitsUntilTheSavedStateIsRestored) {
+    // Heights round to the rate vertically; widths and lengths go along x; without a DC a length
+    // stays as it is. A change of map saves the state before it makes logical units device units,
+    // and leaves nothing else on the stack; device space for good is MM_TEXT with both origins at
+    // 0.
     HDC dc = ScaledDC(3, 15);
     const int saved = ChangeDCMap(dc);
     POINT p = {37, 41};
     LPtoDP(dc, &p, 1);
     EXPECT_TRUE(p.x == 37 && p.y == 41);
     ASSERT_TRUE(RestoreDC(dc, saved));
-    EXPECT_EQ(3, GetnXRate(dc));
     EXPECT_EQ(saved, SaveDC(dc));
+    EXPECT_EQ(
+        (std::vector<long>{3, 30, 1, 12, 15, 12, 4, 7}),
+        (std::vector<long>{GetnXRate(dc), GetIntMaxLogicSize(dc, 23), GetIntMaxDeviceSize(dc, 22),
+                           GetXWide(dc, 3), GetYWide(dc, 3), GetLogicLen(dc, 4),
+                           GetDeviceLen(dc, 12), GetLogicLen(nullptr, 7)}));
+    SetViewDC(dc);
+    POINT viewport, window;
+    GetViewportOrgEx(dc, &viewport);
+    GetWindowOrgEx(dc, &window);
+    EXPECT_EQ(MM_TEXT, GetMapMode(dc));
+    EXPECT_EQ(0, viewport.x | viewport.y | window.x | window.y);
     DeleteDC(dc);
 }
 

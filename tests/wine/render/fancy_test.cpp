@@ -1,13 +1,23 @@
 // Fancy characters read back pixel by pixel: the tile blitter each way it blits, tiles read
-// out of a table, samples and the chooser.
+// out of a table, samples and the chooser. Then arrow lines and fancy borders, in opaque mode: a
+// tile's 0 bits in the text colour (red), its 1 bits in the background colour (blue).
 #include "RenderTestSupport.h"
 
 namespace {
 
 constexpr int kSide = 16;
 constexpr int kTileBytes = 32;
+constexpr DWORD kRed = 0xFF0000, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
 using FancyChars = RenderTest;
+
+// Ink (0 bits) in the top half ('T'), the left half ('L') or everywhere.
+std::string MakeTile(char ink) {
+    std::string tile(32, '\0');
+    for (int i = 0; i < 32; ++i)
+        tile[i] = (ink == 'T' && i >= 16) || (ink == 'L' && i % 2) ? '\xFF' : '\0';
+    return tile;
+}
 
 // A white canvas, a blue background colour and a red text colour; the tile, stretched to twice
 // its size, lands at (4, 4) on a mapping that turns y upwards: mirrored for a positive height (a
@@ -73,7 +83,7 @@ TEST_F(FancyChars, TilesReadFromTheCallersTableOrTheLibrarys) {
 // Transparent, so only the 1 bits show, in black; a 0 bit painted would show red. A 48-pixel
 // cell splits into thirds of one tile, so a sample is a frame of 3 x 3 tiles of the library's
 // table; the chooser from style 100 draws 100 and 101 only. Bad styles, cells and sizes draw
-// nothing.
+// nothing, here or in borders.
 TEST_F(FancyChars, SamplesAndChooserPutEachTileInItsPlace) {
     CanvasDC canvas(160, 64);
     HDC dc = canvas.get(), memory = CreateCompatibleDC(dc);
@@ -101,13 +111,74 @@ TEST_F(FancyChars, SamplesAndChooserPutEachTileInItsPlace) {
     PaintFancyChar(dc, 3, &empty, 0, 1);
     PaintFancyChar3(dc, memory, 3, &area, 16, 0);
     PaintAllFancyChars(nullptr, dc, 0, 0, 48, &area, 1, 0);
+    // Nor do borders without tiles, of no width, of a bad style or too few points.
+    std::string solid = MakeTile('A');
+    char* ink = solid.data();
+    POINT line[] = {{8, 8}, {80, 8}, {80, 80}};
+    DrawArrowLine(dc, {0, 8}, {90, 8}, nullptr, nullptr, nullptr, 16, 16, 16, 16, 0);
+    DrawArrowLine(dc, {0, 8}, {90, 8}, ink, ink, ink, 0, 16, 16, 16, 0);
+    PaintFcRect(dc, nullptr, 16, 5);
+    PaintFcLine(dc, line, 16, 102);
+    PaintFcPolyline(dc, line, 16, 5, 1);
     EXPECT_EQ(0, canvas.CountDrawn());
     DeleteDC(memory);
 }
 
+struct BorderCanvas : RenderTest {
+    void SetUp() override {
+        SetTextColor(dc_, RGB(255, 0, 0));
+        SetBkColor(dc_, RGB(0, 0, 255));
+    }
+    CanvasDC canvas_{120, 96};
+    HDC dc_ = canvas_.get();
+};
+using ArrowLines = BorderCanvas;
+using FancyBorders = BorderCanvas;
+
+// Tiles 16 x 16 laid 16 long and 16 thick: start inked in its top half, middle all over, end
+// in its left half. The middle run's rest of 4 widens its 4 tiles to 17.
+TEST_F(ArrowLines, TilesLandOnTheirAnchors) {
+    std::string start = MakeTile('T'), middle = MakeTile('A'), end = MakeTile('L');
+    DrawArrowLine(dc_, {10, 20}, {110, 20}, start.data(), middle.data(), end.data(), 16, 16, 16, 16,
+                  0);
+    const auto expected = [&](int x, int y) {
+        if (x < 10 || x >= 110 || y < 12 || y >= 28)
+            return kWhite;
+        const bool inked = (x >= 26 && x < 94) || (x < 26 && y < 20) || (x >= 94 && x < 102);
+        return inked ? kRed : kBlue;
+    };
+    EXPECT_EQ("", Mismatch(canvas_, 120, 96, expected));
+}
+
+// A style 5 frame of 16-unit tiles around (8, 8)-(88, 88), each part's tile as the table has it:
+// the rectangle directly, the clockwise square through its edges with corner tiles at the ends.
+TEST_F(FancyBorders, RectangleAndClockwiseSquareLayCornerTilesOnTheCorners) {
+    char parts[8][32], scratch[32];
+    for (int part = 0; part < 8; ++part)
+        ReadFancyFromBuffer(5, part, parts[part], scratch, nullptr);
+    ASSERT_NE(std::string(parts[0], 32), std::string(parts[4], 32));
+    const auto third = [](int cell) { return cell == 0 ? 0 : cell == 4 ? 2 : 1; };
+    const auto expected = [&](int x, int y) {
+        if (x < 8 || x >= 88 || y < 8 || y >= 88)
+            return kWhite;
+        const int part = FramePart(third((x - 8) / 16), third((y - 8) / 16));
+        return part < 0 ? kWhite : TileBit(parts[part], (x - 8) % 16, (y - 8) % 16) ? kBlue : kRed;
+    };
+    POINT corners[] = {{8, 8}, {88, 88}},
+          square[] = {{16, 16}, {80, 16}, {80, 80}, {16, 80}, {16, 16}};
+    PaintFcRect(dc_, corners, 16, 5);
+    EXPECT_EQ("", Mismatch(canvas_, 96, 96, expected)) << "rectangle";
+    canvas_.Clear();
+    PaintFcPolygon(dc_, square, 16, 5, 5);
+    EXPECT_EQ("", Mismatch(canvas_, 96, 96, expected)) << "polygon";
+}
+
 // Where y runs up, a cell whose top lies above its bottom has a negative height; its tiles land
 // upright on the pixels the same cell takes in device units, whichever way the blitter goes.
-TEST_F(FancyChars, CellsOfAMappingTurningYUpDrawAsInDeviceUnits) {
+// Borders around the same places on the screen take the same pixels as in device units too: the
+// rectangle's frame, corners turning the way they turn on the screen, tiles upright along their
+// lines.
+TEST_F(FancyChars, TilesOfAMappingTurningYUpDrawAsInDeviceUnits) {
     char tile[kTileBytes];
     const auto sample = [](HDC dc, RowOf y) {
         RECT cell = {20, y(30), 68, y(78)};
@@ -132,6 +203,22 @@ TEST_F(FancyChars, CellsOfAMappingTurningYUpDrawAsInDeviceUnits) {
     EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, odd)) << "odd sample";
     EXPECT_EQ("", MismatchTurningYUp(120, 140, TRANSPARENT, chooser)) << "chooser";
     EXPECT_EQ("", MismatchTurningYUp(120, 140, TRANSPARENT, xorFrame)) << "frame in xor";
+    std::string start = MakeTile('T'), middle = MakeTile('A'), end = MakeTile('L');
+    const auto rectangle = [](HDC dc, RowOf y) {
+        POINT corners[] = {{8, y(8)}, {88, y(88)}};
+        PaintFcRect(dc, corners, 16, 5);
+    };
+    const auto polygon = [](HDC dc, RowOf y) {
+        POINT square[] = {{16, y(16)}, {80, y(16)}, {80, y(80)}, {16, y(80)}, {16, y(16)}};
+        PaintFcPolygon(dc, square, 16, 5, 5);
+    };
+    const auto arrow = [&](HDC dc, RowOf y) {
+        DrawArrowLine(dc, {10, y(90)}, {110, y(40)}, start.data(), middle.data(), end.data(), 16,
+                      16, 16, 12, 0);
+    };
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, rectangle)) << "rectangle";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, polygon)) << "polygon";
+    EXPECT_EQ("", MismatchTurningYUp(120, 140, OPAQUE, arrow)) << "arrow";
 }
 
 } // namespace

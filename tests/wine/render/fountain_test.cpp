@@ -55,7 +55,7 @@ TEST_F(FountainFill, BandsAlongEitherAxisInEveryMapping) {
     }
 }
 
-TEST_F(FountainFill, ClipRectangleTakesWholeBandsTheClipRegionExactlyItsPixels) {
+TEST_F(FountainFill, ClipsAndPatternModeOverTheShadeBrushKeepingItsOrigin) {
     // Bands 7 (from column 38) to 15 (up to 73) reach columns 40 to 70, cut to rows 30 to 79.
     const RECT deviceClip = {40, 30, 70, 80};
     FillCanvas byRect(MM_ANISOTROPIC), byRegion(MM_ANISOTROPIC);
@@ -68,15 +68,15 @@ TEST_F(FountainFill, ClipRectangleTakesWholeBandsTheClipRegionExactlyItsPixels) 
     DeleteObject(region);
     DrawFountainRect(byRegion.get(), &fill, nullptr, 0, 0, 0, RGB(255, 0, 0), 0);
     EXPECT_EQ("", Bands(byRegion, deviceClip, false));
-}
 
-TEST_F(FountainFill, PatternModeColoursTheShadeBrushsZeroBitsFromTheFillsCorner) {
+    // Pattern mode colours the shade brush's 0 bits from the fill's corner, keeping brush and
+    // origin.
     FillCanvas canvas;
     HDC dc = canvas.get();
     HBRUSH hatch = CreateShadePatternBrush(dc, 1, 2, 0); // 1 bits in column 3 only
     HGDIOBJ previous = SelectObject(dc, hatch);
     SetBkColor(dc, RGB(0, 255, 0));
-    RECT fill = canvas.Logical(kDeviceFill);
+    fill = canvas.Logical(kDeviceFill);
     DrawFountainRect(dc, &fill, nullptr, 0, 0, 0, RGB(255, 0, 0), 1);
     POINT brushOrigin;
     GetBrushOrgEx(dc, &brushOrigin);

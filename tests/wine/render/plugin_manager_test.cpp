@@ -30,8 +30,7 @@ CPlugInManager* StartWithList(std::initializer_list<std::array<std::string, 3>> 
     return manager;
 }
 
-class PlugInManagerTest : public RenderTest {
-protected:
+struct PlugInManagerTest : RenderTest {
     void TearDown() override { StartWithList({}); }
     ~PlugInManagerTest() override { DestroyWindow(parent_); }
 

@@ -6,6 +6,7 @@
 #include "QernoPlugIn.h"
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -28,11 +29,8 @@ using SamplePlugIns = RenderTest;
 // left, the cone turned by 3 degrees tell top from bottom); the parameter's high half ignored.
 // No handle, another depth, a block a byte short of its rows: refused, the block left alone.
 TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
-    const struct {
-        const char* file;
-        GradientShape shape;
-        const char* name;
-    } samples[] = {
+    // File, shape and name.
+    const std::tuple<const char*, GradientShape, const char*> samples[] = {
         {"plugins\\QernoRadial.dll", GradientShape::Radial, "Radial gradient"},
         {"plugins\\QernoConical.dll", GradientShape::Conical, "Conical gradient"},
         {"plugins\\QernoDiamond.dll", GradientShape::Diamond, "Diamond gradient"},
@@ -40,24 +38,23 @@ TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
     };
     constexpr int kWidth = 23, kHeight = 17;
     constexpr WORD kParameter = 3;
-    for (const auto& sample : samples) {
-        HMODULE module = LoadLibraryA(sample.file);
+    for (const auto& [file, shape, sampleName] : samples) {
+        HMODULE module = LoadLibraryA(file);
         char name[128] = {};
         LoadStringA(module, 1, name, sizeof name);
-        EXPECT_STREQ(sample.name, name);
+        EXPECT_STREQ(sampleName, name);
         const auto fill = reinterpret_cast<QernoGradientFillProc>(
             reinterpret_cast<void (*)()>(GetProcAddress(module, "GradientFill")));
-        ASSERT_NE(nullptr, fill) << sample.file;
+        ASSERT_NE(nullptr, fill) << file;
         HGLOBAL dib = ContractDib(kWidth, kHeight);
         EXPECT_NE(0, fill(dib, kFirst, kSecond, 0xABCD0000 | kParameter));
         const BYTE* bits = static_cast<BYTE*>(GlobalLock(dib)) + sizeof(BITMAPINFOHEADER);
-        const GradientPicture picture = {sample.shape, kWidth, kHeight,
-                                         kParameter,   kFirst, kSecond};
+        const GradientPicture picture = {shape, kWidth, kHeight, kParameter, kFirst, kSecond};
         for (int i = 0; i < kWidth * kHeight; ++i) {
             const int x = i % kWidth, y = i / kWidth;
             const BYTE* pixel = bits + (kHeight - 1 - y) * 72 + 3 * x; // rows of 69 + 3
             ASSERT_EQ(GradientColour(picture, x, y), RGB(pixel[2], pixel[1], pixel[0]))
-                << sample.file << " at " << x << ", " << y;
+                << file << " at " << x << ", " << y;
         }
         GlobalUnlock(dib);
         GlobalFree(dib);

@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -21,7 +22,7 @@ struct Restart {
 
 // An 8 x 8 pattern, each row a 16-bit scan line: the table's overlay 3 is the rising diagonal,
 // turned the falling one; shade 1 adds nothing.
-TEST_F(ShadeBitmaps, BitsOfAnOverlaidTurnedShadeAndTheBrushThatPaintsThem) {
+TEST_F(ShadeBitmaps, TurnedShadeBitsTheBrushOfThemAndInksInEveryPackingThroughTheTables) {
     HBITMAP bitmap = GetShadeBitmap(1, 3, 1);
     char bits[16] = {}; // 8 rows of 2 bytes
     EXPECT_EQ(16, GetBitmapBits(bitmap, sizeof bits, bits));
@@ -39,6 +40,29 @@ TEST_F(ShadeBitmaps, BitsOfAnOverlaidTurnedShadeAndTheBrushThatPaintsThem) {
     EXPECT_EQ("", Mismatch(canvas, 16, 16, [&](int x, int y) {
                   return TileBit(bits, x % 8, y % 8) ? 0xFFu : 0xFF0000u;
               }));
+
+    // Levels as nibbles (cyan lowest, black highest) and the same inks as amounts (black, cyan,
+    // magenta, yellow from the top byte); 0x0C5A reads its yellow 12 as 11.
+    // The levels, the amounts and the colour.
+    const std::tuple<WORD, DWORD, DWORD> rows[] = {
+        {0x0000, 0x00000000, 0x02FFFFFF}, {0x0001, 0x000D0000, 0x02FFFFED},
+        {0x0B5A, 0x00E666FF, 0x02009017}, {0x0C5A, 0x00E666FF, 0x02009017},
+        {0x1000, 0x0D000000, 0x02F2F2F2}, {0xFFFF, 0xFFFFFFFF, 0x02000000}};
+    LogCapture log("qerno-cmyk.log");
+    for (const auto& [word, amounts, colour] : rows) {
+        SCOPED_TRACE(word);
+        COLOR_ITEM item;
+        std::memcpy(&item, &word, sizeof item);
+        BYTE split[3], packed[3];
+        _CMYKtoRGB(item, &split[0], &split[1], &split[2]);
+        CMYKdwordtoRGB(amounts, &packed[0], &packed[1], &packed[2]);
+        EXPECT_EQ(colour, CMYKwordtoRGB(word));
+        EXPECT_EQ(colour, CMYKtoRGB(item));
+        EXPECT_EQ(colour ^ 0xFFFFFF, CMYKtoCharRGB(item));
+        EXPECT_EQ(colour & 0xFFFFFF, RGB(split[0], split[1], split[2]));
+        EXPECT_EQ(colour & 0xFFFFFF, RGB(packed[0], packed[1], packed[2]));
+    }
+    EXPECT_EQ(0, log.Count("Cannot lock"));
 }
 
 // How often the library's log file holds text; start-up makes a new log, so no capture outlives it.
@@ -46,9 +70,10 @@ int LoggedCount(const std::string& text) {
     return CountOf(ReadFileBytes(GetSysLog()->GetLogFile()), text);
 }
 
-// A start-up on a module without the table reports it and leaves no table: no bitmaps, hollow
-// brushes. The next start-up restores it.
-TEST_F(ShadeBitmaps, WithoutTheTableNoBitmapAndAHollowBrush) {
+// A start-up on a module without the shade table reports it and leaves no table: no bitmaps,
+// hollow brushes. Without the correction table inks go uncorrected, logged each time. The next
+// start-up restores both.
+TEST_F(ShadeBitmaps, WithoutTheirTablesNoBitmapAHollowBrushAndUncorrectedInksLoggedEachTime) {
     Restart restart;
     const std::string missing = "ReadShadeTable -- Error in resource";
     const int before = LoggedCount(missing);
@@ -62,37 +87,7 @@ TEST_F(ShadeBitmaps, WithoutTheTableNoBitmapAndAHollowBrush) {
     LOGBRUSH described = {};
     EXPECT_TRUE(GetObjectA(brush, sizeof described, &described) && described.lbStyle == BS_NULL);
     DeleteObject(brush);
-}
 
-// Levels as nibbles (cyan lowest, black highest) and the same inks as amounts (black, cyan,
-// magenta, yellow from the top byte); 0x0C5A reads its yellow 12 as 11.
-TEST_F(Cmyk, EachPackingConvertsThroughTheTable) {
-    const struct {
-        WORD word;
-        DWORD amounts, colour;
-    } rows[] = {{0x0000, 0x00000000, 0x02FFFFFF}, {0x0001, 0x000D0000, 0x02FFFFED},
-                {0x0B5A, 0x00E666FF, 0x02009017}, {0x0C5A, 0x00E666FF, 0x02009017},
-                {0x1000, 0x0D000000, 0x02F2F2F2}, {0xFFFF, 0xFFFFFFFF, 0x02000000}};
-    LogCapture log("qerno-cmyk.log");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.word);
-        COLOR_ITEM item;
-        std::memcpy(&item, &row.word, sizeof item);
-        BYTE split[3], packed[3];
-        _CMYKtoRGB(item, &split[0], &split[1], &split[2]);
-        CMYKdwordtoRGB(row.amounts, &packed[0], &packed[1], &packed[2]);
-        EXPECT_EQ(row.colour, CMYKwordtoRGB(row.word));
-        EXPECT_EQ(row.colour, CMYKtoRGB(item));
-        EXPECT_EQ(row.colour ^ 0xFFFFFF, CMYKtoCharRGB(item));
-        EXPECT_EQ(row.colour & 0xFFFFFF, RGB(split[0], split[1], split[2]));
-        EXPECT_EQ(row.colour & 0xFFFFFF, RGB(packed[0], packed[1], packed[2]));
-    }
-    EXPECT_EQ(0, log.Count("Cannot lock"));
-}
-
-// A start-up on a resource module without the table leaves none; the next start restores it.
-TEST_F(Cmyk, WithoutTheTableUncorrectedAndLoggedEachTime) {
-    Restart restart;
     {
         BoxCloser closer;
         ASSERT_EQ(0, InitQernoDll(nullptr, LoadLibraryA("QernoResNoCorrection.dll")));
