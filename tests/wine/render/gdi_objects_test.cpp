@@ -1,30 +1,9 @@
-// Every drawing export called with the process's GDI handle table all but full: an export that
-// leaves one object behind per call fills the rest of it, and the brush made afterwards fails.
-// Holding the table this full lets a few thousand calls find what would otherwise take more
-// calls than the table has handles (65,536 under Wine).
+// Every drawing export of the fills, effects, tiles and borders, each repeated until a leak of
+// one object a call would have filled the GDI handle table.
 #include "render/RenderTestSupport.h"
-
-#include <functional>
-#include <vector>
+#include "support/GdiSweep.h"
 
 namespace {
-
-constexpr int kFreeHandles = 1000;
-
-// Brushes made until no more can be, less kFreeHandles given back; none when the table never
-// filled, since a table that never fills is no table to test on.
-std::vector<HBRUSH> FillHandleTable() {
-    constexpr size_t kMostHeld = 1 << 20;
-    std::vector<HBRUSH> held;
-    for (HBRUSH brush; held.size() < kMostHeld && (brush = CreateSolidBrush(0));)
-        held.push_back(brush);
-    const size_t kept =
-        held.size() < kMostHeld && held.size() > kFreeHandles ? held.size() - kFreeHandles : 0;
-    for (size_t i = kept; i < held.size(); ++i)
-        DeleteObject(held[i]);
-    held.resize(kept);
-    return held;
-}
 
 using GdiObjects = RenderTest;
 
@@ -44,7 +23,7 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         fill(dc, &small, nullptr, 0, 0, RGB(0, 0, 0), RGB(0, 0, 255), masked, 1,
              "QernoTestPlugIn.dll", cache);
     };
-    const std::pair<const char*, std::function<void()>> calls[] = {
+    const GdiCalls calls = {
         {"DrawFountainRect",
          [&] {
              DrawFountainRect(dc, &small, nullptr, 0, 64, RGB(0, 0, 0), RGB(255, 255, 255), 0);
@@ -94,20 +73,7 @@ TEST_F(GdiObjects, NoDrawingExportLeavesAnObjectBehind) {
         {"PlugInDrawFountainRect1, masked",
          [&] { plugInFill(PlugInDrawFountainRect1, 1, &warmExact); }},
     };
-    std::vector<HBRUSH> held = FillHandleTable();
-    if (held.empty())
-        GTEST_SKIP() << "the handle table did not fill";
-    for (const auto& [name, call] : calls) {
-        for (int i = 0; i < 2 * kFreeHandles; ++i)
-            call();
-        HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
-        EXPECT_NE(nullptr, probe) << name << " leaves GDI objects behind";
-        if (!probe)
-            break; // every later call would only repeat the failure
-        DeleteObject(probe);
-    }
-    for (HBRUSH brush : held)
-        DeleteObject(brush);
+    ExpectNoGdiObjectLeftBehind(calls);
 
     for (HGDIOBJ object : {HGDIOBJ(warm), HGDIOBJ(warmExact), SelectObject(tiles, tilesBitmap),
                            SelectObject(dc, callersBrush), HGDIOBJ(picture)})
