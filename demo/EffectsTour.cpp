@@ -1,7 +1,7 @@
 #include "EffectsTour.h"
 
 #include "DemoWindow.h"
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 #include "Qerno.h"
 #include "SceneText.h"
 #include "Screenshot.h"

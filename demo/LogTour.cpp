@@ -1,6 +1,6 @@
 #include "LogTour.h"
 
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 #include "Qerno.h"
 #include "Screenshot.h"
 

@@ -2,7 +2,7 @@
 
 #include "DemoMedia.h"
 #include "DemoWindow.h"
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 #include "Qerno.h"
 #include "SceneText.h"
 #include "Screenshot.h"

@@ -1,7 +1,7 @@
 #include "PlayersTour.h"
 
 #include "DemoMedia.h"
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 #include "Qerno.h"
 #include "Screenshot.h"
 

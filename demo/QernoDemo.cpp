@@ -5,7 +5,7 @@
 //   QernoDemo.exe [--out DIRECTORY] [--stay]
 #include "DemoWindow.h"
 #include "EffectsTour.h"
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 #include "LogTour.h"
 #include "MediaTour.h"
 #include "MessageBoxTour.h"
@@ -38,19 +38,6 @@ Options ParseOptions(int argc, char** argv) {
             options.stay = true;
     }
     return options;
-}
-
-int RunUntilQuit() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!FilterQernoDllMsg(&message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
-            ProcessQernoDllIdle();
-    }
-    return 0;
 }
 
 } // namespace

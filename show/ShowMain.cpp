@@ -4,6 +4,7 @@
 // Exit status: 0 done, 1 the library or a file failed, 2 bad arguments or a document that
 // cannot be used.
 #include "Qerno.h"
+#include "host/HostLoop.h"
 #include "show/ShowArguments.h"
 #include "show/ShowMedia.h"
 #include "show/ShowReader.h"
@@ -17,19 +18,6 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUnusable = 2;
-
-int RunMessageLoop() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!FilterQernoDllMsg(&message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
-            ProcessQernoDllIdle();
-    }
-    return 0;
-}
 
 // The document, or null when it cannot be used, said on stderr in one line.
 std::optional<ShowDocument> ReadDocument(const std::string& file,
@@ -113,5 +101,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return exported ? 0 : kFailed;
     }
     PlaySlides(window, media, arguments->start - 1);
-    return RunMessageLoop();
+    return RunUntilQuit();
 }

@@ -1,6 +1,7 @@
 #include "soak/SoakCycles.h"
 
 #include "Qerno.h"
+#include "host/HostLoop.h"
 
 namespace {
 
@@ -10,13 +11,13 @@ constexpr DWORD kPlayMs = 10;
 void StagePlay(HWND host, const std::string& file, const char* key) {
     if (!OpenMediaPlayWnd(host, "soak", key, file.c_str(), kNoMediaPosition, kNoMediaPosition))
         return;
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     PauseMediaFile(host, key);
     // MCI names a device that a stage window opened without an alias by its file.
     const unsigned short device = static_cast<unsigned short>(mciGetDeviceIDA(file.c_str()));
     SetMediaPosition(device, GetMediaLength(device) / 2);
     PlayMediaFile(host, key);
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     CloseMediaFile(host, key);
 }
 
@@ -32,7 +33,7 @@ void WaveOutPlayer(HWND host, const SoakMedia& media) {
     if (!waveOutCreatePlayWnd(host, "soak", "soak-wave", media.sound.c_str(), 0, 0,
                               kNoMediaPosition, kNoMediaPosition))
         return;
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     CloseMediaFile(host, "soak-wave");
 }
 
@@ -41,7 +42,7 @@ void MediaId(HWND, const SoakMedia& media) {
     if (!id)
         return;
     PlayMedia(id, 0, kNoMediaPosition, nullptr);
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     CloseMedia(id);
 }
 
@@ -52,11 +53,11 @@ void Mci(const std::string& command) {
 void BarePlay(const std::string& file) {
     Mci("open \"" + file + "\" alias bare");
     Mci("play bare");
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     Mci("pause bare");
     Mci("seek bare to 5");
     Mci("play bare");
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     Mci("close bare");
 }
 
@@ -79,7 +80,7 @@ void BareWaveOut(HWND host, const SoakMedia&) {
         return;
     waveOutPrepareHeader(device, &header, sizeof header);
     waveOutWrite(device, &header, sizeof header);
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     waveOutReset(device);
     waveOutUnprepareHeader(device, &header, sizeof header);
     waveOutClose(device);
@@ -88,7 +89,7 @@ void BareWaveOut(HWND host, const SoakMedia&) {
 void BareMediaId(HWND, const SoakMedia& media) {
     Mci("open \"" + media.sound + "\" alias bare");
     Mci("play bare");
-    PumpFor(kPlayMs);
+    PumpMessagesFor(kPlayMs);
     Mci("close bare");
 }
 
@@ -98,17 +99,3 @@ const SoakCycle kSoakCycles[4] = {{"stage window, sound", StageSound, BareSound}
                                   {"stage window, video", StageVideo, BareVideo},
                                   {"wave-out player", WaveOutPlayer, BareWaveOut},
                                   {"Media-ID", MediaId, BareMediaId}};
-
-void PumpFor(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            if (!FilterQernoDllMsg(&message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
-        ProcessQernoDllIdle();
-    }
-}

@@ -22,6 +22,3 @@ struct SoakCycle {
 // A stage window on a sound, and on a video, played, paused, sought and closed; the wave-out
 // player made, played and closed; a Media-ID opened, played and closed.
 extern const SoakCycle kSoakCycles[4];
-
-// Runs the host's loop for milliseconds, the library filtering every message.
-void PumpFor(DWORD milliseconds);

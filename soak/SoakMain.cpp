@@ -5,6 +5,7 @@
 // library's to give back. Figures are printed at every tenth of a run. Exit status: 0 flat, 1 a
 // figure grew by 1 % or more, 2 a bad command line or a library that did not start.
 #include "Qerno.h"
+#include "host/HostLoop.h"
 #include "resources/media/TestMedia.h"
 #include "soak/ProcessUsage.h"
 #include "soak/SoakCycles.h"
@@ -56,7 +57,7 @@ public:
     Figures Measure() const {
         SIZE_T privateBytes = PrivateBytes();
         for (int sample = 0; sample < kQuietSamples; ++sample) {
-            PumpFor(kQuietMs);
+            PumpMessagesFor(kQuietMs);
             privateBytes = std::min(privateBytes, PrivateBytes());
         }
         Figures figures = {privateBytes, 0, GdiHandleRoom(), 0, 0};

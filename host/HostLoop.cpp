@@ -1,4 +1,4 @@
-#include "HostLoop.h"
+#include "host/HostLoop.h"
 
 #include "Qerno.h"
 
@@ -22,4 +22,17 @@ void PumpMessagesFor(DWORD milliseconds) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
         PumpMessages();
     }
+}
+
+int RunUntilQuit() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!FilterQernoDllMsg(&message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE))
+            ProcessQernoDllIdle();
+    }
+    return 0;
 }
