@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 #include <winternl.h>
 
 #include <algorithm>
@@ -89,4 +90,18 @@ inline SIZE_T PrivateBytes() {
     return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
                ? counters.PagefileUsage
                : 0;
+}
+
+// The threads of the process that are still running.
+inline int LiveThreadCount(DWORD process) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return -1;
+    int count = 0;
+    THREADENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == process ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
 }
