@@ -1,6 +1,11 @@
 #include "QernoGeometry.h"
+#include "QernoLog.h"
 #include "QernoRender.h"
 #include "render/PlugInCache.h"
+
+#include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -36,16 +41,58 @@ int CallRestoringStack(FARPROC entry, HGLOBAL dib, COLORREF first, COLORREF seco
 }
 #endif
 
+// Why a plug-in gave no gradient, for the log.
+struct PlugInFault {
+    enum Kind { kNone, kNotLoaded, kNoEntry, kNotPainted } kind = kNone;
+    DWORD loadError = 0;
+};
+
 // Non-zero when the plug-in painted every pixel of dib. The library is held only for the call.
 int CallGradientFill(HGLOBAL dib, COLORREF first, COLORREF second, DWORD parameter,
-                     const char* file) {
+                     const char* file, PlugInFault* fault) {
     HMODULE plugIn = LoadLibraryA(file);
-    if (reinterpret_cast<UINT_PTR>(plugIn) <= 32) // handles up to 32 were load errors once
+    if (reinterpret_cast<UINT_PTR>(plugIn) <= 32) { // handles up to 32 were load errors once
+        *fault = {PlugInFault::kNotLoaded, GetLastError()};
         return 0;
-    FARPROC entry = GetProcAddress(plugIn, "GradientFill");
-    const int painted = entry ? CallRestoringStack(entry, dib, first, second, parameter) : 0;
+    }
+    int painted = 0;
+    if (FARPROC entry = GetProcAddress(plugIn, "GradientFill")) {
+        painted = CallRestoringStack(entry, dib, first, second, parameter);
+        if (!painted)
+            fault->kind = PlugInFault::kNotPainted;
+    } else {
+        fault->kind = PlugInFault::kNoEntry;
+    }
     FreeLibrary(plugIn);
     return painted;
+}
+
+// A slot repainted on every WM_PAINT would repeat its plug-in's fault without end: each fault
+// is logged once per file and slot, and forgotten when that pair paints again.
+void ReportPlugInFault(const char* file, const HBITMAP* cache, const PlugInFault& fault) {
+    static std::set<std::pair<std::string, const HBITMAP*>> reported;
+    const auto pair = std::make_pair(std::string(file), cache);
+    if (fault.kind == PlugInFault::kNone) {
+        reported.erase(pair);
+        return;
+    }
+    if (!reported.insert(pair).second)
+        return;
+    CSysLog* log = GetSysLog();
+    if (!log)
+        return;
+    switch (fault.kind) {
+    case PlugInFault::kNotLoaded:
+        log->SysLogSystemError(kLogCateFrame, fault.loadError, "Plug-in \"%s\" cannot be loaded",
+                               file);
+        break;
+    case PlugInFault::kNoEntry:
+        log->SysLogError(kLogCateFrame, "Plug-in \"%s\" has no \"GradientFill\" entry\n", file);
+        break;
+    default:
+        log->SysLogError(kLogCateFrame, "Plug-in \"%s\" did not paint its gradient\n", file);
+        break;
+    }
 }
 
 // Only a bitmap's record: GetObject would read a brush or a pen into it as well.
@@ -60,7 +107,7 @@ bool ReadBitmapSize(HBITMAP bitmap, FillSize* size) {
 
 // The plug-in's gradient in the screen's format, or null when it did not paint.
 HBITMAP PaintGradient(FillSize size, COLORREF first, COLORREF second, WORD parameter,
-                      const char* file) {
+                      const char* file, PlugInFault* fault) {
     HBITMAP shape = CreateBitmap(size.width, size.height, 1, 24, nullptr);
     if (!shape)
         return nullptr;
@@ -69,8 +116,9 @@ HBITMAP PaintGradient(FillSize size, COLORREF first, COLORREF second, WORD param
     DeleteObject(shape);
     if (!dib)
         return nullptr;
-    HBITMAP gradient =
-        CallGradientFill(dib, first, second, parameter, file) ? DIBToBitmap(dib, nullptr) : nullptr;
+    HBITMAP gradient = CallGradientFill(dib, first, second, parameter, file, fault)
+                           ? DIBToBitmap(dib, nullptr)
+                           : nullptr;
     GlobalFree(dib);
     return gradient;
 }
@@ -167,7 +215,9 @@ void DrawPlugInFill(HDC dc, const RECT* rect, COLORREF first, COLORREF second, b
         *cache = nullptr;
     }
     if (!*cache) {
-        HBITMAP gradient = PaintGradient(fill.bitmap, first, second, parameter, file);
+        PlugInFault fault;
+        HBITMAP gradient = PaintGradient(fill.bitmap, first, second, parameter, file, &fault);
+        ReportPlugInFault(file, cache, fault);
         if (variant.keepsOnlyReadable && gradient && !ReadBitmapSize(gradient, &cached)) {
             DeleteObject(gradient);
             gradient = nullptr;

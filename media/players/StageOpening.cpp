@@ -112,9 +112,14 @@ void PlacePicture(const StageSlot& slot) {
         GetVideoFrame(slot.media, &source, 0);
     else
         GetMovieFrame(slot.media, &source, 0);
+    const PictureSize size = ShowablePictureSize(source.right, source.bottom, kVideoFirstSize);
+    if (size.width != source.right || size.height != source.bottom)
+        GetSysLog()->SysLogWarning(kLogCateMedia,
+                                   "Picture of %s reported as %ld x %ld, shown at %d x %d",
+                                   slot.file, source.right, source.bottom, size.width, size.height);
     const HWND display = video ? GetVideoStageWnd(slot.media) : GetMovieStageWnd(slot.media);
-    const RECT picture = slot.hasBar ? FitWindowToPicture(slot.window, source.right, source.bottom)
-                                     : ScalePictureToScreen(source.right, source.bottom);
+    const RECT picture = slot.hasBar ? FitWindowToPicture(slot.window, size.width, size.height)
+                                     : ScalePictureToScreen(size.width, size.height);
     SetWindowPos(display, nullptr, picture.left, picture.top, picture.right, picture.bottom,
                  kPlaceOnly);
     // Not every driver stretches its picture with the window: the destination says so too.

@@ -91,3 +91,14 @@ const char* StageTitle(const char* title, const char* file) {
         return title;
     return IsCdAudio(file) ? file : FileTitle(file);
 }
+
+PictureSize ShowablePictureSize(long width, long height, int fallback) {
+    constexpr long kLargestSide = 32767; // WM_SIZE carries a side in 16 bits
+    const auto showable = [](long side) {
+        return side != 0 && side >= -kLargestSide && side <= kLargestSide;
+    };
+    if (!showable(width) || !showable(height))
+        return {fallback, fallback};
+    return {static_cast<int>(width < 0 ? -width : width),
+            static_cast<int>(height < 0 ? -height : height)};
+}

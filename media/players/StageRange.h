@@ -39,3 +39,12 @@ unsigned long SteppedPosition(int code, unsigned long position, unsigned long st
 const char* FileTitle(const char* file);
 // The window title: title when given; else the file "CDAUDIO" as it is, or its FileTitle.
 const char* StageTitle(const char* title, const char* file);
+
+// A picture's size as a window can show it. A driver may report a top-down picture's height as
+// negative, and a damaged file any size: a side keeps its magnitude, and a picture with a side
+// of 0 or past what a window can take gets the fallback square instead.
+struct PictureSize {
+    int width;
+    int height;
+};
+PictureSize ShowablePictureSize(long width, long height, int fallback);

@@ -15,6 +15,7 @@ std::vector<MediaFile> BuildMediaSet() {
         files.push_back({video.file, VideoFile(video)});
     // Halfway through the stream header (bytes 108 to 164), well inside the header list.
     files.push_back({kTruncatedVideo, cut(files.back(), 136)});
+    files.push_back({kTopDownVideo.file, VideoFile(kTopDownVideo)});
     files.push_back({kPicture, PictureFile({kPicture, 40, 24, {}})});
     for (const Picture& picture : kModernPictures)
         files.push_back({picture.file, PictureFile(picture)});

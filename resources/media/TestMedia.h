@@ -12,8 +12,10 @@ inline constexpr Wave kWaves[3] = {
     {"tone-16bit-mono-44100.wav", 1, 16, 44100, 500}};
 // A RIFF/WAVE file cut inside its format chunk.
 inline constexpr char kTruncatedWave[] = "truncated.wav";
-struct Video { const char* file; bool rle8; };
-inline constexpr Video kVideos[2] = {{"bars-rgb24.avi", false}, {"bars-rle8.avi", true}};
+struct Video { const char* file; bool rle8; bool topDown; };
+inline constexpr Video kVideos[2] = {{"bars-rgb24.avi", false, false}, {"bars-rle8.avi", true, false}};
+// The RGB video with its rows from the top down, as a common video tool writes it by default.
+inline constexpr Video kTopDownVideo = {"bars-rgb24-topdown.avi", false, true};
 // An AVI file cut inside its header list.
 inline constexpr char kTruncatedVideo[] = "truncated.avi";
 inline constexpr int kVideoWidth = 160;

@@ -21,12 +21,16 @@ void PutBgr(Bytes& out, unsigned long colour) {
                 static_cast<std::uint8_t>(colour)});
 }
 
-// DIB rows go from the bottom up; the encoder takes indices from the top and turns them over.
-Bytes FrameBits(bool rle8, int frame, const std::vector<unsigned long>& palette) {
+// DIB rows go from the bottom up unless the height is negative; the encoder takes indices from
+// the top and turns them over.
+Bytes FrameBits(const Video& video, int frame, const std::vector<unsigned long>& palette) {
+    const bool rle8 = video.rle8;
+    const bool fromTop = rle8 || video.topDown;
     Bytes bits;
     for (int row = 0; row < kVideoHeight; ++row)
         for (int x = 0; x < kVideoWidth; ++x) {
-            const unsigned long colour = FramePixel(frame, x, rle8 ? row : kVideoHeight - 1 - row);
+            const unsigned long colour =
+                FramePixel(frame, x, fromTop ? row : kVideoHeight - 1 - row);
             // Exact colours only: the tests' decoding sees any outside the palette.
             if (rle8)
                 bits.push_back(static_cast<std::uint8_t>(
@@ -49,7 +53,7 @@ Bytes VideoFile(const Video& video) {
     std::uint32_t offset = 4; // index offsets count from the list type 'movi'
     std::uint32_t largest = 0;
     for (int frame = 0; frame < kVideoFrames; ++frame) {
-        const Bytes bits = FrameBits(video.rle8, frame, palette);
+        const Bytes bits = FrameBits(video, frame, palette);
         const auto size = static_cast<std::uint32_t>(bits.size());
         frames.push_back(Chunk(chunkId, bits));
         FourCc(index, chunkId);
@@ -73,10 +77,10 @@ Bytes VideoFile(const Video& video) {
     Le32(streamHeader,
          {0, 0, 0, 1, kVideoFramesPerSecond, 0, kVideoFrames, largest, kDefaultQuality, 0});
     Le16(streamHeader, {0, 0, kVideoWidth, kVideoHeight});
-    // A positive height: rows from the bottom up. Every frame of the RGB video has the one
-    // image size, so the largest frame gives it for both.
+    // Every frame of the RGB video has the one image size, so the largest frame gives it for both.
     Bytes format;
-    Le32(format, {kBitmapInfoHeaderSize, kVideoWidth, kVideoHeight});
+    const auto height = static_cast<std::uint32_t>(video.topDown ? -kVideoHeight : kVideoHeight);
+    Le32(format, {kBitmapInfoHeaderSize, kVideoWidth, height});
     Le16(format, {1, video.rle8 ? 8u : 24u}); // planes, bits per pixel
     Le32(format, {video.rle8 ? kBiRle8 : kBiRgb, largest, 0, 0,
                   static_cast<std::uint32_t>(palette.size()), 0});

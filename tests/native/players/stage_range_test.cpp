@@ -51,6 +51,18 @@ TEST(StageRange, FitsTheRequestStepsATenthOfItOffsetsFromTheStartAndTitlesIt) {
         {"", "cdAudio", "cdAudio"},         {"", "C:\\cdaudio", "cdaudio"}};
     for (const auto& [title, file, expected] : titles)
         EXPECT_STREQ(expected, StageTitle(title, file)) << file;
+
+    // Reported sides and the picture shown, with 50 for a size that cannot be shown.
+    const std::tuple<long, long, int, int> pictures[] = {
+        {160, 120, 160, 120},  {160, -120, 160, 120},
+        {-160, 120, 160, 120}, {32767, -32767, 32767, 32767},
+        {160, 0, 50, 50},      {32768, 120, 50, 50},
+        {160, -32768, 50, 50}, {-2147483647L - 1, 120, 50, 50}};
+    for (const auto& [width, height, shownWidth, shownHeight] : pictures) {
+        const PictureSize shown = ShowablePictureSize(width, height, 50);
+        EXPECT_EQ(std::tuple(shownWidth, shownHeight), std::tuple(shown.width, shown.height))
+            << width << " x " << height;
+    }
 }
 
 } // namespace

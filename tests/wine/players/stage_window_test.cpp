@@ -35,6 +35,13 @@ TEST_F(StageWindow, OpensCentredAroundTheBarAndThePictureBoundToItsSlot) {
     const HWND picture = GetVideoStageWnd(DeviceOf(kVideo));
     EXPECT_EQ((std::vector<int>{0, 0, kVideoWidth, kVideoHeight}), Place(picture, video));
     EXPECT_EQ("", log_.Text());
+
+    // The driver reports a top-down picture's height as negative: the window shows it upright.
+    const std::string topDown = MediaPath(kTopDownVideo.file);
+    const HWND upright = Open("top-down", topDown, 0, 5);
+    EXPECT_EQ((std::vector<int>{0, 0, kVideoWidth, kVideoHeight}),
+              Place(GetVideoStageWnd(DeviceOf(topDown)), upright));
+    EXPECT_EQ(1, log_.Count("reported as 160 x -120, shown at 160 x 120")) << log_.Text();
 }
 
 TEST_F(StageWindow, WrongRequestsArePromptedAndMakeNoWindow) {

@@ -1,6 +1,7 @@
 // Plug-in fills read back pixel by pixel, with the record the painting test plug-in keeps.
 #include "RenderTestSupport.h"
 #include "plugins/TestPlugIn.h"
+#include "support/LogCapture.h"
 #include "support/TestFiles.h"
 
 #include <cstdint>
@@ -156,6 +157,43 @@ TEST_F(PlugInDrawing, FailingPlugInsAndRefusedArgumentsDrawNothing) {
         DeleteObject(warm);
     }
     DeleteFileA(text.c_str());
+}
+
+// Repaints of a slot repeat its fault, but the log names the file and the reason once, until that
+// file paints into that slot again.
+TEST_F(PlugInDrawing, AFaultIsLoggedOncePerFileAndSlot) {
+    LogCapture log("QernoPlugInFaults.log");
+    CanvasDC canvas(120, 100);
+    const std::string late = TempFilePath("QernoLatePlugIn.dll");
+    const std::string missing = "\"" + late + "\" cannot be loaded";
+    const struct {
+        const char* file;
+        std::string reason;
+    } kFaults[] = {
+        {late.c_str(), missing},
+        {"QernoTestPlugInNoEntry.dll", "\"QernoTestPlugInNoEntry.dll\" has no \"GradientFill\""},
+        {"QernoTestPlugInFailsStdcall.dll", "\"QernoTestPlugInFailsStdcall.dll\" did not paint"}};
+    HBITMAP slot = nullptr, other = nullptr;
+    for (const auto& fault : kFaults) {
+        for (int exact : {0, 1, 0})
+            Fill(exact, canvas.get(), {10, 10, 110, 50}, &slot, 0, fault.file);
+        EXPECT_EQ(1, log.Count(fault.reason)) << fault.file;
+    }
+    Fill(0, canvas.get(), {10, 10, 110, 50}, &other, 0, late.c_str());
+    EXPECT_EQ(2, log.Count(missing)) << "another slot";
+
+    char plugIn[MAX_PATH];
+    HMODULE module = LoadLibraryA("QernoTestPlugIn.dll");
+    GetModuleFileNameA(module, plugIn, sizeof plugIn);
+    FreeLibrary(module);
+    ASSERT_TRUE(CopyFileA(plugIn, late.c_str(), FALSE));
+    Fill(0, canvas.get(), {10, 10, 110, 50}, &slot, 0, late.c_str());
+    ASSERT_NE(nullptr, slot);
+    DeleteObject(slot);
+    slot = nullptr;
+    DeleteFileA(late.c_str());
+    Fill(0, canvas.get(), {10, 10, 110, 50}, &slot, 0, late.c_str());
+    EXPECT_EQ(3, log.Count(missing)) << "forgotten once it painted";
 }
 
 } // namespace
