@@ -61,6 +61,18 @@ int FocusButtonIndex(UINT flags, int buttonCount) {
     return 0;
 }
 
+int DefaultAnswer(UINT flags) {
+    const MessageButtons buttons = ButtonsForFlags(flags);
+    return buttons.results[FocusButtonIndex(flags, buttons.count)];
+}
+
+const char* AnswerName(int result) {
+    // Indexed by the command ids IDOK (1) to IDNO (7).
+    static const char* const kNames[] = {"?",     "OK",     "Cancel", "Abort",
+                                         "Retry", "Ignore", "Yes",    "No"};
+    return result > 0 && result < 8 ? kNames[result] : kNames[0];
+}
+
 // A carriage return stays in its line; a line feed at the very end opens no line.
 std::vector<std::string> SplitMessageLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -28,6 +28,11 @@ MessageIcon IconForFlags(UINT flags);
 // Index of the button that takes the focus, from flags & 0xF00.
 int FocusButtonIndex(UINT flags, int buttonCount);
 
+// The result of the button that takes the focus: what Enter answers.
+int DefaultAnswer(UINT flags);
+// "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes" or "No"; "?" for any other result.
+const char* AnswerName(int result);
+
 // The lines between line feeds, at most kMaxMessageLines of them.
 std::vector<std::string> SplitMessageLines(const std::string& text);
 

@@ -2,6 +2,7 @@
 // the library's own message box.
 #include "QernoFrame.h"
 #include "QernoLog.h"
+#include "frame/PromptBox.h"
 #include "frame/PromptText.h"
 
 #include <cstdio>
@@ -70,7 +71,7 @@ int QERNO_CALL PromptSTMsg(HWND hWnd, const char* caption, const char* text, uns
         return IDOK;
     if (CSysLog* log = GetSysLog())
         log->SysLogStringInfo(kLogCateFrame, text);
-    return KvtMessageBox(hWnd, text, caption, flags);
+    return ShowPromptBox(hWnd, text, caption, flags);
 }
 
 int QERNO_CALL PromptITMsg(HWND hWnd, unsigned int captionId, const char* text,
@@ -130,7 +131,7 @@ void QERNO_CALL PromptError(HWND hWnd, const char* text) {
         lstrcpynA(caption, "Warning", sizeof caption);
     if (CSysLog* log = GetSysLog())
         log->SysLogStringError(kLogCateFrame, text);
-    KvtMessageBox(hWnd, text, caption, MB_ICONEXCLAMATION);
+    ShowPromptBox(hWnd, text, caption, MB_ICONEXCLAMATION);
 }
 
 void QERNO_CALL PromptErrorID(HWND hWnd, unsigned int textId) {

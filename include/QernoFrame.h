@@ -50,6 +50,12 @@ QERNO_API int QERNO_CALL CatIDStringB(char* buffer, unsigned int id, int size);
 QERNO_API int QERNO_CALL KvtMessageBox(HWND hWnd, const char* text, const char* caption,
                                        unsigned int flags);
 
+// For a host with no one at the screen (a kiosk, a timed show): while on, every prompt below and
+// the DIB functions' error box give the answer their box would default to (its default button)
+// and log it instead of waiting on a modal box. KvtMessageBox itself always shows its box.
+// Off by default; gives the previous state.
+QERNO_API BOOL QERNO_CALL SetQernoUnattended(BOOL bUnattended);
+
 // Informational prompts, logged at the information level; an empty text shows nothing and
 // gives IDOK. The ...IDs forms take (id, text) pairs ended by the id 0xFFFFFFFF.
 // Shows text under caption with the flags; the command id of the button chosen.

@@ -1,8 +1,11 @@
 #include "render/DibErrors.h"
 #include "render/DibLayout.h"
 
-#include <windows.h>
+#include "QernoLog.h"
+#include "frame/PromptBox.h"
 
 void ShowDibError(int code) {
-    MessageBoxA(GetFocus(), DibErrorText(code), nullptr, MB_ICONSTOP);
+    if (CSysLog* log = GetSysLog())
+        log->SysLogStringError(kLogCateFrame, DibErrorText(code));
+    ShowPromptBox(GetFocus(), DibErrorText(code), nullptr, MB_ICONSTOP, PromptBoxKind::kSystem);
 }

@@ -88,13 +88,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         FreeLibrary(resources);
         return kFailed;
     }
+    // A timed show may run with no one at the screen, and an export never has anyone: the
+    // library's prompts, start-up's included, answer by themselves and go to the log.
+    const bool unattended = exporting || document->show.advance == ShowAdvance::Timed;
+    SetQernoUnattended(unattended);
     // From here on the library owns the resource module and frees it at unload.
     if (!InitQernoDll(window, resources))
         std::fprintf(stderr, "QernoShow: the library started without all its tables\n");
     LogWarnings(arguments->showFile, warnings);
 
     ShowMedia media(window, arguments->showFile,
-                    exporting ? ShowMedia::Reporting::Unattended : ShowMedia::Reporting::Prompt);
+                    unattended ? ShowMedia::Reporting::Unattended : ShowMedia::Reporting::Prompt);
     if (exporting) {
         const bool exported = ExportSlides(*document, size, media, arguments->exportFolder);
         DestroyWindow(window);

@@ -18,7 +18,8 @@ std::string FolderOf(const std::string& file);
 
 class ShowMedia {
 public:
-    // Prompting waits for the user; an export runs unattended and reports on stderr instead.
+    // Prompting waits for the user; an export or a timed show runs unattended and reports on
+    // stderr and in the log instead.
     enum class Reporting { Prompt, Unattended };
 
     // Files are looked for in the folder of showFile, or in the "Media" path of the show's

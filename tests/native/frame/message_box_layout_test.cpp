@@ -31,6 +31,10 @@ TEST(MessageBox, ButtonsIconFocusAndLinesAndTheWiderOfThemSetTheSize) {
 
     EXPECT_EQ(0, FocusButtonIndex(0x0 | 0x100, 1));
     EXPECT_EQ(0, FocusButtonIndex(0x3 | 0x300, 3));
+    EXPECT_EQ(7, DefaultAnswer(0x4 | 0x100)); // Yes, No: No
+    EXPECT_EQ(3, DefaultAnswer(0x2 | 0x300)); // Abort, Retry, Ignore: past the last, Abort
+    EXPECT_STREQ("Ignore", AnswerName(5));
+    EXPECT_STREQ("?", AnswerName(8));
 
     using Lines = std::vector<std::string>;
     EXPECT_EQ(Lines{}, SplitMessageLines(""));

@@ -179,4 +179,27 @@ TEST_F(Prompts, EveryPromptShowsItsCaptionAndLogsItsTextSystemErrorsCutToTheBuff
     EXPECT_EQ(0u, GetSystemErrorMsg(text, 0x2FFFFFFF, sizeof text));
 }
 
+// Unattended, a prompt answers its default button at once and logs that; the library's message box
+// itself still asks. Switched off, the prompts ask again.
+TEST_F(Prompts, AnUnattendedHostGetsTheDefaultAnswerLoggedInsteadOfABox) {
+    LogCapture log("qerno-unattended.log");
+    EXPECT_FALSE(SetQernoUnattended(TRUE));
+    int result = 0;
+    EXPECT_EQ(nullptr, ShowAndAnswer(kCloseBox, [&] {
+                           result = PromptSTMsg(host(), "Kiosk", "Go on?",
+                                                MB_YESNOCANCEL | MB_DEFBUTTON2);
+                           PromptErrorID(host(), 12037);
+                       }).handle);
+    EXPECT_EQ(IDNO, result);
+    EXPECT_EQ(1, log.Count("\"Kiosk\" answered No without a box"));
+    EXPECT_EQ(1, log.Count("\"" + ResourceString(12009) + "\" answered OK without a box"));
+    EXPECT_EQ("Direct", ShowAndAnswer(Key(VK_RETURN), [] {
+                            KvtMessageBox(host(), "Asked", "Direct", MB_OK);
+                        }).title);
+    EXPECT_TRUE(SetQernoUnattended(FALSE));
+    EXPECT_EQ("Kiosk", ShowAndAnswer(Key(VK_RETURN), [] {
+                           PromptSTMsg(host(), "Kiosk", "Asked again", MB_OK);
+                       }).title);
+}
+
 } // namespace

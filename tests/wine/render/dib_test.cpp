@@ -181,6 +181,13 @@ TEST_F(DibTest, ABitmapTheScreenCannotHoldIsReportedInAStopBox) {
         GTEST_SKIP() << "this system makes the bitmap";
     }
     EXPECT_EQ(std::vector<std::string>{"Error"}, closer.titles()) << "the system's caption";
+
+    SetQernoUnattended(TRUE);
+    dib = Dib(40000, 40000, 8, {0}, {0, 1}, BI_RLE8, 1);
+    EXPECT_EQ(nullptr, DIBToBitmap(dib, nullptr));
+    GlobalFree(dib);
+    SetQernoUnattended(FALSE);
+    EXPECT_EQ(1u, closer.titles().size()) << "no box for an unattended host";
 }
 
 } // namespace
