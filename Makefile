@@ -90,12 +90,12 @@ dist: win32 win64
 	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
 
 # The example host is built the way a host developer builds it: from the SDK's CMake package
-# alone, $(1) with the toolchain of $(2). Its SDK is laid out under $(BUILD), so that the user's
-# dist/ is left alone.
+# alone, $(1) with the toolchain file it ships for $(2). Its SDK is laid out under $(BUILD), so
+# that the user's dist/ is left alone.
 define example-host
 	@cmake --install $(BUILD)/$(1) --prefix $(BUILD)/dist/$(1) --component sdk >/dev/null
 	@cmake -S examples/host -B $(BUILD)/example-$(1) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	    $(if $(wildcard $(BUILD)/example-$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake) \
+	    $(if $(wildcard $(BUILD)/example-$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(BUILD)/dist/$(1)/lib/cmake/Qerno/toolchain-$(2).cmake) \
 	    -DCMAKE_PREFIX_PATH=$(BUILD)/dist/$(1) >/dev/null
 	@cmake --build $(BUILD)/example-$(1)
 	cd $(BUILD)/example-$(1) && $(CURDIR)/scripts/wine-session.sh $(WINE_$(1)) host.exe
