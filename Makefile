@@ -6,7 +6,7 @@
 # make soak  - runs QernoSoak.exe of both builds under Wine, 2000 cycles of each media kind, and
 #              checks what the process holds stays flat; figures in out/soak/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
-# make example - builds examples/host from both SDKs and runs each under Wine
+# make example - builds examples/host and the README's host from both SDKs and runs each under Wine
 # make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
@@ -50,6 +50,7 @@ test: native win64 win32
 	    ctest --test-dir $(BUILD)/win32 --output-on-failure'
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
+	scripts/readme-host.sh $(BUILD) win64 win32
 	scripts/check-package-arch.sh $(BUILD)
 
 # The sample show's media path leads from its folder to the generated media.
@@ -104,6 +105,7 @@ endef
 example: win64 win32
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
+	scripts/readme-host.sh $(BUILD) win64 win32
 
 # Doxygen alone is installed when missing: the reference needs no compiler.
 docs:
