@@ -37,6 +37,10 @@ function(qerno_deploy target)
     get_target_property(resources Qerno::Qerno QERNO_RESOURCE_MODULE)
     get_target_property(plugins_dir Qerno::Qerno QERNO_PLUGINS_DIR)
     file(GLOB plugins "${plugins_dir}/*.dll" "${plugins_dir}/*.reg")
+    # A post-build step runs when the target links: a new SDK of the same import library must
+    # relink it too, or the copies beside it would go stale.
+    get_target_property(library Qerno::Qerno IMPORTED_LOCATION)
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${library} ${resources} ${plugins})
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
                 $<TARGET_FILE:Qerno::Qerno> ${resources} $<TARGET_FILE_DIR:${target}>
