@@ -19,3 +19,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/cmake/QernoConfig.cmake
               ${CMAKE_BINARY_DIR}/QernoConfigVersion.cmake
               ${CMAKE_SOURCE_DIR}/cmake/toolchain-${QERNO_MINGW_TRIPLE}.cmake
         DESTINATION lib/cmake/Qerno COMPONENT sdk)
+# Last: the binaries installed above ship stripped, their symbols in files beside them.
+install(CODE "set(QERNO_OBJCOPY ${QERNO_MINGW_TRIPLE}-objcopy)\nset(QERNO_OBJDUMP ${QERNO_OBJDUMP})"
+        COMPONENT sdk)
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/StripSdk.cmake COMPONENT sdk)
