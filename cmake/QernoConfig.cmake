@@ -40,10 +40,11 @@ function(qerno_deploy target)
     # A post-build step runs when the target links: a new SDK of the same import library must
     # relink it too, or the copies beside it would go stale.
     get_target_property(library Qerno::Qerno IMPORTED_LOCATION)
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${library} ${resources} ${plugins})
+    set_property(TARGET ${target} APPEND PROPERTY
+                 LINK_DEPENDS ${library} ${resources} ${plugins})
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different
-                $<TARGET_FILE:Qerno::Qerno> ${resources} $<TARGET_FILE_DIR:${target}>
+                ${library} ${resources} $<TARGET_FILE_DIR:${target}>
         COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:${target}>/plugins
         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${plugins} $<TARGET_FILE_DIR:${target}>/plugins
         VERBATIM)

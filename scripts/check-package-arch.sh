@@ -5,7 +5,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 sdk=$build/dist/win32
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

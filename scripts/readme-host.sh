@@ -6,7 +6,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$1
+build=$(cd "$1" && pwd)
 shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
