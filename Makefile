@@ -6,7 +6,7 @@
 # make soak  - runs QernoSoak.exe of both builds under Wine, 2000 cycles of each media kind, and
 #              checks what the process holds stays flat; figures in out/soak/
 # make dist  - lays out dist/win32 and dist/win64 for host developers
-# make example - builds examples/host from both SDKs and runs each under Wine
+# make example - builds examples/host and the README's host from both SDKs and runs each under Wine
 # make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
@@ -50,6 +50,7 @@ test: native win64 win32
 	    ctest --test-dir $(BUILD)/win32 --output-on-failure'
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
+	scripts/readme-host.sh $(BUILD) win64 win32
 	scripts/check-package-arch.sh $(BUILD)
 
 # The sample show's media path leads from its folder to the generated media.
@@ -90,12 +91,12 @@ dist: win32 win64
 	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
 
 # The example host is built the way a host developer builds it: from the SDK's CMake package
-# alone, $(1) with the toolchain of $(2). Its SDK is laid out under $(BUILD), so that the user's
-# dist/ is left alone.
+# alone, $(1) with the toolchain file it ships for $(2). Its SDK is laid out under $(BUILD), so
+# that the user's dist/ is left alone.
 define example-host
 	@cmake --install $(BUILD)/$(1) --prefix $(BUILD)/dist/$(1) --component sdk >/dev/null
 	@cmake -S examples/host -B $(BUILD)/example-$(1) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	    $(if $(wildcard $(BUILD)/example-$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-$(2).cmake) \
+	    $(if $(wildcard $(BUILD)/example-$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=$(BUILD)/dist/$(1)/lib/cmake/Qerno/toolchain-$(2).cmake) \
 	    -DCMAKE_PREFIX_PATH=$(BUILD)/dist/$(1) >/dev/null
 	@cmake --build $(BUILD)/example-$(1)
 	cd $(BUILD)/example-$(1) && $(CURDIR)/scripts/wine-session.sh $(WINE_$(1)) host.exe
@@ -104,6 +105,7 @@ endef
 example: win64 win32
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
+	scripts/readme-host.sh $(BUILD) win64 win32
 
 # Doxygen alone is installed when missing: the reference needs no compiler.
 docs:

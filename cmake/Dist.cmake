@@ -14,6 +14,12 @@ install(FILES ${CMAKE_SOURCE_DIR}/plugins/QernoSamplePlugIns.reg DESTINATION bin
 math(EXPR QERNO_PACKAGE_BITS "${CMAKE_SIZEOF_VOID_P} * 8")
 configure_file(${CMAKE_SOURCE_DIR}/cmake/QernoConfigVersion.cmake.in
                ${CMAKE_BINARY_DIR}/QernoConfigVersion.cmake @ONLY)
+# The toolchain file of this build goes with it, so a host compiles for the same bitness.
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/QernoConfig.cmake
               ${CMAKE_BINARY_DIR}/QernoConfigVersion.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/toolchain-${QERNO_MINGW_TRIPLE}.cmake
         DESTINATION lib/cmake/Qerno COMPONENT sdk)
+# Last: the binaries installed above ship stripped, their symbols in files beside them.
+install(CODE "set(QERNO_OBJCOPY ${QERNO_MINGW_TRIPLE}-objcopy)\nset(QERNO_OBJDUMP ${QERNO_OBJDUMP})"
+        COMPONENT sdk)
+install(SCRIPT ${CMAKE_SOURCE_DIR}/cmake/StripSdk.cmake COMPONENT sdk)

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# The SDK's 32-bit CMake package refuses a 64-bit host with the reason, and the example host built
-# from it (by make test, before this) is a 32-bit program importing Qerno.dll.
+# The SDK's 32-bit CMake package refuses a 64-bit host (with the 64-bit SDK's toolchain file) with
+# the reason, and the example host built from it (by make test, before this) is a 32-bit program
+# importing Qerno.dll.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 sdk=$build/dist/win32
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 if output=$(cmake -S "$root/examples/host" -B "$work" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" \
+        -DCMAKE_TOOLCHAIN_FILE="$build/dist/win64/lib/cmake/Qerno/toolchain-x86_64-w64-mingw32.cmake" \
         -DCMAKE_PREFIX_PATH="$sdk" 2>&1); then
     echo "check-package-arch: a 64-bit host accepted the 32-bit package" >&2
     exit 1
