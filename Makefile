@@ -5,9 +5,10 @@
 #              (ARCH=win64 runs the 64-bit build, into out/demo-win64/)
 # make soak  - runs QernoSoak.exe of both builds under Wine, 2000 cycles of each media kind, and
 #              checks what the process holds stays flat; figures in out/soak/
-# make dist  - lays out dist/win32 and dist/win64 for host developers
+# make dist  - lays out dist/win32 and dist/win64 for host developers, the reference included
 # make example - builds examples/host and the README's host from both SDKs and runs each under Wine
-# make docs - the API reference of include/ in out/docs/html; any Doxygen warning fails it
+# make docs - the API reference of include/ in out/docs/html, with pictures the library draws
+#             under Wine; any Doxygen warning fails it
 SHELL := /bin/bash
 BUILD ?= $(CURDIR)/build
 RESGEN := $(BUILD)/native/bin/qerno_resgen
@@ -85,10 +86,14 @@ bench: win64 win32
 	    cd $(BUILD)/$(arch)/bin; \
 	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $(WINE_$(arch)) $$program; done;)'
 
-dist: win32 win64
+# Each SDK carries the reference, pictures and all.
+dist: win32 win64 docs
 	@rm -rf dist
 	cmake --install $(BUILD)/win32 --prefix dist/win32 --component sdk
 	cmake --install $(BUILD)/win64 --prefix dist/win64 --component sdk
+	mkdir -p dist/win32/share/doc/Qerno dist/win64/share/doc/Qerno
+	cp -R out/docs/html dist/win32/share/doc/Qerno/
+	cp -R out/docs/html dist/win64/share/doc/Qerno/
 
 # The example host is built the way a host developer builds it: from the SDK's CMake package
 # alone, $(1) with the toolchain file it ships for $(2). Its SDK is laid out under $(BUILD), so
@@ -107,10 +112,14 @@ example: win64 win32
 	$(call example-host,win32,i686-w64-mingw32)
 	scripts/readme-host.sh $(BUILD) win64 win32
 
-# Doxygen alone is installed when missing: the reference needs no compiler.
-docs:
+# The library draws the reference's pictures itself, under Wine, before Doxygen takes them up.
+docs: $(ARCH)
 	@scripts/setup.sh doxygen
-	@mkdir -p out/docs
+	@rm -rf out/docs
+	@mkdir -p out/docs/pictures
+	@scripts/register-sample-plugins.sh $(ARCH)
+	cd $(BUILD)/$(ARCH)/bin && $(CURDIR)/scripts/wine-session.sh \
+	    $(WINE_$(ARCH)) ReferencePictures.exe 'Z:$(subst /,\,$(CURDIR)/out/docs/pictures)'
 	doxygen docs/Doxyfile
 	@echo "out/docs/html/index.html"
 

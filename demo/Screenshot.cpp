@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace {
-
-// Copies width x height of source at (x, y), each pixel zoom x zoom, into a PNG file.
-bool SaveCapture(HDC source, int x, int y, int width, int height, int zoom,
-                 const std::string& path) {
+bool SavePicture(HDC source, const RECT& part, int zoom, const std::string& path) {
+    const int x = part.left, y = part.top;
+    const int width = part.right - part.left, height = part.bottom - part.top;
     if (width <= 0 || height <= 0 || zoom <= 0)
         return false;
     const int shotWidth = width * zoom, shotHeight = height * zoom;
@@ -43,8 +41,6 @@ bool SaveCapture(HDC source, int x, int y, int width, int height, int zoom,
     return saved;
 }
 
-} // namespace
-
 bool SaveWindowScreenshot(HWND window, const std::string& path, Capture area) {
     const bool whole = area == Capture::WholeWindow;
     RECT bounds = {};
@@ -53,16 +49,15 @@ bool SaveWindowScreenshot(HWND window, const std::string& path, Capture area) {
     else
         GetClientRect(window, &bounds);
     HDC windowDc = whole ? GetWindowDC(window) : GetDC(window);
-    const bool saved = SaveCapture(windowDc, 0, 0, bounds.right - bounds.left,
-                                   bounds.bottom - bounds.top, 1, path);
+    const RECT shot = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    const bool saved = SavePicture(windowDc, shot, 1, path);
     ReleaseDC(window, windowDc);
     return saved;
 }
 
 bool SaveCloseUp(HWND window, const RECT& part, int zoom, const std::string& path) {
     HDC windowDc = GetDC(window);
-    const bool saved = SaveCapture(windowDc, part.left, part.top, part.right - part.left,
-                                   part.bottom - part.top, zoom, path);
+    const bool saved = SavePicture(windowDc, part, zoom, path);
     ReleaseDC(window, windowDc);
     return saved;
 }

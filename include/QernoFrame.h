@@ -1,4 +1,21 @@
 // Library frame: start-up, the message-loop hooks, versions and the resource module.
+// Which calls prompt the user: these show a modal box owned by the window they are given and
+// wait for a button, so a host that runs with no one at the screen avoids them, or has the
+// library answer them in the log instead (SetQernoUnattended; KvtMessageBox still asks). The
+// Media-ID calls (OpenMedia, PlayMedia, OpenMovie, OpenVideo, OpenSound and the others that take
+// a Media-ID) never prompt: their failures go to the log only, as do the registry's, the log's
+// own and the colour conversions'. These do prompt:
+// - KvtMessageBox and every Prompt... function below; all but KvtMessageBox log their text too.
+// - InitQernoDll, when a resource table is missing or memory runs short.
+// - GetCfgPath, for a path that does not exist; CheckIfBaseFile and CheckIfBaseFileInPath, for
+//   a name with a folder; MyOpenFile, when given a window; MyClose, MySeek, MySeekPos,
+//   _MyHRead, MyHRead and MyHWrite on failure.
+// - The stage windows' calls (OpenMediaPlayWnd, PlayMediaFile, PauseMediaFile, StopMediaFile,
+//   CloseMediaFile) and waveOutCreatePlayWnd, for a missing or unknown key or a file they cannot
+//   play; the player windows themselves, when a device cannot be opened again or written to.
+// - DIBToBitmap and CreateDIBPalette, with a system stop box over the focus window whose text is
+//   logged, when GDI refuses the bitmap or the palette; and so PlugInDrawFountainRect too. A
+//   plug-in that cannot be loaded or does not paint is only logged.
 #pragma once
 
 #include "QernoTypes.h"
@@ -15,6 +32,15 @@ struct tagLumoFileVer {
 // when its tables and media windows are ready.
 QERNO_API int QERNO_CALL InitQernoDll(HWND hWnd, HINSTANCE hResource);
 // Call from the host's message loop before translating; non-zero when the library took the message.
+// No window of the library needs a key before its dispatch, so today it takes none: the keys
+// reach the library's windows the ordinary way, dispatched to the window with the focus. A
+// stage or wave-out player window is activated when it opens and its control bar's buttons take
+// the focus when used: Space presses the focused button, and in a full-screen stage window Space
+// plays or pauses and Escape brings the bar back. A host's accelerators come before the dispatch
+// and would take those keys from them: a host translates its accelerators only for messages to
+// its own windows, not for those whose top-level window is of class kStageWindowClass or
+// kWaveOutWindowClass. The modal boxes run their own loop, which neither this filter nor the
+// host's accelerators see.
 QERNO_API int QERNO_CALL FilterQernoDllMsg(MSG* pMsg);
 // Call when the host's message loop goes idle; does all the library's pending idle work at once.
 QERNO_API void QERNO_CALL ProcessQernoDllIdle();

@@ -8,7 +8,11 @@
 
 class CLogMsgWnd;
 
-// Levels (one bit each) and the categories of the library's own records.
+// Levels (one bit each) and the categories of the library's own records. A host logs under
+// category 1, whose records are named "Application"; 2 ("Document"), 0x100000 ("Editor") and
+// 0x200000 ("Player") are the host's too. All four pass the default category mask, so their
+// records reach the window as well as the file. The categories below name the library's parts:
+// a host's record under one of them would read as the library's.
 enum : unsigned int {
     kLogFatal = 1,
     kLogError = 2,
@@ -91,8 +95,11 @@ public:
     const char* QERNO_CALL GetLogFile();
     // The path copied into size bytes.
     void QERNO_CALL GetLogFile(char* buffer, unsigned int size);
-    // Moves the log to name, kept in the registry, but only when the file there can be copied
-    // onto the current path, which must be free; a failure is logged.
+    // Makes name the log file, kept in the registry, once the file at name has been copied onto
+    // the current path. The copy runs that way, from name to the current log, never the other:
+    // the records already written are not moved. It fails, leaving the path as it was and
+    // logging why, when name does not exist or a file is already at the current path, as there
+    // is once a record has been written. The same name in any case does nothing.
     void QERNO_CALL SetLogFile(const char* name);
 
     // Creates the message window, hidden; 1 when there is one.

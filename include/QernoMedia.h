@@ -203,7 +203,9 @@ constexpr char kThumbWindowClass[] = "OwnerThumbClass";
 // --- Stage windows ---
 //
 // A media file played in a pop-up window of its own by one call, then addressed by its key. The
-// same key calls also reach the wave-out player. Wrong requests are prompted on owner.
+// same key calls also reach the wave-out player. Wrong requests are prompted on owner, in a modal
+// box (see QernoFrame.h for every call that prompts, and SetQernoUnattended). The windows take
+// their keys when dispatched: see FilterQernoDllMsg for how they share the keyboard with a host.
 
 // Opens file in a stage window under key and plays it from start to end; the window, or null,
 // also when a window has the key already, which then plays again instead.

@@ -45,7 +45,8 @@ QERNO_API void QERNO_CALL InitBitmapInfoHeader(BITMAPINFOHEADER* header, unsigne
 QERNO_API void* QERNO_CALL DibFromBitmap(HBITMAP bitmap, unsigned long compression,
                                          unsigned short bitsPerPixel, HPALETTE palette,
                                          int headerOnly);
-// Without a DIB, PatBlt of the rectangle with rop; with one, its rows from scan line y1 on.
+// The target rectangle is x0, y0, dx, dy: an origin and a size, not a RECT. Without a DIB,
+// PatBlt of the rectangle with rop; with one, its rows from scan line y1 on.
 QERNO_API int QERNO_CALL DibBlt(HDC dc, int x0, int y0, int dx, int dy, void* dib, int x1, int y1,
                                 long rop);
 // Always 24 bits per pixel.
@@ -150,7 +151,11 @@ QERNO_API void QERNO_CALL CMYKdwordtoRGB(unsigned long cmyk, unsigned char* red,
 // Styles 0..101 of the fancy table, each an edge tile and a corner tile of 16 x 16 one-bit
 // pixels (rows of 2 bytes, bit 7 leftmost). A frame has eight parts: 0 top, 1 right, 2 bottom and
 // 3 left edge, then the corners 4 top-right, 5 bottom-right, 6 bottom-left and 7 top-left; part
-// p is the style's tile p / 4 turned (p mod 4) quarter turns.
+// p is the style's tile p / 4 turned (p mod 4) quarter turns. The tiles' 1 bits are the motif.
+// Every tile, here and in the borders and arrow lines below, is drawn by DrawCharBitmap in the
+// DC's colours: with the background mode transparent and R2_COPYPEN, the 1 bits alone, in the
+// background colour; opaque, the 1 bits in the background colour and the 0 bits in the text
+// colour. The DC's pen and brush are never used.
 
 // The raster operation that does to a source what the binary raster mode does to a pen;
 // SRCCOPY for R2_COPYPEN and for any value outside 1..16.
@@ -180,8 +185,10 @@ QERNO_API void QERNO_CALL PaintAllFancyChars(HWND unused, HDC dc, int firstStyle
                                              int cellHeight, RECT* area, int showNumber, int extra);
 // Stretches a one-bit source onto (x, y, width, height) as the DC's binary raster mode and
 // background mode say: opaque, the 0 bits in the text colour and the 1 bits in the background
-// colour; transparent, the 0 bits leave the picture as it was. A negative width or height runs
-// from (x, y) the other way.
+// colour, each combined with the picture as the mode combines a pen; transparent with R2_COPYPEN,
+// the 1 bits in the background colour and the 0 bits leave the picture as it was; transparent
+// in any other mode, the 0 bits combine the text colour with the picture and the 1 bits leave
+// it; R2_NOP draws nothing. A negative width or height runs from (x, y) the other way.
 QERNO_API void QERNO_CALL DrawCharBitmap(HDC dc, int x, int y, int width, int height, HDC source,
                                          int sourceWidth, int sourceHeight);
 #endif
@@ -198,14 +205,23 @@ QERNO_API void QERNO_CALL distline(POINT from, POINT towards, int distance, POIN
 // Tiles laid along p1-p2, each turned to the segment's direction on the screen, whatever the
 // mapping, and stretched to length along it and thickness across: start tiles over the first
 // length, end tiles over the last, middle tiles between. Tiles are one-bit, tileWidth x
-// tileHeight, rows of whole bytes.
+// tileHeight, rows of whole bytes from the top, bit 7 of a row's first byte its leftmost pixel.
+// A tile's x runs along the line from p1 towards p2 and its y across, the line through the
+// tile's middle and its top row on the left of the way from p1 to p2. The colours are
+// DrawCharBitmap's: transparent with R2_COPYPEN, the 1 bits in the background colour; opaque,
+// the 1 bits in the background colour and the 0 bits in the text colour; the pen, the brush and
+// the last argument are not used.
 QERNO_API void QERNO_CALL DrawArrowLine(HDC dc, POINT p1, POINT p2, char* startTile,
                                         char* middleTile, char* endTile, int tileWidth,
                                         int tileHeight, int length, int thickness,
                                         unsigned long unused);
 // A fancy style along a rectangle (two corners), a line (two points), a closed polygon (count
 // points, the last repeating the first) or an open polyline, width units wide.
-// Around the rectangle with corners[0] and corners[1] opposite, in whole tiles.
+// Around the rectangle with corners[0] and corners[1] opposite, in whole tiles of width x
+// width, clockwise from the top-left corner. The colours are DrawArrowLine's: transparent with
+// R2_COPYPEN, the tiles' 1 bits in the background colour; opaque, their 0 bits in the text
+// colour as well; the pen and the brush are not used. The other three lay the style along their
+// points with DrawArrowLine, in the same colours.
 QERNO_API void QERNO_CALL PaintFcRect(HDC dc, POINT* corners, unsigned char width,
                                       unsigned short style);
 // Along the line from points[0] to points[1].
