@@ -8,6 +8,8 @@
 #include <stb_image.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -183,6 +185,83 @@ TEST_F(ShowExport, PaintsEverySlideAndTheMiddleOfItsTransition) {
     EXPECT_TRUE(topRight.r > 200 && topRight.b < 60) << topRight.r << "," << topRight.b;
     EXPECT_TRUE(lastRow.b > 200 && lastRow.r < 60) << lastRow.r << "," << lastRow.b;
     EXPECT_TRUE(corner.b > 200 && corner.r < 60) << corner.r << "," << corner.b;
+}
+
+bool Near(Rgb a, const char* hex) {
+    const int value = std::stoi(hex + 1, nullptr, 16);
+    const Rgb b = {value >> 16, value >> 8 & 0xFF, value & 0xFF};
+    return std::abs(a.r - b.r) <= 8 && std::abs(a.g - b.g) <= 8 && std::abs(a.b - b.b) <= 8;
+}
+
+// The sample show as make show exports it, on a page of 102.4 pixels to the inch: each slide by
+// pixels only its right drawing gives.
+TEST_F(ShowExport, TheSampleShowPaintsEverySlide) {
+    std::string command =
+        "reg import \"" + ExecutableFolder() + "plugins\\QernoSamplePlugIns.reg\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION reg = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &reg));
+    WaitForSingleObject(reg.hProcess, 60000);
+    CloseHandle(reg.hThread);
+    CloseHandle(reg.hProcess);
+    const ShowRun run = RunShow("--export \"" + Path("out") + "\" \"" + ExecutableFolder() +
+                                "shows\\sample\\sample.ini\"");
+    ASSERT_EQ(0u, run.status) << run.errors;
+
+    const struct {
+        int slide, x, y;
+        const char* colour;
+        const char* what;
+    } pixels[] = {
+        {1, 512, 3, "#14285A", "both ends of the fill around its midpoint"},
+        {1, 512, 765, "#14285A", "both ends of the fill around its midpoint"},
+        {1, 10, 384, "#FFD040", "a border tile"},
+        {2, 3, 384, "#7A1020", "the fill's left end"},
+        {2, 1020, 384, "#7A1020", "the fill's right end"},
+        {2, 10, 384, "#FFFFFF", "the line border"},
+        {3, 512, 384, "#FFFFFF", "the radial plug-in's centre"},
+        {3, 2, 2, "#2050A0", "the radial plug-in's corner"},
+        {4, 3, 384, "#2A6A2A", "the shade pattern's ink"},
+        {4, 10, 384, "#E8F4E0", "the shade pattern's ground"},
+        {5, 512, 3, "#FFFFFF", "the fill's end"},
+        {6, 83, 185, "#C0C0C0", "the first picture's top-left corner"},
+        {6, 490, 490, "#000000", "the first picture's bottom-right corner"},
+        {6, 10, 384, "#FFFFFF", "a border tile"},
+        {7, 512, 3, "#000000", "the fill's end"},
+        {8, 3, 384, "#503000", "the line border"},
+        {9, 3, 384, "#E0F0FF", "the fill's end"},
+        {10, 10, 384, "#FFD040", "a border tile"},
+    };
+    // The text's ink: the title colour within its box (left, top, right, bottom).
+    const struct {
+        int slide;
+        RECT box;
+        const char* colour;
+    } inks[] = {{1, {51, 123, 973, 266}, "#FFD040"},  {2, {51, 51, 973, 153}, "#FFFFFF"},
+                {3, {51, 51, 973, 153}, "#102040"},   {4, {102, 256, 922, 379}, "#103010"},
+                {5, {102, 184, 900, 307}, "#203060"}, {6, {51, 41, 973, 143}, "#FFFFFF"},
+                {7, {51, 41, 973, 143}, "#FFFFFF"},   {8, {51, 51, 973, 153}, "#503000"},
+                {9, {51, 51, 973, 153}, "#102040"},   {10, {51, 287, 973, 451}, "#FFD040"}};
+    std::vector<Png> slides;
+    for (int slide = 1; slide <= 10; ++slide) {
+        char name[32]; // "out\slide-NN.png"
+        std::snprintf(name, sizeof name, "out\\slide-%02d.png", slide);
+        slides.emplace_back(Path(name));
+        ASSERT_EQ(1024, slides.back().width) << name;
+    }
+    for (const auto& p : pixels) {
+        const Rgb found = slides[p.slide - 1].At(p.x, p.y);
+        EXPECT_TRUE(Near(found, p.colour)) << "slide " << p.slide << ", " << p.what << ": "
+                                           << found.r << "," << found.g << "," << found.b;
+    }
+    for (const auto& ink : inks)
+        EXPECT_GT(slides[ink.slide - 1].Count(ink.box.left, ink.box.top, ink.box.right,
+                                              ink.box.bottom,
+                                              [&](Rgb c) { return Near(c, ink.colour); }),
+                  1000)
+            << "slide " << ink.slide << "'s text";
 }
 
 TEST_F(ShowExport, RefusesWhatItCannotUse) {
