@@ -163,12 +163,12 @@ std::string UnitReader::Shown(int lines) const {
 const char* UnitReader::UnitName() const {
     switch (show_.unit) {
     case kUnitPoint:
-        return "pt";
+        return "points";
     case kUnitMillimetre:
-        return "mm";
+        return "millimetres";
     case kUnitCentimetre:
-        return "cm";
+        return "centimetres";
     default:
-        return "in";
+        return "inches";
     }
 }

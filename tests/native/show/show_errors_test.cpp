@@ -17,8 +17,8 @@ TEST(ShowErrors, EachNamesTheKeyTheFormAndTheValue) {
     const std::string size = "WIDTHxHEIGHT in pixels, each a whole number from 64 to 4096";
     const std::string page = "WIDTHxHEIGHT, each a length in ";
     const std::string colours = "two colours #RRGGBB, #RRGGBB";
-    const std::string box = "X, Y, W, H in in within the 8.333x6.25 page";
-    const std::string then = "then a box in in within the 8.333x6.25 page";
+    const std::string box = "X, Y, W, H in inches within the 8.333x6.25 page";
+    const std::string then = "then a box in inches within the 8.333x6.25 page";
     const std::string f32(32, 'f');
     // The section's key, and what else the show sets.
     const struct {
@@ -28,8 +28,8 @@ TEST(ShowErrors, EachNamesTheKeyTheFormAndTheValue) {
         {false, "Size", "0x600", size},
         {false, "Size", "800x100000", size},
         {false, "Unit", "px", "in, cm, mm or pt"},
-        {false, "Page", "17.362x10", page + "in above 0 and at most 17.361"},
-        {false, "Page", "10x0.0001", page + "mm above 0 and at most 440.964", "Unit=mm\n"},
+        {false, "Page", "17.362x10", page + "inches above 0 and at most 17.361"},
+        {false, "Page", "10x0.0001", page + "millimetres above 0 and at most 440.964", "Unit=mm\n"},
         {false, "Font", f32, "a face name of 1 to 31 characters"},
         {true, "Background", "marble", "fountain, plugin, shade or none"},
         {true, "Colors", "#FFFFFF, #12345G", colours},
@@ -45,7 +45,8 @@ TEST(ShowErrors, EachNamesTheKeyTheFormAndTheValue) {
         {true, "Picture1", "a.bmp, 1, 2, 3",
          "FILE, X, Y, W, H: a file name of 1 to 259 characters, " + then},
         {true, "Arrow1", "1, 1, 2, 2, 0",
-         "X1, Y1, X2, Y2, STYLE, WIDTH: two points in cm within the 21.166x15.875 page, a style "
+         "X1, Y1, X2, Y2, STYLE, WIDTH: two points in centimetres within the 21.166x15.875 page, a "
+         "style "
          "from 0 to 101 and a width above 0 and at most 15.875",
          "Unit=cm\n"},
         {true, "Ornament1", "102, 0, 0, 1, 1", "STYLE, X, Y, W, H: a style from 0 to 101, " + then},
@@ -73,7 +74,8 @@ TEST(ShowErrors, EachNamesTheKeyTheFormAndTheValue) {
         {"[Slide1]\nBackground=plugin\n",
          "[Slide1] PlugIn: expected a whole number from 0 to 199, found nothing"},
         {"[Slide1]\nBorder=tiles\nBorderStyle=4\n",
-         "[Slide1] BorderWidth: expected a length in in above 0 and at most 3.125, found nothing"},
+         "[Slide1] BorderWidth: expected a length in inches above 0 and at most 3.125, found "
+         "nothing"},
         {"[Slide1]\nText1=a\nText3=c\n",
          "[Slide1] Text2: expected Text2 (numbered keys go from Text1 to Text3 without gaps), "
          "found nothing"},
