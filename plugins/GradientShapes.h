@@ -31,3 +31,19 @@ struct GradientPicture {
 
 // The colour of pixel (x, y), (0, 0) the top left, as a COLORREF with a zero high byte.
 COLORREF GradientColour(const GradientPicture& picture, int x, int y);
+
+// GradientColour with what the whole picture shares worked out once: a fill asks it of millions
+// of pixels.
+class GradientPainter {
+public:
+    explicit GradientPainter(const GradientPicture& picture);
+    COLORREF Colour(int x, int y) const;
+
+private:
+    double Position(int x, int y) const;
+
+    GradientPicture picture_;
+    double centreX_, centreY_;
+    double reachX_, reachY_; // from the centre to the outermost pixel centre, along each axis
+    double rim_;             // from the centre to the farthest pixel centre
+};
