@@ -1,6 +1,7 @@
 // QuickCurve beside the system's own flattening of the same curve: the spline's segments as
 // cubic Bezier pieces, flattened through a path (BeginPath, PolyBezier, EndPath, FlattenPath,
-// GetPath) on the same memory DC, in the same run.
+// GetPath) on the same memory DC, in the same run: each in turn several times over, so that load
+// from elsewhere falls on both alike, and the medians reported.
 #include "Qerno.h"
 
 #include <algorithm>
@@ -11,7 +12,8 @@
 namespace {
 
 constexpr int kPlacedPoints = 200;
-constexpr int kRounds = 300;
+constexpr int kRounds = 100;
+constexpr int kPairs = 7;
 
 std::vector<POINT> PlacedPoints() {
     std::vector<POINT> placed(kPlacedPoints);
@@ -66,6 +68,11 @@ template <typename Flatten> double MicrosecondsPerCurve(Flatten flatten) {
     return (end.QuadPart - start.QuadPart) * 1e6 / frequency.QuadPart / kRounds;
 }
 
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
 } // namespace
 
 int main() {
@@ -74,31 +81,38 @@ int main() {
     const std::vector<POINT> bezier = BezierPoints(ControlPoints(placed));
 
     long quickCount = 0;
-    const double quick = MicrosecondsPerCurve([&] {
-        HGLOBAL curve = QuickCurve(dc, placed.data(), kPlacedPoints, &quickCount);
-        GlobalFree(curve);
-    });
-
     int gdiCount = 0;
     std::vector<POINT> points;
     std::vector<BYTE> types;
-    const double gdi = MicrosecondsPerCurve([&] {
-        BeginPath(dc);
-        PolyBezier(dc, bezier.data(), static_cast<DWORD>(bezier.size()));
-        EndPath(dc);
-        FlattenPath(dc);
-        gdiCount = GetPath(dc, nullptr, nullptr, 0);
-        points.resize(gdiCount > 0 ? gdiCount : 0);
-        types.resize(points.size());
-        GetPath(dc, points.data(), types.data(), gdiCount);
-    });
+    std::vector<double> quickTimes, gdiTimes, ratios;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        const double quick = MicrosecondsPerCurve([&] {
+            HGLOBAL curve = QuickCurve(dc, placed.data(), kPlacedPoints, &quickCount);
+            GlobalFree(curve);
+        });
+        const double gdi = MicrosecondsPerCurve([&] {
+            BeginPath(dc);
+            PolyBezier(dc, bezier.data(), static_cast<DWORD>(bezier.size()));
+            EndPath(dc);
+            FlattenPath(dc);
+            gdiCount = GetPath(dc, nullptr, nullptr, 0);
+            points.resize(gdiCount > 0 ? gdiCount : 0);
+            types.resize(points.size());
+            GetPath(dc, points.data(), types.data(), gdiCount);
+        });
+        quickTimes.push_back(quick);
+        gdiTimes.push_back(gdi);
+        ratios.push_back(quick / gdi);
+    }
+    const double quick = Median(quickTimes), gdi = Median(gdiTimes), ratio = Median(ratios);
     DeleteDC(dc);
 
     std::printf("%d placed points, %d spans\n", kPlacedPoints, kPlacedPoints - 1);
     std::printf("%-52s %9.1f us per curve, %6ld points\n", "QuickCurve", quick, quickCount);
     std::printf("%-52s %9.1f us per curve, %6d points\n",
                 "BeginPath, PolyBezier, EndPath, FlattenPath, GetPath", gdi, gdiCount);
-    std::printf("%-52s %9.2f\n", "ratio (QuickCurve / system)", quick / gdi);
-    std::printf("%-52s %9.2f\n", "ratio per point", (quick / quickCount) / (gdi / gdiCount));
+    std::printf("%-52s %9.2f\n", "ratio (QuickCurve / system)", ratio);
+    std::printf("%-52s %9.2f\n", "ratio per point", ratio * gdiCount / quickCount);
+    std::printf("RATIO %s %.3f\n", "quickcurve", ratio);
     return quickCount > 0 && gdiCount > 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "CallTiming.h"
 #include "Qerno.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -14,6 +15,13 @@ constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr unsigned char kBorderWidth = 16;
 constexpr char kPlugIn[] = "plugins\\QernoRadial.dll";
+// The border and its plain counterpart are timed in turn this many times; medians are reported.
+constexpr int kPairs = 7;
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
 
 // A battlement of 49 merlons over a stepped base: 200 corners, every one a right angle, closed
 // by a repeated first point.
@@ -37,20 +45,27 @@ std::vector<POINT> Battlement() {
     return points;
 }
 
-void CompareBorders(HDC dc) {
+// Returns the border's time over the plain line's.
+double CompareBorders(HDC dc) {
     std::vector<POINT> points = Battlement();
     const int count = static_cast<int>(points.size());
     HPEN pen = CreatePen(PS_SOLID, kBorderWidth, RGB(0, 0, 0));
-    HGDIOBJ previous = SelectObject(dc, pen);
-    const double polyline =
-        MillisecondsPerCall(kRounds, [&] { Polyline(dc, points.data(), count); });
-    SelectObject(dc, previous);
+    std::vector<double> polylines, fancies, ratios;
+    for (int pair = 0; pair < kPairs; ++pair) {
+        HGDIOBJ previous = SelectObject(dc, pen);
+        polylines.push_back(
+            MillisecondsPerCall(kRounds, [&] { Polyline(dc, points.data(), count); }));
+        SelectObject(dc, previous);
+        fancies.push_back(MillisecondsPerCall(
+            kRounds, [&] { PaintFcPolygon(dc, points.data(), kBorderWidth, 7, count); }));
+        ratios.push_back(fancies.back() / polylines.back());
+    }
     DeleteObject(pen);
-    const double fancy = MillisecondsPerCall(
-        kRounds, [&] { PaintFcPolygon(dc, points.data(), kBorderWidth, 7, count); });
+    const double polyline = Median(polylines), fancy = Median(fancies);
     std::printf("A closed polygon of %d corners, %d units wide\n", count - 1, kBorderWidth);
     ReportTime("  Polyline with a 16-pixel pen", polyline, polyline);
     ReportTime("  PaintFcPolygon, style 7", fancy, polyline);
+    std::printf("  %-56s %9.2f\n", "median of the ratios of each pair", Median(ratios));
 
     RECT area = {0, 0, 1280, 1024};
     for (int cell : {40, 64}) {
@@ -59,6 +74,7 @@ void CompareBorders(HDC dc) {
         std::printf("PaintAllFancyChars over 1280 x 1024 in cells of %d\n", cell);
         ReportTime("  all 102 styles", chooser, chooser);
     }
+    return Median(ratios);
 }
 
 void ComparePlugInFills(HDC screen, HDC dc) {
@@ -117,11 +133,12 @@ int main() {
     HBITMAP canvas = CreateCompatibleBitmap(screen, kWidth, kHeight);
     HGDIOBJ original = SelectObject(dc, canvas);
     PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS);
-    CompareBorders(dc);
+    const double borderRatio = CompareBorders(dc);
     ComparePlugInFills(screen, dc);
     SelectObject(dc, original);
     DeleteDC(dc);
     DeleteObject(canvas);
     ReleaseDC(nullptr, screen);
+    std::printf("RATIO %s %.3f\n", "fcpolygon", borderRatio);
     return 0;
 }

@@ -2,6 +2,7 @@
 // device units, flattened points come back in logical units.
 #include "QernoConfig.h"
 #include "QernoGeometry.h"
+#include "geometry/CurveMapping.h"
 #include "geometry/SplineCurve.h"
 
 namespace {
@@ -26,12 +27,13 @@ private:
 };
 
 // Fills the n + 6 control points from the placed points taken to device units.
-bool BuildDeviceControlPoints(HDC hdc, const POINT* placed, int n, POINT* control) {
+bool BuildDeviceControlPoints(const CurveMapping& mapping, const POINT* placed, int n,
+                              POINT* control) {
     WorkPoints padded(PaddedPointCount(n));
     if (!padded.points())
         return false;
     PadCurvePoints(placed, n, padded.points());
-    LPtoDP(hdc, padded.points(), n + 7);
+    mapping.ToDevice(padded.points(), n + 7);
     BackCalu(padded.points(), control, n + 5);
     return true;
 }
@@ -39,8 +41,9 @@ bool BuildDeviceControlPoints(HDC hdc, const POINT* placed, int n, POINT* contro
 HGLOBAL FlattenToLogical(HDC hdc, POINT* placed, int n, long& count) {
     if (n < 2 || !placed)
         return nullptr;
+    const CurveMapping mapping(hdc);
     WorkPoints control(ControlPointCount(n));
-    if (!control.points() || !BuildDeviceControlPoints(hdc, placed, n, control.points()))
+    if (!control.points() || !BuildDeviceControlPoints(mapping, placed, n, control.points()))
         return nullptr;
     // A curve of coincident points has no point to hold, and a block of none could not be
     // locked by the caller: it comes back null. So does one too long for a 32-bit count.
@@ -57,7 +60,7 @@ HGLOBAL FlattenToLogical(HDC hdc, POINT* placed, int n, long& count) {
         EmitCurvePoints(control.points(), n, points);
         // Mapping the block at once gives what mapping each point as it is written would,
         // without a call into the system per point.
-        DPtoLP(hdc, points, static_cast<int>(total));
+        mapping.ToLogical(points, static_cast<int>(total));
         GlobalUnlock(curve);
     }
     return curve;
@@ -77,10 +80,11 @@ HGLOBAL QERNO_CALL QuickCurve(HDC hdc, POINT* placed, int n, long* count) {
 int QERNO_CALL PtInPartCurve(POINT* placed, int n, POINT p, HDC hdc) {
     if (n < 2 || !placed)
         return 0;
+    const CurveMapping mapping(hdc);
     WorkPoints control(ControlPointCount(n));
-    if (!control.points() || !BuildDeviceControlPoints(hdc, placed, n, control.points()))
+    if (!control.points() || !BuildDeviceControlPoints(mapping, placed, n, control.points()))
         return 0;
-    LPtoDP(hdc, &p, 1);
+    mapping.ToDevice(&p, 1);
     return HitCurveSpan(control.points(), n, p);
 }
 

@@ -3,11 +3,17 @@
 #include "render/FancyLayout.h"
 #include "render/LocalBuffer.h"
 #include "render/MappingAxes.h"
+#include "render/TileRuns.h"
+
+#include <climits>
 
 namespace {
 
 // Handed on to DrawArrowLine, which takes its raster operation from the DC instead.
 constexpr unsigned long kTileRop = 0x00220326;
+
+// Each segment lays its edge tiles and its corner tiles.
+constexpr int kRunsPerSegment = 2;
 
 // The frame parts whose tiles a border lays: the top edge, and the corners a right turn and a
 // left turn take once the line has turned them to its direction.
@@ -58,14 +64,18 @@ void PaintFcPath(HDC dc, POINT* points, unsigned char width, unsigned short styl
     if (!tiles.Read(style))
         return;
     const ScreenAxes axes = ScreenAxesOf(dc);
+    // The whole border is laid out first, so that each tile is turned once for all its segments.
+    const int segments = count - 1;
+    TileRuns runs(segments <= INT_MAX / kRunsPerSegment ? segments * kRunsPerSegment : INT_MAX,
+                  kFancyTileSide, kFancyTileSide, width, width);
     CornerKind previous = FirstCorner(points, count, path, axes);
-    for (int i = 0; i + 1 < count; ++i) {
+    for (int i = 0; i < segments; ++i) {
         const BorderSegment segment = PlanSegment(points, count, path, i, previous, width, axes);
         previous = segment.corner;
-        DrawArrowLine(dc, segment.from, segment.to, nullptr, tiles.edge.bits(),
-                      tiles.Corner(segment.endTile), kFancyTileSide, kFancyTileSide, width, width,
-                      kTileRop);
+        runs.AddArrowLine(OnScreen(segment.from, axes), OnScreen(segment.to, axes), nullptr,
+                          tiles.edge.bits(), tiles.Corner(segment.endTile));
     }
+    runs.Paint(dc, axes);
 }
 
 } // namespace

@@ -81,6 +81,31 @@ TEST(CurveMapping, GivesTheDeviceCurveInLogicalUnitsAndHitsWithinTwoDevicePixels
     DeleteDC(dc);
 }
 
+// Origins moved, with the layout plain or mirrored: the curve is exactly the device curve of the
+// placed points mapped back, and its first point is hit on the first span.
+TEST(CurveMapping, MovedOriginsAndMirroredLayoutsGiveTheDeviceCurveExactly) {
+    std::vector<POINT> placed = {{40, 300}, {160, 120}, {300, 380}, {420, 200}};
+    for (const DWORD layout : {DWORD{0}, DWORD{LAYOUT_RTL}}) {
+        HDC dc = CreateCompatibleDC(nullptr), identity = CreateCompatibleDC(nullptr);
+        SetLayout(dc, layout);
+        SetWindowOrgEx(dc, -37, 12, nullptr);
+        SetViewportOrgEx(dc, 5, 900, nullptr);
+        std::vector<POINT> device;
+        for (POINT p : placed)
+            device.push_back(Mapped(dc, p, LPtoDP));
+        const std::vector<POINT> expected = Flattened(identity, device);
+        const std::vector<POINT> curve = Flattened(dc, placed);
+        ASSERT_EQ(expected.size(), curve.size());
+        for (size_t i = 0; i < curve.size(); ++i) {
+            const POINT back = Mapped(dc, expected[i], DPtoLP);
+            EXPECT_TRUE(back.x == curve[i].x && back.y == curve[i].y) << layout << " " << i;
+        }
+        EXPECT_EQ(1, PtInPartCurve(placed.data(), 4, curve.front(), dc)) << layout;
+        DeleteDC(identity);
+        DeleteDC(dc);
+    }
+}
+
 constexpr int kWidth = 320;
 constexpr int kHeight = 200;
 

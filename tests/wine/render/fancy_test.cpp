@@ -173,6 +173,35 @@ TEST_F(FancyBorders, RectangleAndClockwiseSquareLayCornerTilesOnTheCorners) {
     EXPECT_EQ("", Mismatch(canvas_, 96, 96, expected)) << "polygon";
 }
 
+// Slanted, stretched and shrunk tiles in each way the blitter goes, against hashes of the pixels
+// that laying each tile from a bitmap of its own gave: a tile moved by a pixel changes its hash.
+TEST_F(FancyBorders, SlantedBordersKeepTheirPixels) {
+    const DWORD cases[][3] = {{R2_COPYPEN, OPAQUE, 467119005u},
+                              {R2_COPYPEN, TRANSPARENT, 234558917u},
+                              {R2_XORPEN, TRANSPARENT, 3123011269u},
+                              {R2_MASKPEN, OPAQUE, 4104421738u}};
+    POINT polygon[] = {{12, 10}, {150, 24}, {150, 70}, {96, 70}, {60, 110}, {12, 100}, {12, 10}};
+    POINT polyline[] = {{20, 40}, {70, 40}, {120, 95}, {140, 95}};
+    std::string start = MakeTile('T'), middle = MakeTile('A'), end = MakeTile('L');
+    for (const auto& [mode, bkMode, hash] : cases) {
+        CanvasDC canvas(160, 120);
+        HDC dc = canvas.get();
+        SetTextColor(dc, RGB(255, 0, 0));
+        SetBkColor(dc, RGB(0, 0, 255));
+        SetROP2(dc, mode);
+        SetBkMode(dc, bkMode);
+        PaintFcPolygon(dc, polygon, 13, 7, 7);
+        PaintFcPolyline(dc, polyline, 9, 40, 4);
+        DrawArrowLine(dc, {10, 115}, {150, 60}, start.data(), middle.data(), end.data(), 16, 16, 14,
+                      10, 0);
+        DWORD fnv = 2166136261u;
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 160; ++x)
+                fnv = (fnv ^ canvas.At(x, y)) * 16777619u;
+        EXPECT_EQ(hash, fnv) << mode << " " << bkMode;
+    }
+}
+
 // Where y runs up, a cell whose top lies above its bottom has a negative height; its tiles land
 // upright on the pixels the same cell takes in device units, whichever way the blitter goes.
 // Borders around the same places on the screen take the same pixels as in device units too: the
