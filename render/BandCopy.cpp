@@ -25,7 +25,8 @@ std::unique_ptr<DWORD[]> BandLine(const std::vector<PaintedBand>& bands, bool to
                                   LONG start, LONG length) {
     std::unique_ptr<DWORD[]> line(new DWORD[length]);
     for (const PaintedBand& band : bands) {
-        const LONG from = (topToBottom ? band.rect.top : band.rect.left) - start;
+        const LONG from =
+            std::clamp((topToBottom ? band.rect.top : band.rect.left) - start, 0L, length);
         const LONG to =
             std::min((topToBottom ? band.rect.bottom : band.rect.right) - 1 - start, length);
         std::fill(line.get() + from, line.get() + std::max(from, to), Pixel(band.colour));
@@ -38,7 +39,10 @@ std::unique_ptr<DWORD[]> BandLine(const std::vector<PaintedBand>& bands, bool to
 void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom) {
     if (bands.empty())
         return;
-    const RECT area = PaintedArea(bands, topToBottom);
+    // Only what the clip box holds can be painted; a fill far larger needs no line as long.
+    RECT area = PaintedArea(bands, topToBottom), box = {};
+    GetClipBox(dc, &box);
+    IntersectRect(&area, &area, &box);
     const LONG width = area.right - area.left;
     const LONG height = area.bottom - area.top;
     if (width <= 0 || height <= 0)

@@ -1,6 +1,7 @@
 // Fountain bands as they reach the pixels: one Rectangle each, or, where the DC allows it, one
-// row (or column) of them composed in memory and copied over the whole fill. Under Wine a band
-// is filled row by row, so a thousand rows of 4-pixel bands cost far more than a few copies.
+// row (or column) of them composed in memory and written into a section's pixels or copied over
+// the fill. Under Wine a band is filled row by row, so a thousand rows of 4-pixel bands cost far
+// more than a few copies.
 #pragma once
 
 #include <windows.h>
@@ -12,15 +13,12 @@ struct PaintedBand {
     COLORREF colour; // the brush's colour, or in pattern mode the text colour
 };
 
-// True when the DC's pen draws no outline, so that a Rectangle paints its fill alone: from
-// its left and top up to a pixel short of its right and bottom.
-bool PaintsWithoutOutline(HDC dc);
-
 // True when copying the bands' pixels leaves exactly what Rectangles with solid brushes of
 // their colours would: no outline, the copy mix, device pixels of 24 or 32 bits, no world
 // transform or mirroring.
 bool CanCopyBands(HDC dc);
 
 // The pixels of the bands' Rectangles, laid down in a few copies. bands run in order along the
-// axis, each beginning where the one before ended, all across the same span.
+// axis, each beginning where the one before ends but for the pixel they share, all across the
+// same span.
 void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom);

@@ -26,13 +26,15 @@ bool HoldsExactColours(HDC dc) {
     }
 }
 
-} // namespace
-
+// Any other pen outlines every band; without one a Rectangle paints its fill alone, from its
+// left and top up to a pixel short of its right and bottom.
 bool PaintsWithoutOutline(HDC dc) {
     LOGPEN pen = {};
     return GetObject(GetCurrentObject(dc, OBJ_PEN), sizeof pen, &pen) == sizeof pen &&
            pen.lopnStyle == PS_NULL;
 }
+
+} // namespace
 
 bool CanCopyBands(HDC dc) {
     return GetROP2(dc) == R2_COPYPEN && GetGraphicsMode(dc) == GM_COMPATIBLE &&

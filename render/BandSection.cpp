@@ -76,8 +76,10 @@ void StorePixels24(BYTE* to, LONG count, const DWORD* from, DWORD colour) {
 } // namespace
 
 bool WriteBandLine(HDC dc, const RECT& area, const DWORD* line, bool topToBottom) {
+    // A DC that gathers the bounds of its drawing must see the fill drawn through GDI.
+    RECT bounds;
     DIBSECTION section = {};
-    if (GetObjectType(dc) != OBJ_MEMDC ||
+    if (GetObjectType(dc) != OBJ_MEMDC || (GetBoundsRect(dc, &bounds, 0) & DCB_ENABLE) ||
         GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != sizeof section ||
         !section.dsBm.bmBits)
         return false;

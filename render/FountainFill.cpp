@@ -85,19 +85,12 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
     const int lastBand = layout.count - 1;
     const int peak = PeakBand(lastBand, midpoint);
     BandWalk walk(device, deviceClip, topToBottom, layout.pitch);
-    // Without an outline neighbours of one colour paint as one band: fewer, longer Rectangles.
-    const bool mergeable = PaintsWithoutOutline(dc);
     std::vector<PaintedBand> bands;
     int index = 0;
     RECT band = {};
     while (walk.Next(index, band)) {
-        COLORREF colour = BandColour(index, peak, lastBand, first, second);
-        colour = pattern ? GetNearestColor(dc, colour) : colour;
-        if (mergeable && !bands.empty() && bands.back().colour == colour)
-            (topToBottom ? bands.back().rect.bottom : bands.back().rect.right) =
-                topToBottom ? band.bottom : band.right;
-        else
-            bands.push_back({band, colour});
+        const COLORREF colour = BandColour(index, peak, lastBand, first, second);
+        bands.push_back({band, pattern ? GetNearestColor(dc, colour) : colour});
     }
     if (!pattern && CanCopyBands(dc)) {
         CopyBands(dc, bands, topToBottom);
