@@ -86,6 +86,7 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
     const int peak = PeakBand(lastBand, midpoint);
     BandWalk walk(device, deviceClip, topToBottom, layout.pitch);
     std::vector<PaintedBand> bands;
+    bands.reserve(layout.count);
     int index = 0;
     RECT band = {};
     while (walk.Next(index, band)) {
