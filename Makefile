@@ -76,15 +76,20 @@ demo: $(ARCH)
 	@cp $(BUILD)/$(ARCH)/resources/generated/contact_sheet.png $(DEMO_OUT)/resources-contact-sheet.png
 	@ls $(DEMO_OUT)
 
-# Native benchmarks without sanitizers, then the Wine comparison programs of both builds.
+# Native benchmarks without sanitizers, then the Wine comparison programs of both builds, their
+# output in out/bench/BUILD.txt and their ratios gathered in out/bench/ratios.tsv.
 bench: win64 win32
 	@cmake -S . -B $(BUILD)/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQERNO_SANITIZE=OFF \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	@cmake --build $(BUILD)/bench -j $(JOBS)
 	$(BUILD)/bench/bin/qerno_benchmarks
+	@mkdir -p out/bench
 	$(CURDIR)/scripts/wine-session.sh bash -c '$(foreach arch,win64 win32,echo "== $(arch)"; \
 	    cd $(BUILD)/$(arch)/bin; \
-	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $(WINE_$(arch)) $$program; done;)'
+	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $(WINE_$(arch)) $$program; \
+	    done | tee $(CURDIR)/out/bench/$(arch).txt;)'
+	scripts/bench-ratios.sh out/bench/win64.txt out/bench/win32.txt >out/bench/ratios.tsv
+	@cat out/bench/ratios.tsv
 
 # Each SDK carries the reference, pictures and all.
 dist: win32 win64 docs

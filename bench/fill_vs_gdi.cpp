@@ -1,8 +1,8 @@
 // DrawFountainRect beside the system's own gradient of the same rectangle and colours and beside
 // a plain fill of the same pixels (the floor), and a full-HD bitmap through DibFromBitmap and
 // DIBToBitmap beside bare GetDIBits and SetDIBits, all on one memory DC in the same run.
-#include "CallTiming.h"
 #include "Qerno.h"
+#include "RatioLine.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,6 +13,8 @@ namespace {
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 constexpr int kRounds = 40;
+constexpr int kRatioRuns = 7;
+constexpr int kRatioRounds = 10;
 constexpr COLORREF kFirst = RGB(0, 0, 0);
 constexpr COLORREF kSecond = RGB(255, 255, 255);
 
@@ -39,30 +41,37 @@ void CompareFills(HDC dc, DWORD* pixels) {
     std::printf("Fills of %d x %d, black to white (ratios to PatBlt)\n", kWidth, kHeight);
     ReportTime("PatBlt WHITENESS (the floor)", patBlt, patBlt);
     ReportTime("memset of the pixels", memset, patBlt);
+    // The shade brush stays selected: only pattern mode paints with it.
+    HBRUSH shade = CreateShadePatternBrush(dc, 20, 0, 0);
+    HGDIOBJ oldBrush = SelectObject(dc, shade);
     for (int direction : {0, 90}) {
         const bool down = direction == 90;
         TRIVERTEX ends[2] = {{0, 0, 0, 0, 0, 0}, {kWidth, kHeight, 0xFF00, 0xFF00, 0xFF00, 0}};
         GRADIENT_RECT pair = {0, 1};
-        const double gradient = MillisecondsPerCall(kRounds, [&] {
+        const auto gradient = [&] {
             GradientFill(dc, ends, 2, &pair, 1, down ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
-        });
-        const double fountain = MillisecondsPerCall(kRounds, [&] {
+        };
+        const auto fill = [&] {
             DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 0);
-        });
-        HBRUSH shade = CreateShadePatternBrush(dc, 20, 0, 0);
-        HGDIOBJ oldBrush = SelectObject(dc, shade);
-        const double pattern = MillisecondsPerCall(kRounds, [&] {
+        };
+        const auto pattern = [&] {
             DrawFountainRect(dc, &whole, nullptr, direction, 0, kFirst, kSecond, 1);
-        });
-        SelectObject(dc, oldBrush);
-        DeleteObject(shade);
+        };
+        const auto floor = [&] { PatBlt(dc, 0, 0, kWidth, kHeight, WHITENESS); };
         std::printf("%s\n", down ? "top to bottom" : "left to right");
-        ReportTime("  GradientFill", gradient, patBlt);
-        ReportTime("  DrawFountainRect, a solid brush per band", fountain, patBlt);
-        ReportTime("  DrawFountainRect, a shade brush in pattern mode", pattern, patBlt);
-        std::printf("  %-56s %8.2f\n", "ratio DrawFountainRect / GradientFill",
-                    fountain / gradient);
+        ReportTime("  GradientFill", MillisecondsPerCall(kRounds, gradient), patBlt);
+        ReportTime("  DrawFountainRect, a solid brush per band", MillisecondsPerCall(kRounds, fill),
+                   patBlt);
+        ReportTime("  DrawFountainRect, a shade brush in pattern mode",
+                   MillisecondsPerCall(kRounds, pattern), patBlt);
+        // The plain fill against GradientFill, pattern mode against the floor.
+        PrintRatio(down ? "fill_tb" : "fill_lr",
+                   MedianRatio(kRatioRuns, kRatioRounds, fill, gradient));
+        PrintRatio(down ? "fill_pattern_tb" : "fill_pattern_lr",
+                   MedianRatio(kRatioRuns, kRatioRounds, pattern, floor));
     }
+    SelectObject(dc, oldBrush);
+    DeleteObject(shade);
 }
 
 // The bitmap is of the screen's format, as a host's off-screen picture is.

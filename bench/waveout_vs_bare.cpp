@@ -3,6 +3,7 @@
 // inside waveOutCreatePlayWnd. Closing is left out of both times.
 #include "CallTiming.h"
 #include "LibraryStart.h"
+#include "RatioLine.h"
 
 #include <mmsystem.h>
 
@@ -164,6 +165,7 @@ int main() {
     ReportTime("  within it: a captioned pop-up made and shown", popupTime.MeanMilliseconds(),
                bareMs);
     ReportTime("  within it: the wave mapper's format query", queryTime.MeanMilliseconds(), bareMs);
+    PrintRatio("waveout_start", libraryTime.MeanMilliseconds() / bareMs);
 
     DestroyWindow(window);
     DeleteFileA(wave.c_str());

@@ -1,5 +1,6 @@
 #include "QernoGeometry.h"
 #include "QernoRender.h"
+#include "render/BandCopy.h"
 #include "render/FountainBands.h"
 
 namespace {
@@ -84,13 +85,20 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
     const int lastBand = layout.count - 1;
     const int peak = PeakBand(lastBand, midpoint);
     BandWalk walk(device, deviceClip, topToBottom, layout.pitch);
+    std::vector<PaintedBand> bands;
+    bands.reserve(layout.count);
     int index = 0;
     RECT band = {};
     while (walk.Next(index, band)) {
-        if (!clip && !RectVisible(dc, &band))
-            continue;
         const COLORREF colour = BandColour(index, peak, lastBand, first, second);
-        PaintBand(dc, band, pattern ? GetNearestColor(dc, colour) : colour, pattern, alignment);
+        bands.push_back({band, pattern ? GetNearestColor(dc, colour) : colour});
+    }
+    if (!pattern && CanCopyBands(dc)) {
+        CopyBands(dc, bands, topToBottom);
+    } else {
+        for (const PaintedBand& painted : bands)
+            if (clip || RectVisible(dc, &painted.rect))
+                PaintBand(dc, painted.rect, painted.colour, pattern, alignment);
     }
 
     SelectObject(dc, GetStockObject(NULL_BRUSH));

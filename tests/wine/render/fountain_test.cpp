@@ -2,6 +2,8 @@
 // rectangle and the DC's clip region, pattern mode over a shade brush with its origin kept.
 #include "RenderTestSupport.h"
 
+#include <vector>
+
 namespace {
 
 using FountainFill = RenderTest;
@@ -87,6 +89,58 @@ TEST_F(FountainFill, ClipsAndPatternModeOverTheShadeBrushKeepingItsOrigin) {
     EXPECT_EQ("", Bands(canvas, {10, 10, 109, 110}, false, true));
     SelectObject(dc, previous);
     DeleteObject(hatch);
+}
+
+// Where the DC allows, the bands are written into a section's pixels or, on a device bitmap,
+// copied. The mask mix keeps the library on its one-by-one path, and on white it paints what
+// the copy mix does.
+TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
+    const RECT fill = {7, 12, 113, 109}, deviceClip = {33, 27, 81, 95};
+    HRGN notched = CreateRectRgn(15, 15, 100, 60), leg = CreateRectRgn(15, 60, 50, 105);
+    CombineRgn(notched, notched, leg, RGN_OR);
+    HBRUSH shade = CreateShadePatternBrush(nullptr, 12, 0, 0);
+    // Ten steps over a hundred pixels widen the bands; the other pair keeps them at 4.
+    const COLORREF pairs[][2] = {{RGB(40, 200, 90), RGB(46, 197, 99)}, {0, RGB(255, 128, 0)}};
+    std::vector<DWORD> white(120 * 120, 0xFFFFFF), device(120 * 120);
+    for (int mapMode : {MM_TEXT, MM_TWIPS, MM_ANISOTROPIC})
+        for (int clipping : {0, 1, 2}) // none, a clip rectangle, a region in the DC
+            for (const auto& pair : pairs)
+                for (int midpoint : {0, 64, 128})
+                    for (int direction : {0, 90})
+                        for (int pattern : {0, 1})
+                            for (bool onDevice : {false, true}) {
+                                FillCanvas copied(mapMode), banded(mapMode);
+                                SetROP2(banded.get(), R2_MASKPEN);
+                                HBITMAP bitmap = CreateBitmap(120, 120, 1, 32, white.data());
+                                HGDIOBJ section =
+                                    onDevice ? SelectObject(copied.get(), bitmap) : nullptr;
+                                RECT logical = copied.Logical(fill);
+                                RECT clip = copied.Logical(deviceClip);
+                                for (HDC dc : {copied.get(), banded.get()}) {
+                                    SelectClipRgn(dc, clipping == 2 ? notched : nullptr);
+                                    SelectObject(dc, shade);
+                                    DrawFountainRect(dc, &logical, clipping == 1 ? &clip : nullptr,
+                                                     direction, midpoint, pair[0], pair[1],
+                                                     pattern);
+                                    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+                                }
+                                if (onDevice)
+                                    SelectObject(copied.get(), section);
+                                GetBitmapBits(bitmap, 4 * 120 * 120, device.data());
+                                DeleteObject(bitmap);
+                                EXPECT_EQ("", Mismatch(banded, 120, 120,
+                                                       [&](int x, int y) {
+                                                           return onDevice ? device[y * 120 + x] &
+                                                                                 0xFFFFFF
+                                                                           : copied.At(x, y);
+                                                       }))
+                                    << mapMode << " clip " << clipping << " " << pair[1] << " mid "
+                                    << midpoint << " dir " << direction << " pattern " << pattern
+                                    << " device " << onDevice;
+                            }
+    DeleteObject(shade);
+    DeleteObject(notched);
+    DeleteObject(leg);
 }
 
 } // namespace

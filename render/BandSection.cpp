@@ -1,0 +1,104 @@
+#include "render/BandSection.h"
+
+#include <algorithm>
+#include <intrin.h>
+#include <vector>
+
+namespace {
+
+constexpr int kApiRegion = 3; // the clip and meta regions together
+
+// The parts of area inside the bitmap and the DC's clip and meta regions.
+std::vector<RECT> DrawableRects(HDC dc, const RECT& area, const BITMAP& bitmap) {
+    HRGN drawable =
+        CreateRectRgn(std::max(area.left, 0L), std::max(area.top, 0L),
+                      std::min(area.right, bitmap.bmWidth), std::min(area.bottom, bitmap.bmHeight));
+    HRGN limit = CreateRectRgn(0, 0, 0, 0);
+    if (GetRandomRgn(dc, limit, kApiRegion) == 1)
+        CombineRgn(drawable, drawable, limit, RGN_AND);
+    DeleteObject(limit);
+    // The region's header and then its rectangles, in DWORDs.
+    const DWORD size = GetRegionData(drawable, 0, nullptr);
+    std::vector<DWORD> data((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    auto* region = reinterpret_cast<RGNDATA*>(data.data());
+    const bool read = size && GetRegionData(drawable, size, region);
+    DeleteObject(drawable);
+    if (!read)
+        return {};
+    const auto* first = reinterpret_cast<const RECT*>(region->Buffer);
+    return std::vector<RECT>(first, first + region->rdh.nCount);
+}
+
+BYTE* MemoryRow(const BITMAP& bitmap, LONG row) {
+    return static_cast<BYTE*>(bitmap.bmBits) + static_cast<size_t>(row) * bitmap.bmWidthBytes;
+}
+
+// Whether the first row in memory is the top one, which a section's header does not reliably
+// say: a pixel the DC may draw on is changed in memory for a moment and read back through GDI.
+// False when no drawable pixel can tell.
+bool FindOrientation(HDC dc, const BITMAP& bitmap, const std::vector<RECT>& rects, bool& topDown) {
+    const int bytes = bitmap.bmBitsPixel / 8;
+    for (const RECT& rect : rects)
+        for (LONG y : {rect.top, rect.bottom - 1}) {
+            const LONG mirrored = bitmap.bmHeight - 1 - y;
+            if (mirrored == y)
+                continue;
+            BYTE& blue = MemoryRow(bitmap, y)[rect.left * bytes];
+            const BYTE kept = blue;
+            blue = static_cast<BYTE>(MemoryRow(bitmap, mirrored)[rect.left * bytes] + 1);
+            topDown = GetBValue(GetPixel(dc, rect.left, y)) == blue;
+            blue = kept;
+            return true;
+        }
+    return false;
+}
+
+// A row as one string move or store, which the processor runs at the speed of a memset; the
+// runtime's memcpy is slower on the 32-bit build, and a plain loop of single stores, left as it
+// is by the compiler, slower still. from holds the pixels to copy, or is null for a fill.
+void StorePixels(DWORD* to, LONG count, const DWORD* from, DWORD colour) {
+    if (from)
+        __movsd(reinterpret_cast<unsigned long*>(to), reinterpret_cast<const unsigned long*>(from),
+                count);
+    else
+        __stosd(reinterpret_cast<unsigned long*>(to), colour, count);
+}
+
+void StorePixels24(BYTE* to, LONG count, const DWORD* from, DWORD colour) {
+    for (LONG i = 0; i < count; ++i) {
+        const DWORD pixel = from ? from[i] : colour;
+        to[3 * i] = static_cast<BYTE>(pixel);
+        to[3 * i + 1] = static_cast<BYTE>(pixel >> 8);
+        to[3 * i + 2] = static_cast<BYTE>(pixel >> 16);
+    }
+}
+
+} // namespace
+
+bool WriteBandLine(HDC dc, const RECT& area, const DWORD* line, bool topToBottom) {
+    // A DC that gathers the bounds of its drawing must see the fill drawn through GDI.
+    RECT bounds;
+    DIBSECTION section = {};
+    if (GetObjectType(dc) != OBJ_MEMDC || (GetBoundsRect(dc, &bounds, 0) & DCB_ENABLE) ||
+        GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof section, &section) != sizeof section ||
+        !section.dsBm.bmBits)
+        return false;
+    const BITMAP& bitmap = section.dsBm;
+    GdiFlush(); // whatever GDI still holds for these pixels lands first
+    const std::vector<RECT> rects = DrawableRects(dc, area, bitmap);
+    bool topDown = true;
+    if (!rects.empty() && !FindOrientation(dc, bitmap, rects, topDown))
+        return false;
+    for (const RECT& rect : rects)
+        for (LONG y = rect.top; y < rect.bottom; ++y) {
+            BYTE* row = MemoryRow(bitmap, topDown ? y : bitmap.bmHeight - 1 - y);
+            const DWORD* from = topToBottom ? nullptr : line + (rect.left - area.left);
+            const DWORD colour = topToBottom ? line[y - area.top] : 0;
+            const LONG count = rect.right - rect.left;
+            if (bitmap.bmBitsPixel == 32)
+                StorePixels(reinterpret_cast<DWORD*>(row) + rect.left, count, from, colour);
+            else
+                StorePixels24(row + 3 * rect.left, count, from, colour);
+        }
+    return true;
+}
