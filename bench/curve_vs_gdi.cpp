@@ -3,6 +3,7 @@
 // GetPath) on the same memory DC, in the same run: each in turn several times over, so that load
 // from elsewhere falls on both alike, and the medians reported.
 #include "Qerno.h"
+#include "RatioLine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,6 +114,6 @@ int main() {
                 "BeginPath, PolyBezier, EndPath, FlattenPath, GetPath", gdi, gdiCount);
     std::printf("%-52s %9.2f\n", "ratio (QuickCurve / system)", ratio);
     std::printf("%-52s %9.2f\n", "ratio per point", ratio * gdiCount / quickCount);
-    std::printf("RATIO %s %.3f\n", "quickcurve", ratio);
+    PrintRatio("quickcurve", ratio);
     return quickCount > 0 && gdiCount > 0 ? 0 : 1;
 }
