@@ -82,20 +82,19 @@ double CompareBorders(HDC dc) {
 void ComparePlugInFills(HDC screen, HDC dc) {
     RECT whole = {0, 0, kWidth, kHeight};
     HBITMAP cache = nullptr;
-    const double cold = MillisecondsPerCall(kRounds, [&] {
+    const auto warmFill = [&] {
+        PlugInDrawFountainRect(dc, &whole, nullptr, 0, 0, RGB(255, 255, 0), RGB(0, 0, 128), 0, 50,
+                               CString(kPlugIn), &cache);
+    };
+    const auto coldFill = [&] {
         if (cache)
             DeleteObject(cache);
         cache = nullptr;
-        PlugInDrawFountainRect(dc, &whole, nullptr, 0, 0, RGB(255, 255, 0), RGB(0, 0, 128), 0, 50,
-                               CString(kPlugIn), &cache);
-    });
-    const double warm = MillisecondsPerCall(kRounds, [&] {
-        PlugInDrawFountainRect(dc, &whole, nullptr, 0, 0, RGB(255, 255, 0), RGB(0, 0, 128), 0, 50,
-                               CString(kPlugIn), &cache);
-    });
+        warmFill();
+    };
+    const double cold = MillisecondsPerCall(kRounds, coldFill);
+    const double warm = MillisecondsPerCall(kRounds, warmFill);
     const bool filled = cache != nullptr;
-    if (cache)
-        DeleteObject(cache);
 
     // A bitmap kept selected in a memory DC, and one selected into a new memory DC for each blit
     // as the library does: under Wine the selection of a bitmap this large costs a blit's worth.
@@ -107,14 +106,14 @@ void ComparePlugInFills(HDC screen, HDC dc) {
     });
     SelectObject(memory, previous);
     DeleteDC(memory);
-    const double selected = MillisecondsPerCall(kRounds, [&] {
+    const auto blitFromNewDC = [&] {
         HDC each = CreateCompatibleDC(dc);
         HGDIOBJ original = SelectObject(each, cached);
         StretchBlt(dc, 0, 0, kWidth, kHeight, each, 0, 0, kWidth, kHeight, SRCCOPY);
         SelectObject(each, original);
         DeleteDC(each);
-    });
-    DeleteObject(cached);
+    };
+    const double selected = MillisecondsPerCall(kRounds, blitFromNewDC);
 
     std::printf("A %d x %d plug-in fill (%s)%s\n", kWidth, kHeight, kPlugIn,
                 filled ? "" : ": THE PLUG-IN DID NOT PAINT");
@@ -126,32 +125,15 @@ void ComparePlugInFills(HDC screen, HDC dc) {
 
     // The machine-readable ratios: warm against the blit from a new memory DC, cold against
     // GradientFill of the same rectangle, each the median of runs taking turns.
-    HBITMAP slot = nullptr;
-    const auto plugIn = [&] {
-        PlugInDrawFountainRect(dc, &whole, nullptr, 0, 0, RGB(255, 255, 0), RGB(0, 0, 128), 0, 50,
-                               CString(kPlugIn), &slot);
-    };
-    cached = CreateCompatibleBitmap(screen, kWidth, kHeight);
-    PrintRatio("plugin_warm", MedianRatio(kPairs, kRounds, plugIn, [&] {
-                   HDC each = CreateCompatibleDC(dc);
-                   HGDIOBJ original = SelectObject(each, cached);
-                   StretchBlt(dc, 0, 0, kWidth, kHeight, each, 0, 0, kWidth, kHeight, SRCCOPY);
-                   SelectObject(each, original);
-                   DeleteDC(each);
-               }));
+    PrintRatio("plugin_warm", MedianRatio(kPairs, kRounds, warmFill, blitFromNewDC));
     DeleteObject(cached);
     TRIVERTEX ends[2] = {{0, 0, 0xFF00, 0xFF00, 0, 0}, {kWidth, kHeight, 0, 0, 0x8000, 0}};
     GRADIENT_RECT pair = {0, 1};
-    PrintRatio("plugin_cold",
-               MedianRatio(
-                   kPairs, kColdRounds,
-                   [&] {
-                       DeleteObject(slot);
-                       slot = nullptr;
-                       plugIn();
-                   },
-                   [&] { GradientFill(dc, ends, 2, &pair, 1, GRADIENT_FILL_RECT_H); }));
-    DeleteObject(slot);
+    PrintRatio("plugin_cold", MedianRatio(kPairs, kColdRounds, coldFill, [&] {
+                   GradientFill(dc, ends, 2, &pair, 1, GRADIENT_FILL_RECT_H);
+               }));
+    if (cache)
+        DeleteObject(cache);
 }
 
 } // namespace
