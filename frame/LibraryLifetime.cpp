@@ -7,6 +7,7 @@
 #include "media/players/MediaWindows.h"
 #include "render/PlugInManager.h"
 #include "render/ResourceTable.h"
+#include "render/ShadeBitmaps.h"
 #include "render/ShimmerBitmaps.h"
 
 namespace {
@@ -36,6 +37,7 @@ int CQernoApp::ExitInstance() {
     DeletePlugInManager();
     ReleaseMediaWindows();
     ReleaseTable(FancyTable());
+    ReleaseShadePatterns();
     ReleaseTable(ShadeTable());
     ReleaseTable(CorrectionTable());
     ReleaseShimmerBitmaps();

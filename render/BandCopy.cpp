@@ -1,4 +1,5 @@
 #include "render/BandCopy.h"
+#include "render/BandRows.h"
 #include "render/BandSection.h"
 
 #include <algorithm>
@@ -36,7 +37,8 @@ std::unique_ptr<DWORD[]> BandLine(const std::vector<PaintedBand>& bands, bool to
 
 } // namespace
 
-void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom) {
+void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom,
+               const BrushCell& cell) {
     if (bands.empty())
         return;
     // Only what the clip box holds can be painted; a fill far larger needs no line as long.
@@ -49,22 +51,20 @@ void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom) 
         return;
     const LONG along = topToBottom ? height : width;
     const LONG across = topToBottom ? width : height;
-    const std::unique_ptr<DWORD[]> line =
-        BandLine(bands, topToBottom, topToBottom ? area.top : area.left, along);
-    if (WriteBandLine(dc, area, line.get(), topToBottom))
+    BandRows rows(BandLine(bands, topToBottom, topToBottom ? area.top : area.left, along), area,
+                  topToBottom, cell);
+    if (WriteBandRows(dc, area, rows))
         return;
 
-    // A tile of the line repeated a number of times across the axis, copied over the area.
-    const LONG repeat = std::min(std::max(kTilePixels / along, 1L), across);
+    // A tile of the rows' first pixels across the axis, copied over the area. It spans whole
+    // brush cells, so that every copy starts on the cell where the tile does.
+    const LONG repeat = std::min(std::max(kTilePixels / along / kCellSize, 1L) * kCellSize, across);
     const LONG tileWidth = topToBottom ? repeat : along;
     const LONG tileHeight = topToBottom ? along : repeat;
     std::unique_ptr<DWORD[]> tile(new DWORD[static_cast<size_t>(along) * repeat]);
     for (LONG y = 0; y < tileHeight; ++y) {
-        DWORD* row = tile.get() + static_cast<size_t>(y) * tileWidth;
-        if (topToBottom)
-            std::fill(row, row + tileWidth, line[y]);
-        else
-            std::copy(line.get(), line.get() + along, row);
+        const DWORD* row = rows.Row(area.top + y);
+        std::copy(row, row + tileWidth, tile.get() + static_cast<size_t>(y) * tileWidth);
     }
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof info.bmiHeader, tileWidth, -tileHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

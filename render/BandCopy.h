@@ -4,6 +4,8 @@
 // more than a few copies.
 #pragma once
 
+#include "render/BrushCell.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -13,12 +15,12 @@ struct PaintedBand {
     COLORREF colour; // the brush's colour, or in pattern mode the text colour
 };
 
-// True when copying the bands' pixels leaves exactly what Rectangles with solid brushes of
-// their colours would: no outline, the copy mix, device pixels of 24 or 32 bits, no world
-// transform or mirroring.
+// True when copying the bands' pixels leaves exactly what their Rectangles would: no outline, the
+// copy mix, device pixels of 24 or 32 bits, no world transform or mirroring.
 bool CanCopyBands(HDC dc);
 
-// The pixels of the bands' Rectangles, laid down in a few copies. bands run in order along the
-// axis, each beginning where the one before ends but for the pixel they share, all across the
-// same span.
-void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom);
+// The pixels of the bands' Rectangles, laid down in a few copies through the brush's cell.
+// bands run in order along the axis, each beginning where the one before ends but for the pixel
+// they share, all across the same span.
+void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom,
+               const BrushCell& cell);

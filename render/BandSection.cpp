@@ -1,6 +1,7 @@
 #include "render/BandSection.h"
 
 #include <algorithm>
+#include <emmintrin.h>
 #include <intrin.h>
 #include <vector>
 
@@ -64,6 +65,19 @@ void StorePixels(DWORD* to, LONG count, const DWORD* from, DWORD colour) {
         __stosd(reinterpret_cast<unsigned long*>(to), colour, count);
 }
 
+// A row that repeats every kCellSize pixels, stored a cell at a time.
+void StoreRepeating(DWORD* to, LONG count, const DWORD* cell) {
+    static_assert(kCellSize == 8, "a cell is two 4-pixel stores");
+    const __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cell));
+    const __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cell + 4));
+    LONG x = 0;
+    for (; x + kCellSize <= count; x += kCellSize) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x), first);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + x + 4), second);
+    }
+    std::copy(cell, cell + (count - x), to + x);
+}
+
 void StorePixels24(BYTE* to, LONG count, const DWORD* from, DWORD colour) {
     for (LONG i = 0; i < count; ++i) {
         const DWORD pixel = from ? from[i] : colour;
@@ -75,7 +89,7 @@ void StorePixels24(BYTE* to, LONG count, const DWORD* from, DWORD colour) {
 
 } // namespace
 
-bool WriteBandLine(HDC dc, const RECT& area, const DWORD* line, bool topToBottom) {
+bool WriteBandRows(HDC dc, const RECT& area, BandRows& rows) {
     // A DC that gathers the bounds of its drawing must see the fill drawn through GDI.
     RECT bounds;
     DIBSECTION section = {};
@@ -92,9 +106,14 @@ bool WriteBandLine(HDC dc, const RECT& area, const DWORD* line, bool topToBottom
     for (const RECT& rect : rects)
         for (LONG y = rect.top; y < rect.bottom; ++y) {
             BYTE* row = MemoryRow(bitmap, topDown ? y : bitmap.bmHeight - 1 - y);
-            const DWORD* from = topToBottom ? nullptr : line + (rect.left - area.left);
-            const DWORD colour = topToBottom ? line[y - area.top] : 0;
             const LONG count = rect.right - rect.left;
+            if (bitmap.bmBitsPixel == 32 && rows.Repeats()) {
+                StoreRepeating(reinterpret_cast<DWORD*>(row) + rect.left, count,
+                               rows.CellRow(y, rect.left));
+                continue;
+            }
+            const DWORD* from = rows.Solid() ? nullptr : rows.Row(y) + (rect.left - area.left);
+            const DWORD colour = rows.Solid() ? rows.Colour(y) : 0;
             if (bitmap.bmBitsPixel == 32)
                 StorePixels(reinterpret_cast<DWORD*>(row) + rect.left, count, from, colour);
             else

@@ -93,8 +93,9 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
         const COLORREF colour = BandColour(index, peak, lastBand, first, second);
         bands.push_back({band, pattern ? GetNearestColor(dc, colour) : colour});
     }
-    if (!pattern && CanCopyBands(dc)) {
-        CopyBands(dc, bands, topToBottom);
+    BrushCell cell = PlainCell();
+    if (CanCopyBands(dc) && (!pattern || ProbeBrushCell(dc, alignment, cell))) {
+        CopyBands(dc, bands, topToBottom, cell);
     } else {
         for (const PaintedBand& painted : bands)
             if (clip || RectVisible(dc, &painted.rect))

@@ -89,20 +89,18 @@ void PrintFigures(int cycle, const Figures& figures) {
         std::printf(" %8d %9d\n", figures.handles, figures.driverHandles);
 }
 
-// Whether grown, less what the system kept of the same calls, stays within 1 % of base; a
-// count of a few allows no growth at all.
-bool Flat(const char* what, long long base, long long grown, long long kept = 0) {
-    const long long own = grown - std::max(0LL, kept);
-    const bool flat = own <= 0 || own * 100 < base;
+// Whether grown stays within 1 % of base; a count of a few allows no growth at all.
+bool Flat(const char* what, long long base, long long grown) {
+    const bool flat = grown <= 0 || grown * 100 < base;
     if (!flat)
-        std::printf("  %s grew by %lld from %lld, the bare calls' by %lld\n", what, grown, base,
-                    kept);
+        std::printf("  %s grew by %lld from %lld\n", what, grown, base);
     return flat;
 }
 
-// Wine keeps an ended thread's stacks, about 3 MB, for a while, so the private bytes step by
-// that much between samples, up or down. A leak lifts both the least and the most of a run's
-// later half; a kept stack seldom lifts both, so the private bytes are judged on the smaller rise.
+// The private bytes Wine reports hold buffers of the system's own, about 3 MB, that come and go
+// between samples, up or down, at any time. A leak lifts the floor of a run's later half above
+// both the most its earlier half held and the most the bare twin's later half held; a buffer of
+// the system's lifts it above neither.
 struct Span {
     SIZE_T least = SIZE_MAX, most = 0;
     void Add(SIZE_T bytes) { least = std::min(least, bytes), most = std::max(most, bytes); }
@@ -141,15 +139,8 @@ bool Soak(const SoakCycle& cycle, int cycles, HWND host, const SoakMedia& media,
     const auto grown = [](const Run& r, auto field) {
         return static_cast<long long>(r.end.*field) - static_cast<long long>(r.warm.*field);
     };
-    const auto rise = [](const Run& r, SIZE_T Span::*end) {
-        return static_cast<long long>(r.after.*end) - static_cast<long long>(r.before.*end);
-    };
-    const auto own = [&](SIZE_T Span::*end) {
-        return rise(run, end) - std::max(0LL, rise(bare, end));
-    };
-    SIZE_T Span::*const judged = own(&Span::least) <= own(&Span::most) ? &Span::least : &Span::most;
-    bool flat = Flat("private bytes", static_cast<long long>(run.before.least), rise(run, judged),
-                     rise(bare, judged));
+    const long long held = static_cast<long long>(std::max(run.before.most, bare.after.most));
+    bool flat = Flat("private bytes", held, static_cast<long long>(run.after.least) - held);
     flat = Flat("windows", run.warm.windows, grown(run, &Figures::windows)) && flat;
     flat =
         Flat("GDI objects", kGdiTable - run.warm.gdiRoom, -grown(run, &Figures::gdiRoom)) && flat;

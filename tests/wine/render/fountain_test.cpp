@@ -92,13 +92,14 @@ TEST_F(FountainFill, ClipsAndPatternModeOverTheShadeBrushKeepingItsOrigin) {
 }
 
 // Where the DC allows, the bands are written into a section's pixels or, on a device bitmap,
-// copied. The mask mix keeps the library on its one-by-one path, and on white it paints what
-// the copy mix does.
+// copied, in pattern mode through the shade brush's or a hatch's cell. The mask mix keeps the
+// library on its one-by-one path, and on white it paints what the copy mix does.
 TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
     const RECT fill = {7, 12, 113, 109}, deviceClip = {33, 27, 81, 95};
     HRGN notched = CreateRectRgn(15, 15, 100, 60), leg = CreateRectRgn(15, 60, 50, 105);
     CombineRgn(notched, notched, leg, RGN_OR);
     HBRUSH shade = CreateShadePatternBrush(nullptr, 12, 0, 0);
+    HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, RGB(200, 20, 120));
     // Ten steps over a hundred pixels widen the bands; the other pair keeps them at 4.
     const COLORREF pairs[][2] = {{RGB(40, 200, 90), RGB(46, 197, 99)}, {0, RGB(255, 128, 0)}};
     std::vector<DWORD> white(120 * 120, 0xFFFFFF), device(120 * 120);
@@ -107,7 +108,7 @@ TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
             for (const auto& pair : pairs)
                 for (int midpoint : {0, 64, 128})
                     for (int direction : {0, 90})
-                        for (int pattern : {0, 1})
+                        for (int pattern : {0, 1, 2}) // off, the shade, the hatch
                             for (bool onDevice : {false, true}) {
                                 FillCanvas copied(mapMode), banded(mapMode);
                                 SetROP2(banded.get(), R2_MASKPEN);
@@ -118,10 +119,10 @@ TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
                                 RECT clip = copied.Logical(deviceClip);
                                 for (HDC dc : {copied.get(), banded.get()}) {
                                     SelectClipRgn(dc, clipping == 2 ? notched : nullptr);
-                                    SelectObject(dc, shade);
+                                    SelectObject(dc, pattern == 2 ? hatch : shade);
                                     DrawFountainRect(dc, &logical, clipping == 1 ? &clip : nullptr,
                                                      direction, midpoint, pair[0], pair[1],
-                                                     pattern);
+                                                     pattern != 0);
                                     SelectObject(dc, GetStockObject(GRAY_BRUSH));
                                 }
                                 if (onDevice)
@@ -138,6 +139,7 @@ TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
                                     << midpoint << " dir " << direction << " pattern " << pattern
                                     << " device " << onDevice;
                             }
+    DeleteObject(hatch);
     DeleteObject(shade);
     DeleteObject(notched);
     DeleteObject(leg);

@@ -1,0 +1,51 @@
+#include "render/BandRows.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The first kCellSize pixels of a row repeat along it, copied in doubling runs.
+void RepeatCell(DWORD* row, LONG width) {
+    for (LONG done = std::min<LONG>(kCellSize, width); done < width; done *= 2)
+        std::memcpy(row + done, row, sizeof(DWORD) * std::min(done, width - done));
+}
+
+} // namespace
+
+BandRows::BandRows(std::unique_ptr<DWORD[]> line, const RECT& area, bool topToBottom,
+                   const BrushCell& cell)
+    : line_(std::move(line)), area_(area), topToBottom_(topToBottom), cell_(cell),
+      width_(area.right - area.left) {
+    if (topToBottom_) {
+        rows_.reset(new DWORD[width_]);
+        return;
+    }
+    if (cell_.plain)
+        return;
+    rows_.reset(new DWORD[static_cast<size_t>(kCellSize) * width_]);
+    for (LONG y = 0; y < kCellSize; ++y) {
+        DWORD* row = rows_.get() + static_cast<size_t>(y) * width_;
+        for (LONG x = 0; x < width_; ++x)
+            row[x] = cell_.Pixel(area_.left + x, cell_.origin.y + y, line_[x]);
+    }
+}
+
+const DWORD* BandRows::Row(LONG y) {
+    if (!topToBottom_) {
+        if (cell_.plain)
+            return line_.get();
+        const LONG cellRow = (y - cell_.origin.y) & (kCellSize - 1);
+        return rows_.get() + static_cast<size_t>(cellRow) * width_;
+    }
+    const DWORD* cells = CellRow(y, area_.left);
+    std::copy(cells, cells + std::min<LONG>(kCellSize, width_), rows_.get());
+    RepeatCell(rows_.get(), width_);
+    return rows_.get();
+}
+
+const DWORD* BandRows::CellRow(LONG y, LONG x) {
+    for (LONG i = 0; i < kCellSize; ++i)
+        cellRow_[i] = cell_.Pixel(x + i, y, Colour(y));
+    return cellRow_;
+}
