@@ -24,7 +24,8 @@ DEMO_OUT := out/demo$(if $(filter win64,$(ARCH)),-win64)
 WINE_BENCHMARKS := curve_vs_gdi.exe mci_query_cost.exe fill_vs_gdi.exe fancy_vs_gdi.exe \
     bar_paint_vs_blit.exe waveout_vs_bare.exe
 
-.PHONY: all setup native win64 win32 test show soak demo dist example bench docs clean
+.PHONY: all setup native win64 win32 test wine-checks show soak demo dist example hosts bench docs \
+    clean
 
 all: win32 win64
 
@@ -44,15 +45,16 @@ win64 win32: native
 	    -DQERNO_RESGEN=$(RESGEN) >/dev/null
 	@cmake --build $(BUILD)/$@ -j $(JOBS)
 
-# Both builds' Wine tests share one session: a Wine start costs seconds.
+# Both builds' Wine tests and the hosts share one session: a Wine start costs seconds.
 test: native win64 win32
 	ctest --test-dir $(BUILD)/native --output-on-failure
-	scripts/wine-session.sh bash -c 'ctest --test-dir $(BUILD)/win64 --output-on-failure && \
-	    ctest --test-dir $(BUILD)/win32 --output-on-failure'
-	$(call example-host,win64,x86_64-w64-mingw32)
-	$(call example-host,win32,i686-w64-mingw32)
-	scripts/readme-host.sh $(BUILD) win64 win32
+	scripts/wine-session.sh $(MAKE) --no-print-directory wine-checks
 	scripts/check-package-arch.sh $(BUILD)
+
+wine-checks:
+	ctest --test-dir $(BUILD)/win64 --output-on-failure
+	ctest --test-dir $(BUILD)/win32 --output-on-failure
+	$(MAKE) --no-print-directory hosts
 
 # The sample show's media path leads from its folder to the generated media.
 show: $(ARCH)
@@ -113,6 +115,9 @@ define example-host
 endef
 
 example: win64 win32
+	scripts/wine-session.sh $(MAKE) --no-print-directory hosts
+
+hosts:
 	$(call example-host,win64,x86_64-w64-mingw32)
 	$(call example-host,win32,i686-w64-mingw32)
 	scripts/readme-host.sh $(BUILD) win64 win32

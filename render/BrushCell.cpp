@@ -45,11 +45,12 @@ bool PaintCells(HDC dc, HGDIOBJ brush, DWORD (&pixels)[kCellSize][2 * kCellSize]
     bool painted = false;
     if (section && probe) {
         HGDIOBJ previousBitmap = SelectObject(probe, section);
+        // A system that keeps a brush to one DC at a time leaves the probe's own brush in.
         HGDIOBJ previousBrush = SelectObject(probe, brush);
         SetBkColor(probe, GetBkColor(dc));
         SetBkMode(probe, GetBkMode(dc));
         SetTextColor(probe, RGB(0, 0, 0));
-        painted = PatBlt(probe, 0, 0, kCellSize, kCellSize, PATCOPY);
+        painted = previousBrush && PatBlt(probe, 0, 0, kCellSize, kCellSize, PATCOPY);
         SetTextColor(probe, RGB(255, 255, 255));
         painted = PatBlt(probe, kCellSize, 0, kCellSize, kCellSize, PATCOPY) && painted;
         GdiFlush();
@@ -58,7 +59,8 @@ bool PaintCells(HDC dc, HGDIOBJ brush, DWORD (&pixels)[kCellSize][2 * kCellSize]
                 for (int x = 0; x < 2 * kCellSize; ++x)
                     pixels[y][x] =
                         static_cast<const DWORD*>(bits)[y * 2 * kCellSize + x] & kRgbPixel;
-        SelectObject(probe, previousBrush);
+        if (previousBrush)
+            SelectObject(probe, previousBrush);
         SelectObject(probe, previousBitmap);
     }
     if (probe)

@@ -163,15 +163,23 @@ struct Variant {
 constexpr Variant kScaled = {CacheRule::kAtLeast, true, true, true, false};
 constexpr Variant kExact = {CacheRule::kExactly, false, false, false, true};
 
+// Whether the DC already draws in pixels from origin 0, as a new memory DC does.
+bool DrawsInPixels(HDC dc) {
+    POINT viewport = {}, window = {};
+    return GetMapMode(dc) == MM_TEXT && GetViewportOrgEx(dc, &viewport) &&
+           GetWindowOrgEx(dc, &window) && !viewport.x && !viewport.y && !window.x && !window.y;
+}
+
 void BlitCache(HDC dc, HBITMAP cache, FillSize cached, const RECT& device, FillSize size,
                bool masked, const Variant& variant) {
     HDC memory = CreateCompatibleDC(dc);
     if (!memory)
         return;
-    const int saved = SaveDC(dc);
     // Both in pixels with origins at 0: unit extents alone would not do in the metric modes.
-    SetViewDC(dc);
-    SetViewDC(memory);
+    const bool inPixels = DrawsInPixels(dc);
+    const int saved = inPixels ? 0 : SaveDC(dc);
+    if (!inPixels)
+        SetViewDC(dc);
     const DWORD rop = GetRop3FromRop2(GetROP2(dc));
     if (!masked && variant.stretchesCache) {
         HGDIOBJ previous = SelectObject(memory, cache);
@@ -190,7 +198,8 @@ void BlitCache(HDC dc, HBITMAP cache, FillSize cached, const RECT& device, FillS
         DeleteObject(copy);
     }
     DeleteDC(memory);
-    RestoreDC(dc, saved);
+    if (!inPixels)
+        RestoreDC(dc, saved);
 }
 
 void DrawPlugInFill(HDC dc, const RECT* rect, COLORREF first, COLORREF second, bool masked,
@@ -209,8 +218,8 @@ void DrawPlugInFill(HDC dc, const RECT* rect, COLORREF first, COLORREF second, b
 
     // Whatever colours, parameter or plug-in come now: the caller empties the slot for those.
     FillSize cached;
-    if (*cache &&
-        !(ReadBitmapSize(*cache, &cached) && CacheServes(variant.rule, cached, fill.bitmap))) {
+    bool measured = *cache && ReadBitmapSize(*cache, &cached);
+    if (*cache && !(measured && CacheServes(variant.rule, cached, fill.bitmap))) {
         DeleteObject(*cache);
         *cache = nullptr;
     }
@@ -218,13 +227,14 @@ void DrawPlugInFill(HDC dc, const RECT* rect, COLORREF first, COLORREF second, b
         PlugInFault fault;
         HBITMAP gradient = PaintGradient(fill.bitmap, first, second, parameter, file, &fault);
         ReportPlugInFault(file, cache, fault);
-        if (variant.keepsOnlyReadable && gradient && !ReadBitmapSize(gradient, &cached)) {
+        measured = gradient && ReadBitmapSize(gradient, &cached);
+        if (variant.keepsOnlyReadable && gradient && !measured) {
             DeleteObject(gradient);
             gradient = nullptr;
         }
         *cache = gradient;
     }
-    if (*cache && ReadBitmapSize(*cache, &cached))
+    if (measured)
         BlitCache(dc, *cache, cached, device, fill.device, masked, variant);
 }
 

@@ -3,6 +3,11 @@
 # one wineserver kept alive for the whole run, and Xvfb when there is no display.
 set -euo pipefail
 
+# A command run from within a session joins it.
+if [ -n "${QERNO_WINE_SESSION:-}" ]; then
+    exec "$@"
+fi
+
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 wine_dir=${QERNO_WINE_DIR:-$root/build/wine}
 wine_bin=/usr/lib/wine

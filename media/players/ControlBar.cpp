@@ -23,9 +23,14 @@ constexpr int kLabelFontHeight = 14;
 constexpr int kPositionFontHeight = 18;
 
 BarSizes sheetSizes = {};
-// Loaded with their measures and kept: every button and thumb paint copies from them.
-HBITMAP buttonSheet = nullptr;
-HBITMAP thumbSheet = nullptr;
+
+// A bitmap selected into a memory DC of its own while the bar is loaded: every button and thumb
+// paint copies from the sheets, and under Wine a DC made for each paint costs more than the copy.
+struct SheetDc {
+    HDC dc = nullptr;
+    HGDIOBJ previous = nullptr;
+};
+SheetDc buttonSheet, thumbSheet, thumbMask;
 HPEN greyPen = nullptr;
 HFONT labelFont = nullptr;
 HFONT positionFont = nullptr;
@@ -44,20 +49,53 @@ template <typename Object> void DeleteDrawingObject(Object& object) {
     object = nullptr;
 }
 
-HBITMAP LoadBarSheet(int id) {
+SheetDc SelectIntoNewDc(HBITMAP bitmap) {
+    HDC dc = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
+    if (!dc) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        return {};
+    }
+    return {dc, SelectObject(dc, bitmap)};
+}
+
+void ReleaseSheet(SheetDc& sheet) {
+    if (sheet.dc) {
+        DeleteObject(SelectObject(sheet.dc, sheet.previous));
+        DeleteDC(sheet.dc);
+    }
+    sheet = {};
+}
+
+SheetDc LoadBarSheet(int id) {
     HBITMAP sheet = LoadBitmapA(GetRCDllInstance(), MAKEINTRESOURCEA(id));
     if (!sheet)
         if (CSysLog* log = GetSysLog())
             log->SysLogSystemError(kLogCateMedia, GetLastError(),
                                    "Cannot load the control bar's bitmap %d", id);
-    return sheet;
+    return SelectIntoNewDc(sheet);
 }
 
-SIZE SheetSize(HBITMAP sheet) {
+SIZE SheetSize(const SheetDc& sheet) {
     BITMAP info = {};
-    if (!sheet || !GetObjectA(sheet, sizeof info, &info))
+    if (!sheet.dc || !GetObjectA(GetCurrentObject(sheet.dc, OBJ_BITMAP), sizeof info, &info))
         return {0, 0};
     return {info.bmWidth, info.bmHeight};
+}
+
+// A one-bit copy of the mask column, with the transparent yellow as its background colour.
+SheetDc MakeThumbMask() {
+    if (!thumbSheet.dc || !sheetSizes.thumbWidth)
+        return {};
+    const SheetDc mask =
+        SelectIntoNewDc(CreateBitmap(sheetSizes.thumbWidth, sheetSizes.thumbHeight, 1, 1, nullptr));
+    if (mask.dc) {
+        const COLORREF previous = SetBkColor(thumbSheet.dc, kThumbTransparent);
+        BitBlt(mask.dc, 0, 0, sheetSizes.thumbWidth, sheetSizes.thumbHeight, thumbSheet.dc,
+               kThumbMaskColumn * sheetSizes.thumbWidth, 0, SRCCOPY);
+        SetBkColor(thumbSheet.dc, previous);
+    }
+    return mask;
 }
 
 struct BarPlaces {
@@ -112,12 +150,16 @@ int PlayerButtonArea(HWND player) {
     return static_cast<short>(GetWindowWord(player, kButtonAreaWord));
 }
 
-HBITMAP BarButtonSheet() {
-    return buttonSheet;
+HDC BarButtonSheet() {
+    return buttonSheet.dc;
 }
 
-HBITMAP BarThumbSheet() {
-    return thumbSheet;
+HDC BarThumbSheet() {
+    return thumbSheet.dc;
+}
+
+HDC BarThumbMask() {
+    return thumbMask.dc;
 }
 
 // The library can be started again: the objects of the last start are released first.
@@ -132,19 +174,22 @@ void DeleteBarDrawingObjects() {
     DeleteDrawingObject(greyPen);
     DeleteDrawingObject(labelFont);
     DeleteDrawingObject(positionFont);
-    DeleteDrawingObject(buttonSheet);
-    DeleteDrawingObject(thumbSheet);
+    ReleaseSheet(thumbMask);
+    ReleaseSheet(thumbSheet);
+    ReleaseSheet(buttonSheet);
 }
 
 void MeasureBarBitmaps() {
-    DeleteDrawingObject(buttonSheet);
-    DeleteDrawingObject(thumbSheet);
+    ReleaseSheet(thumbMask);
+    ReleaseSheet(thumbSheet);
+    ReleaseSheet(buttonSheet);
     buttonSheet = LoadBarSheet(kButtonSheetId);
     thumbSheet = LoadBarSheet(kThumbSheetId);
     const SIZE buttons = SheetSize(buttonSheet);
     const SIZE thumbs = SheetSize(thumbSheet);
     sheetSizes = {buttons.cx / kButtonColumns, buttons.cy / kButtonRows, thumbs.cx / kThumbColumns,
                   thumbs.cy};
+    thumbMask = MakeThumbMask();
 }
 
 void BuildControlBar(HWND player, bool video) {

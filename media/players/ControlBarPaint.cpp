@@ -115,18 +115,14 @@ void DrawBarButton(HWND, const DRAWITEMSTRUCT& item, bool playing) {
     const int column = ButtonSheetColumn(button, playing);
     const int row =
         ButtonSheetRow(button, item.itemState & ODS_SELECTED, item.itemState & ODS_FOCUS, playing);
-    HBITMAP sheet = BarButtonSheet();
+    HDC sheet = BarButtonSheet();
     if (!sheet)
         return;
     const BarSizes& sizes = BarSheetSizes();
-    HDC sheetDc = CreateCompatibleDC(item.hDC);
-    HGDIOBJ oldSheet = SelectObject(sheetDc, sheet);
     // Each face sits one pixel right of and below its cell's corner.
     BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-           item.rcItem.bottom - item.rcItem.top, sheetDc, column * sizes.buttonWidth + 1,
+           item.rcItem.bottom - item.rcItem.top, sheet, column * sizes.buttonWidth + 1,
            row * sizes.buttonHeight + 1, SRCCOPY);
-    SelectObject(sheetDc, oldSheet);
-    DeleteDC(sheetDc);
 }
 
 void RedrawBarButton(HWND player, int index, bool playing, bool focus) {

@@ -17,6 +17,12 @@ BarRect PlayerClient(HWND player);
 // The width of the button area that building the bar stored in the player window.
 int PlayerButtonArea(HWND player);
 
-// The sheets loaded at start-up, held by the bar; null when the resource module lacks one.
-HBITMAP BarButtonSheet();
-HBITMAP BarThumbSheet();
+// The sheets loaded at start-up, each selected into a memory DC the bar holds; null when the
+// resource module lacks one.
+HDC BarButtonSheet();
+HDC BarThumbSheet();
+// The thumb's outline as a one-bit mask, set where the sheet's mask column shows the
+// transparent yellow; null without a thumb sheet.
+HDC BarThumbMask();
+constexpr int kThumbMaskColumn = 0;
+constexpr COLORREF kThumbTransparent = RGB(255, 255, 0);

@@ -10,49 +10,34 @@
 
 namespace {
 
-constexpr int kPressedColumn = 0;
+constexpr int kPressedColumn = kThumbMaskColumn;
 constexpr int kNormalColumn = 1;
-constexpr COLORREF kTransparent = RGB(255, 255, 0);
 
 // Shared by all thumbs: the mouse is captured by one at a time.
 bool thumbPressed = false;
 
-// The mask is column 0's yellow, the same outline for every look: inverting the look in, masking
-// the thumb's shape black and inverting again leaves the background wherever the mask is set.
-void PaintThumb(HDC dc, HBITMAP sheet) {
+// Inverting the look in, masking the thumb's shape black and inverting again leaves the
+// background wherever the mask is set.
+void PaintThumb(HDC dc, HDC sheet, HDC mask) {
     const BarSizes& sizes = BarSheetSizes();
     const int width = sizes.thumbWidth;
     const int height = sizes.thumbHeight;
     const int column = thumbPressed ? kPressedColumn : kNormalColumn;
-
-    HDC sheetDc = CreateCompatibleDC(dc);
-    HGDIOBJ oldSheet = SelectObject(sheetDc, sheet);
-    HDC maskDc = CreateCompatibleDC(dc);
-    HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
-    HGDIOBJ oldMask = SelectObject(maskDc, mask);
-
-    SetBkColor(sheetDc, kTransparent);
-    BitBlt(maskDc, 0, 0, width, height, sheetDc, kPressedColumn * width, 0, SRCCOPY);
-    BitBlt(dc, 0, 0, width, height, sheetDc, column * width, 0, SRCINVERT);
+    BitBlt(dc, 0, 0, width, height, sheet, column * width, 0, SRCINVERT);
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, 0, 0, width, height, maskDc, 0, 0, SRCAND);
+    BitBlt(dc, 0, 0, width, height, mask, 0, 0, SRCAND);
     SetBkColor(dc, oldBack);
     SetTextColor(dc, oldText);
-    BitBlt(dc, 0, 0, width, height, sheetDc, column * width, 0, SRCINVERT);
-
-    SelectObject(maskDc, oldMask);
-    DeleteObject(mask);
-    DeleteDC(maskDc);
-    SelectObject(sheetDc, oldSheet);
-    DeleteDC(sheetDc);
+    BitBlt(dc, 0, 0, width, height, sheet, column * width, 0, SRCINVERT);
 }
 
 void Paint(HWND thumb) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(thumb, &paint);
-    if (HBITMAP sheet = BarThumbSheet())
-        PaintThumb(dc, sheet);
+    HDC sheet = BarThumbSheet(), mask = BarThumbMask();
+    if (sheet && mask)
+        PaintThumb(dc, sheet, mask);
     EndPaint(thumb, &paint);
 }
 
