@@ -19,11 +19,19 @@ long RateAlong(HDC dc, int dx, int dy) {
 }
 
 // A screen that reports no resolution, or one finer than a line unit, gets the floor of 1.
-long ScreenRate(int index) {
+long AskScreenRate(int index) {
     HDC screen = GetDC(nullptr);
     const int pixelsPerInch = GetDeviceCaps(screen, index);
     ReleaseDC(nullptr, screen);
     return pixelsPerInch > 0 ? std::max(kLineUnitsPerInch / pixelsPerInch, 1L) : 1;
+}
+
+// A process sees one screen resolution for its life, so each axis is asked once: a screen DC
+// costs more than a plug-in fill blitted from its cache.
+long ScreenRate(int index) {
+    static const long across = AskScreenRate(LOGPIXELSX);
+    static const long down = AskScreenRate(LOGPIXELSY);
+    return index == LOGPIXELSX ? across : down;
 }
 
 } // namespace

@@ -23,16 +23,9 @@ bool IsContractDib(const BITMAPINFOHEADER& header, SIZE_T blockSize) {
 void Paint(BYTE* bits, const BITMAPINFOHEADER& header, const GradientPicture& picture) {
     const SIZE_T rowBytes = (header.biWidth * 24 + 31) / 32 * 4;
     const GradientPainter painter(picture);
-    for (LONG y = 0; y < picture.height; ++y) {
-        // Bottom-up: the picture's top line is the block's last row.
-        BYTE* pixel = bits + (picture.height - 1 - y) * rowBytes;
-        for (LONG x = 0; x < picture.width; ++x, pixel += 3) {
-            const COLORREF colour = painter.Colour(x, y);
-            pixel[0] = GetBValue(colour);
-            pixel[1] = GetGValue(colour);
-            pixel[2] = GetRValue(colour);
-        }
-    }
+    // Bottom-up: the picture's top line is the block's last row.
+    for (LONG y = 0; y < picture.height; ++y)
+        painter.PaintRow(y, bits + (picture.height - 1 - y) * rowBytes);
 }
 
 } // namespace

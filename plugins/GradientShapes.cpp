@@ -114,6 +114,16 @@ COLORREF GradientPainter::Colour(int x, int y) const {
            Blend(picture_.first, picture_.second, 16, weight);
 }
 
+// Here rather than in the caller, so that the colour of each pixel is worked out in line.
+void GradientPainter::PaintRow(int y, unsigned char* pixels) const {
+    for (int x = 0; x < picture_.width; ++x, pixels += 3) {
+        const COLORREF colour = Colour(x, y);
+        pixels[0] = static_cast<unsigned char>(colour >> 16);
+        pixels[1] = static_cast<unsigned char>(colour >> 8);
+        pixels[2] = static_cast<unsigned char>(colour);
+    }
+}
+
 COLORREF GradientColour(const GradientPicture& picture, int x, int y) {
     return GradientPainter(picture).Colour(x, y);
 }

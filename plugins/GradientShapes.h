@@ -38,6 +38,8 @@ class GradientPainter {
 public:
     explicit GradientPainter(const GradientPicture& picture);
     COLORREF Colour(int x, int y) const;
+    // Row y's colours as a 24-bit DIB holds them, blue, green and red bytes from the left.
+    void PaintRow(int y, unsigned char* pixels) const;
 
 private:
     double Position(int x, int y) const;
