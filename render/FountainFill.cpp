@@ -2,6 +2,7 @@
 #include "QernoRender.h"
 #include "render/BandCopy.h"
 #include "render/FountainBands.h"
+#include "render/MappingAxes.h"
 
 namespace {
 
@@ -46,6 +47,24 @@ void PaintSingleColour(HDC dc, const RECT& device, COLORREF colour, bool pattern
     RestoreDC(dc, saved);
 }
 
+// The caller's brush is realigned to the fill while it is not selected, and its origin put
+// back after. Without a clip of the caller's own, bands outside the DC's are not painted.
+void PaintBandsOneByOne(HDC dc, const std::vector<PaintedBand>& bands, bool clipGiven,
+                        bool patternMode, POINT alignment) {
+    HGDIOBJ callersBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    UnrealizeObject(callersBrush);
+    POINT keptOrigin = {};
+    SetBrushOrgEx(dc, alignment.x, alignment.y, &keptOrigin);
+    SelectObject(dc, callersBrush);
+    for (const PaintedBand& painted : bands)
+        if (clipGiven || RectVisible(dc, &painted.rect))
+            PaintBand(dc, painted.rect, painted.colour, patternMode, alignment);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    UnrealizeObject(callersBrush);
+    SetBrushOrgEx(dc, keptOrigin.x, keptOrigin.y, nullptr);
+    SelectObject(dc, callersBrush);
+}
+
 } // namespace
 
 void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, int midpoint,
@@ -67,18 +86,16 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
 
     // A given clip is in the caller's units, so it is converted before the DC goes to pixels.
     RECT deviceClip = clip ? ToDevice(dc, *clip) : RECT{};
-    const int saved = SaveDC(dc);
-    SetViewDC(dc);
+    const POINT alignment = BrushAlignment(device);
+    BrushCell cell = PlainCell();
+    // Bands copied in memory leave the DC's state alone: one already in pixels needs no saving.
+    const bool copies = CanCopyBands(dc) && (!pattern || ProbeBrushCell(dc, alignment, cell));
+    const bool inPixels = copies && DrawsInPixels(dc);
+    const int saved = inPixels ? 0 : SaveDC(dc);
+    if (!inPixels)
+        SetViewDC(dc);
     if (!clip)
         GetClipBox(dc, &deviceClip);
-
-    // The caller's brush is realigned to the fill while it is not selected.
-    const POINT alignment = BrushAlignment(device);
-    HGDIOBJ callersBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    UnrealizeObject(callersBrush);
-    POINT keptOrigin = {};
-    SetBrushOrgEx(dc, alignment.x, alignment.y, &keptOrigin);
-    SelectObject(dc, callersBrush);
 
     const bool topToBottom = direction == 90;
     const BandLayout layout = LayOutBands(topToBottom ? height : width, steps);
@@ -93,18 +110,10 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
         const COLORREF colour = BandColour(index, peak, lastBand, first, second);
         bands.push_back({band, pattern ? GetNearestColor(dc, colour) : colour});
     }
-    BrushCell cell = PlainCell();
-    if (CanCopyBands(dc) && (!pattern || ProbeBrushCell(dc, alignment, cell))) {
+    if (copies)
         CopyBands(dc, bands, topToBottom, cell);
-    } else {
-        for (const PaintedBand& painted : bands)
-            if (clip || RectVisible(dc, &painted.rect))
-                PaintBand(dc, painted.rect, painted.colour, pattern, alignment);
-    }
-
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    UnrealizeObject(callersBrush);
-    SetBrushOrgEx(dc, keptOrigin.x, keptOrigin.y, nullptr);
-    SelectObject(dc, callersBrush);
-    RestoreDC(dc, saved);
+    else
+        PaintBandsOneByOne(dc, bands, clip != nullptr, pattern, alignment);
+    if (!inPixels)
+        RestoreDC(dc, saved);
 }

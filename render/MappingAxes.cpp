@@ -16,3 +16,9 @@ ScreenAxes ScreenAxesOf(HDC dc) {
         return {};
     return {AxisSign(window.cx, viewport.cx), AxisSign(window.cy, viewport.cy)};
 }
+
+bool DrawsInPixels(HDC dc) {
+    POINT viewport = {}, window = {};
+    return GetMapMode(dc) == MM_TEXT && GetViewportOrgEx(dc, &viewport) &&
+           GetWindowOrgEx(dc, &window) && !viewport.x && !viewport.y && !window.x && !window.y;
+}

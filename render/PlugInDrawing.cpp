@@ -1,6 +1,7 @@
 #include "QernoGeometry.h"
 #include "QernoLog.h"
 #include "QernoRender.h"
+#include "render/MappingAxes.h"
 #include "render/PlugInCache.h"
 
 #include <set>
@@ -162,13 +163,6 @@ struct Variant {
 
 constexpr Variant kScaled = {CacheRule::kAtLeast, true, true, true, false};
 constexpr Variant kExact = {CacheRule::kExactly, false, false, false, true};
-
-// Whether the DC already draws in pixels from origin 0, as a new memory DC does.
-bool DrawsInPixels(HDC dc) {
-    POINT viewport = {}, window = {};
-    return GetMapMode(dc) == MM_TEXT && GetViewportOrgEx(dc, &viewport) &&
-           GetWindowOrgEx(dc, &window) && !viewport.x && !viewport.y && !window.x && !window.y;
-}
 
 void BlitCache(HDC dc, HBITMAP cache, FillSize cached, const RECT& device, FillSize size,
                bool masked, const Variant& variant) {
