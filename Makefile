@@ -51,6 +51,7 @@ test: native win64 win32
 	scripts/wine-session.sh $(MAKE) --no-print-directory wine-checks
 	scripts/check-package-arch.sh $(BUILD)
 
+# wine-checks and hosts expect the builds made; run outside a session, each program opens one.
 wine-checks:
 	ctest --test-dir $(BUILD)/win64 --output-on-failure
 	ctest --test-dir $(BUILD)/win32 --output-on-failure

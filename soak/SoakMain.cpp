@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,25 +90,50 @@ void PrintFigures(int cycle, const Figures& figures) {
         std::printf(" %8d %9d\n", figures.handles, figures.driverHandles);
 }
 
-// Whether grown stays within 1 % of base; a count of a few allows no growth at all.
-bool Flat(const char* what, long long base, long long grown) {
-    const bool flat = grown <= 0 || grown * 100 < base;
+// Whether grown, less what the system kept of the same calls, stays within 1 % of base; a
+// count of a few allows no growth at all.
+bool Flat(const char* what, long long base, long long grown, long long kept = 0) {
+    const long long own = grown - std::max(0LL, kept);
+    const bool flat = own <= 0 || own * 100 < base;
     if (!flat)
-        std::printf("  %s grew by %lld from %lld\n", what, grown, base);
+        std::printf("  %s grew by %lld from %lld, the bare calls' by %lld\n", what, grown, base,
+                    kept);
     return flat;
 }
 
-// The private bytes Wine reports hold buffers of the system's own, about 3 MB, that come and go
-// between samples, up or down, at any time. A leak lifts the floor of a run's later half above
-// both the most its earlier half held and the most the bare twin's later half held; a buffer of
-// the system's lifts it above neither.
-struct Span {
-    SIZE_T least = SIZE_MAX, most = 0;
-    void Add(SIZE_T bytes) { least = std::min(least, bytes), most = std::max(most, bytes); }
-};
+// The private bytes Wine reports hold a buffer of the system's own, about 3 MB, in some samples
+// and not in others, at any time. Samples that far above the run's least are taken to hold it,
+// and its size, the difference of the two kinds' medians, comes off them; the run's growth is
+// then the rise of its later half's median over its earlier half's. A leak grows with every
+// cycle: once, by about the buffer's size, is all that can pass for it.
+constexpr long long kSystemBuffer = 2 << 20;
+
+long long Median(std::vector<long long> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+long long PrivateBytesRise(std::vector<long long> samples) {
+    if (samples.size() < 2)
+        return 0;
+    const long long least = *std::min_element(samples.begin(), samples.end());
+    const auto holdsBuffer = [least](long long sample) { return sample - least >= kSystemBuffer; };
+    std::vector<long long> with, without;
+    for (long long sample : samples)
+        (holdsBuffer(sample) ? with : without).push_back(sample);
+    if (!with.empty()) {
+        const long long buffer = Median(with) - Median(without);
+        for (long long& sample : samples)
+            if (holdsBuffer(sample))
+                sample -= buffer;
+    }
+    const auto middle = samples.begin() + samples.size() / 2;
+    return Median({middle, samples.end()}) - Median({samples.begin(), middle});
+}
+
 struct Run {
     Figures warm, end;
-    Span before, after;
+    std::vector<long long> privateBytes; // a sample at every tenth from the warm-up's end
 };
 
 // The warm-up is the first tenth: what the system caches on first use is made by then.
@@ -124,7 +150,7 @@ Run Repeat(const char* title, void (*cycle)(HWND, const SoakMedia&), int cycles,
         run.end = kinds.Measure();
         if (done == step)
             run.warm = run.end;
-        (done * 2 <= cycles ? run.before : run.after).Add(run.end.privateBytes);
+        run.privateBytes.push_back(static_cast<long long>(run.end.privateBytes));
         PrintFigures(done, run.end);
     }
     return run;
@@ -139,8 +165,8 @@ bool Soak(const SoakCycle& cycle, int cycles, HWND host, const SoakMedia& media,
     const auto grown = [](const Run& r, auto field) {
         return static_cast<long long>(r.end.*field) - static_cast<long long>(r.warm.*field);
     };
-    const long long held = static_cast<long long>(std::max(run.before.most, bare.after.most));
-    bool flat = Flat("private bytes", held, static_cast<long long>(run.after.least) - held);
+    bool flat = Flat("private bytes", static_cast<long long>(run.warm.privateBytes),
+                     PrivateBytesRise(run.privateBytes), PrivateBytesRise(bare.privateBytes));
     flat = Flat("windows", run.warm.windows, grown(run, &Figures::windows)) && flat;
     flat =
         Flat("GDI objects", kGdiTable - run.warm.gdiRoom, -grown(run, &Figures::gdiRoom)) && flat;
