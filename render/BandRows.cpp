@@ -45,7 +45,8 @@ const DWORD* BandRows::Row(LONG y) {
 }
 
 const DWORD* BandRows::CellRow(LONG y, LONG x) {
+    const DWORD colour = Colour(y);
     for (LONG i = 0; i < kCellSize; ++i)
-        cellRow_[i] = cell_.Pixel(x + i, y, Colour(y));
+        cellRow_[i] = cell_.Pixel(x + i, y, colour);
     return cellRow_;
 }

@@ -88,12 +88,8 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
     RECT deviceClip = clip ? ToDevice(dc, *clip) : RECT{};
     const POINT alignment = BrushAlignment(device);
     BrushCell cell = PlainCell();
-    // Bands copied in memory leave the DC's state alone: one already in pixels needs no saving.
     const bool copies = CanCopyBands(dc) && (!pattern || ProbeBrushCell(dc, alignment, cell));
-    const bool inPixels = copies && DrawsInPixels(dc);
-    const int saved = inPixels ? 0 : SaveDC(dc);
-    if (!inPixels)
-        SetViewDC(dc);
+    const PixelView view(dc);
     if (!clip)
         GetClipBox(dc, &deviceClip);
 
@@ -114,6 +110,4 @@ void QERNO_CALL DrawFountainRect(HDC dc, RECT* rect, RECT* clip, int direction, 
         CopyBands(dc, bands, topToBottom, cell);
     else
         PaintBandsOneByOne(dc, bands, clip != nullptr, pattern, alignment);
-    if (!inPixels)
-        RestoreDC(dc, saved);
 }

@@ -1,5 +1,7 @@
 #include "render/MappingAxes.h"
 
+#include "QernoGeometry.h"
+
 namespace {
 
 // An axis runs as the screen's when its window and viewport extents agree in sign.
@@ -17,8 +19,18 @@ ScreenAxes ScreenAxesOf(HDC dc) {
     return {AxisSign(window.cx, viewport.cx), AxisSign(window.cy, viewport.cy)};
 }
 
-bool DrawsInPixels(HDC dc) {
+PixelView::PixelView(HDC dc) : dc_(dc) {
     POINT viewport = {}, window = {};
-    return GetMapMode(dc) == MM_TEXT && GetViewportOrgEx(dc, &viewport) &&
-           GetWindowOrgEx(dc, &window) && !viewport.x && !viewport.y && !window.x && !window.y;
+    const bool inPixels = GetMapMode(dc) == MM_TEXT && GetViewportOrgEx(dc, &viewport) &&
+                          GetWindowOrgEx(dc, &window) && !viewport.x && !viewport.y && !window.x &&
+                          !window.y;
+    if (inPixels)
+        return;
+    saved_ = SaveDC(dc);
+    SetViewDC(dc);
+}
+
+PixelView::~PixelView() {
+    if (saved_)
+        RestoreDC(dc_, saved_);
 }

@@ -170,10 +170,7 @@ void BlitCache(HDC dc, HBITMAP cache, FillSize cached, const RECT& device, FillS
     if (!memory)
         return;
     // Both in pixels with origins at 0: unit extents alone would not do in the metric modes.
-    const bool inPixels = DrawsInPixels(dc);
-    const int saved = inPixels ? 0 : SaveDC(dc);
-    if (!inPixels)
-        SetViewDC(dc);
+    const PixelView view(dc);
     const DWORD rop = GetRop3FromRop2(GetROP2(dc));
     if (!masked && variant.stretchesCache) {
         HGDIOBJ previous = SelectObject(memory, cache);
@@ -192,8 +189,6 @@ void BlitCache(HDC dc, HBITMAP cache, FillSize cached, const RECT& device, FillS
         DeleteObject(copy);
     }
     DeleteDC(memory);
-    if (!inPixels)
-        RestoreDC(dc, saved);
 }
 
 void DrawPlugInFill(HDC dc, const RECT* rect, COLORREF first, COLORREF second, bool masked,

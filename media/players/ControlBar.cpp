@@ -67,6 +67,12 @@ void ReleaseSheet(SheetDc& sheet) {
     sheet = {};
 }
 
+void ReleaseSheets() {
+    ReleaseSheet(thumbMask);
+    ReleaseSheet(thumbSheet);
+    ReleaseSheet(buttonSheet);
+}
+
 SheetDc LoadBarSheet(int id) {
     HBITMAP sheet = LoadBitmapA(GetRCDllInstance(), MAKEINTRESOURCEA(id));
     if (!sheet)
@@ -174,15 +180,11 @@ void DeleteBarDrawingObjects() {
     DeleteDrawingObject(greyPen);
     DeleteDrawingObject(labelFont);
     DeleteDrawingObject(positionFont);
-    ReleaseSheet(thumbMask);
-    ReleaseSheet(thumbSheet);
-    ReleaseSheet(buttonSheet);
+    ReleaseSheets();
 }
 
 void MeasureBarBitmaps() {
-    ReleaseSheet(thumbMask);
-    ReleaseSheet(thumbSheet);
-    ReleaseSheet(buttonSheet);
+    ReleaseSheets();
     buttonSheet = LoadBarSheet(kButtonSheetId);
     thumbSheet = LoadBarSheet(kThumbSheetId);
     const SIZE buttons = SheetSize(buttonSheet);
