@@ -62,8 +62,9 @@ void CopyBands(HDC dc, const std::vector<PaintedBand>& bands, bool topToBottom,
     const LONG tileWidth = topToBottom ? repeat : along;
     const LONG tileHeight = topToBottom ? along : repeat;
     std::unique_ptr<DWORD[]> tile(new DWORD[static_cast<size_t>(along) * repeat]);
+    std::unique_ptr<DWORD[]> scratch(new DWORD[width]);
     for (LONG y = 0; y < tileHeight; ++y) {
-        const DWORD* row = rows.Row(area.top + y);
+        const DWORD* row = rows.Row(area.top + y, scratch.get());
         std::copy(row, row + tileWidth, tile.get() + static_cast<size_t>(y) * tileWidth);
     }
     BITMAPINFO info = {};

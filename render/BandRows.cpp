@@ -17,11 +17,7 @@ BandRows::BandRows(std::unique_ptr<DWORD[]> line, const RECT& area, bool topToBo
                    const BrushCell& cell)
     : line_(std::move(line)), area_(area), topToBottom_(topToBottom), cell_(cell),
       width_(area.right - area.left) {
-    if (topToBottom_) {
-        rows_.reset(new DWORD[width_]);
-        return;
-    }
-    if (cell_.plain)
+    if (topToBottom_ || cell_.plain)
         return;
     rows_.reset(new DWORD[static_cast<size_t>(kCellSize) * width_]);
     for (LONG y = 0; y < kCellSize; ++y) {
@@ -31,22 +27,22 @@ BandRows::BandRows(std::unique_ptr<DWORD[]> line, const RECT& area, bool topToBo
     }
 }
 
-const DWORD* BandRows::Row(LONG y) {
+const DWORD* BandRows::Row(LONG y, DWORD* scratch) const {
     if (!topToBottom_) {
         if (cell_.plain)
             return line_.get();
         const LONG cellRow = (y - cell_.origin.y) & (kCellSize - 1);
         return rows_.get() + static_cast<size_t>(cellRow) * width_;
     }
-    const DWORD* cells = CellRow(y, area_.left);
-    std::copy(cells, cells + std::min<LONG>(kCellSize, width_), rows_.get());
-    RepeatCell(rows_.get(), width_);
-    return rows_.get();
+    DWORD cells[kCellSize];
+    CellRow(y, area_.left, cells);
+    std::copy(cells, cells + std::min<LONG>(kCellSize, width_), scratch);
+    RepeatCell(scratch, width_);
+    return scratch;
 }
 
-const DWORD* BandRows::CellRow(LONG y, LONG x) {
+void BandRows::CellRow(LONG y, LONG x, DWORD (&cells)[kCellSize]) const {
     const DWORD colour = Colour(y);
     for (LONG i = 0; i < kCellSize; ++i)
-        cellRow_[i] = cell_.Pixel(x + i, y, colour);
-    return cellRow_;
+        cells[i] = cell_.Pixel(x + i, y, colour);
 }

@@ -20,11 +20,13 @@ public:
 
     // Whether each row repeats every kCellSize pixels, as rows through a brush do top to bottom.
     bool Repeats() const { return topToBottom_ && !cell_.plain; }
-    // Row y's kCellSize pixels from column x on; valid until the next call.
-    const DWORD* CellRow(LONG y, LONG x);
+    // Row y's kCellSize pixels from column x on, into cells.
+    void CellRow(LONG y, LONG x, DWORD (&cells)[kCellSize]) const;
 
-    // Row y's pixels from the area's left edge to its right; valid until the next call.
-    const DWORD* Row(LONG y);
+    // Row y's pixels from the area's left edge to its right. Rows are worked out top to bottom
+    // into scratch, of Width() pixels, and are otherwise the rows' own.
+    const DWORD* Row(LONG y, DWORD* scratch) const;
+    LONG Width() const { return width_; }
 
 private:
     std::unique_ptr<DWORD[]> line_;
@@ -32,7 +34,6 @@ private:
     bool topToBottom_;
     BrushCell cell_;
     LONG width_;
-    // Left to right, a row for each of the cell's rows; top to bottom, the row last asked for.
+    // Left to right through a brush, a row for each of the cell's rows.
     std::unique_ptr<DWORD[]> rows_;
-    DWORD cellRow_[kCellSize];
 };

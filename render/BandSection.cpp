@@ -1,4 +1,5 @@
 #include "render/BandSection.h"
+#include "render/RowSharing.h"
 
 #include <algorithm>
 #include <emmintrin.h>
@@ -87,9 +88,46 @@ void StorePixels24(BYTE* to, LONG count, const DWORD* from, DWORD colour) {
     }
 }
 
+// What either thread writing the rows reads: the section, the parts of it the DC may draw on
+// (top to bottom, as a region gives them) and the rows to lay there.
+struct RowWriting {
+    const BITMAP& bitmap;
+    bool topDown;
+    const std::vector<RECT>& rects;
+    const RECT& area;
+    const BandRows& rows;
+};
+
+void WriteRows(void* context, LONG first, LONG end) {
+    const RowWriting& writing = *static_cast<const RowWriting*>(context);
+    const BITMAP& bitmap = writing.bitmap;
+    const BandRows& rows = writing.rows;
+    // Rows through a brush top to bottom are worked out one at a time; 32 bits take cells.
+    std::vector<DWORD> scratch(rows.Repeats() && bitmap.bmBitsPixel != 32 ? rows.Width() : 0);
+    for (const RECT& rect : writing.rects)
+        for (LONG y = std::max(rect.top, first); y < std::min(rect.bottom, end); ++y) {
+            BYTE* row = MemoryRow(bitmap, writing.topDown ? y : bitmap.bmHeight - 1 - y);
+            const LONG count = rect.right - rect.left;
+            if (bitmap.bmBitsPixel == 32 && rows.Repeats()) {
+                DWORD cells[kCellSize];
+                rows.CellRow(y, rect.left, cells);
+                StoreRepeating(reinterpret_cast<DWORD*>(row) + rect.left, count, cells);
+                continue;
+            }
+            const DWORD* from = rows.Solid()
+                                    ? nullptr
+                                    : rows.Row(y, scratch.data()) + (rect.left - writing.area.left);
+            const DWORD colour = rows.Solid() ? rows.Colour(y) : 0;
+            if (bitmap.bmBitsPixel == 32)
+                StorePixels(reinterpret_cast<DWORD*>(row) + rect.left, count, from, colour);
+            else
+                StorePixels24(row + 3 * rect.left, count, from, colour);
+        }
+}
+
 } // namespace
 
-bool WriteBandRows(HDC dc, const RECT& area, BandRows& rows) {
+bool WriteBandRows(HDC dc, const RECT& area, const BandRows& rows) {
     // A DC that gathers the bounds of its drawing must see the fill drawn through GDI.
     RECT bounds;
     DIBSECTION section = {};
@@ -100,24 +138,12 @@ bool WriteBandRows(HDC dc, const RECT& area, BandRows& rows) {
     const BITMAP& bitmap = section.dsBm;
     GdiFlush(); // whatever GDI still holds for these pixels lands first
     const std::vector<RECT> rects = DrawableRects(dc, area, bitmap);
+    if (rects.empty())
+        return true;
     bool topDown = true;
-    if (!rects.empty() && !FindOrientation(dc, bitmap, rects, topDown))
+    if (!FindOrientation(dc, bitmap, rects, topDown))
         return false;
-    for (const RECT& rect : rects)
-        for (LONG y = rect.top; y < rect.bottom; ++y) {
-            BYTE* row = MemoryRow(bitmap, topDown ? y : bitmap.bmHeight - 1 - y);
-            const LONG count = rect.right - rect.left;
-            if (bitmap.bmBitsPixel == 32 && rows.Repeats()) {
-                StoreRepeating(reinterpret_cast<DWORD*>(row) + rect.left, count,
-                               rows.CellRow(y, rect.left));
-                continue;
-            }
-            const DWORD* from = rows.Solid() ? nullptr : rows.Row(y) + (rect.left - area.left);
-            const DWORD colour = rows.Solid() ? rows.Colour(y) : 0;
-            if (bitmap.bmBitsPixel == 32)
-                StorePixels(reinterpret_cast<DWORD*>(row) + rect.left, count, from, colour);
-            else
-                StorePixels24(row + 3 * rect.left, count, from, colour);
-        }
+    RowWriting writing = {bitmap, topDown, rects, area, rows};
+    ShareRows(rects.front().top, rects.back().bottom, area.right - area.left, WriteRows, &writing);
     return true;
 }

@@ -8,4 +8,4 @@
 
 // Writes the rows over area wherever the DC may draw, when a 24- or 32-bit DIB section is
 // selected into it; false, with nothing written, otherwise.
-bool WriteBandRows(HDC dc, const RECT& area, BandRows& rows);
+bool WriteBandRows(HDC dc, const RECT& area, const BandRows& rows);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +29,11 @@ public:
     }
     HBITMAP VerticalShimmer() {
         return Function<HBITMAP(WINAPI*)()>("_Z17GetVertShimmerBmpv", 0)();
+    }
+    void DrawFountainRect(HDC dc, RECT* rect, int direction) {
+        Function<void(WINAPI*)(HDC, RECT*, RECT*, int, int, COLORREF, COLORREF, int)>(
+            "_Z16DrawFountainRectP5HDC__P7tagRECTS2_iimmi",
+            32)(dc, rect, nullptr, direction, 0, RGB(0, 0, 0), RGB(255, 255, 255), 0);
     }
 
     HMODULE handle = LoadLibraryA("Qerno.dll");
@@ -93,6 +99,36 @@ TEST(Lifecycle, MissingTableStopsStartUpWithAnErrorBoxAndStartingAgainReleasesWh
     library.Unload();
     EXPECT_FALSE(IsLoaded("QernoRes.dll"));
     EXPECT_EQ(0u, GetObjectType(second));
+}
+
+// A fill of a screen's size shares its rows with a pool thread, which may come only after the
+// fill is done and holds the library while it runs: unloading right after the fill crashes
+// nothing, and the library goes once that thread is through.
+TEST(Lifecycle, UnloadRightAfterALargeFillWaitsOnlyForItsPoolThread) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, 1280, -1024, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    DWORD* pixels = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
+                                       reinterpret_cast<void**>(&pixels), nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, section);
+    SelectObject(dc, GetStockObject(NULL_PEN)); // the fill then writes the section's pixels
+    RECT whole = {0, 0, 1280, 1024};
+    constexpr DWORD kUnpainted = 0x123456; // no grey of the ramp
+    for (int round = 0; round < 20; ++round) {
+        std::fill(pixels, pixels + 1280 * 1024, kUnpainted);
+        Library library;
+        ASSERT_NE(nullptr, library.handle);
+        library.DrawFountainRect(dc, &whole, round % 2 ? 90 : 0);
+    }
+    for (int waited = 0; IsLoaded("Qerno.dll") && waited < 200; ++waited)
+        Sleep(10);
+    EXPECT_FALSE(IsLoaded("Qerno.dll"));
+    // Every row of the ramp was painted before the fill returned.
+    EXPECT_EQ(pixels + 1023 * 1280, std::find(pixels, pixels + 1023 * 1280, kUnpainted));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(section);
 }
 
 } // namespace

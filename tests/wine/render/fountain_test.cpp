@@ -145,4 +145,35 @@ TEST_F(FountainFill, CopiedBandsMatchBandsPaintedOneByOne) {
     DeleteObject(leg);
 }
 
+// A fill of a screen's size is written by two threads at once, each taking rows in turn: through
+// a region and a hatch, across and along, its pixels are still those the band path paints.
+TEST_F(FountainFill, LargeFillsWrittenByTwoThreadsMatchBands) {
+    constexpr int kWidth = 800, kHeight = 600;
+    const RECT fill = {5, 7, 795, 598};
+    HRGN notched = CreateRectRgn(0, 0, 700, 300), leg = CreateRectRgn(30, 300, 350, 590);
+    CombineRgn(notched, notched, leg, RGN_OR);
+    HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, RGB(200, 20, 120));
+    for (bool clipped : {false, true})
+        for (int direction : {0, 90})
+            for (int pattern : {0, 1}) {
+                CanvasDC copied(kWidth, kHeight), banded(kWidth, kHeight);
+                SetROP2(banded.get(), R2_MASKPEN);
+                for (HDC dc : {copied.get(), banded.get()}) {
+                    SelectObject(dc, GetStockObject(NULL_PEN));
+                    SelectClipRgn(dc, clipped ? notched : nullptr);
+                    HGDIOBJ previous = SelectObject(dc, hatch);
+                    RECT area = fill;
+                    DrawFountainRect(dc, &area, nullptr, direction, 64, RGB(10, 20, 30),
+                                     RGB(250, 200, 100), pattern);
+                    SelectObject(dc, previous);
+                }
+                EXPECT_EQ("", Mismatch(banded, kWidth, kHeight,
+                                       [&](int x, int y) { return copied.At(x, y); }))
+                    << "clipped " << clipped << " dir " << direction << " pattern " << pattern;
+            }
+    DeleteObject(hatch);
+    DeleteObject(notched);
+    DeleteObject(leg);
+}
+
 } // namespace

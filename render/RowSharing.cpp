@@ -1,0 +1,103 @@
+#include "render/RowSharing.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr LONGLONG kSharedPixels = 1 << 18; // a pool thread's wake costs about this many stores
+constexpr LONG kChunks = 16;                // enough that neither thread waits long for the other
+// A pool thread that has helped waits this long for the next job: fills come in bursts, and a
+// thread woken anew joins a fill only after much of it is done.
+constexpr LONGLONG kLingerMicroseconds = 200;
+
+// The one shared job: the caller posts it, a pool thread may take it while it is posted, and the
+// caller closes it before it returns, waiting only for a chunk the pool thread holds.
+enum JobState : LONG { kClosed, kPosted, kHelped };
+
+struct SharedJob {
+    RowsTask task;
+    void* context;
+    LONG first;
+    LONG end;
+    LONG chunkRows;
+    LONG chunks;
+    LONG nextChunk; // taken with interlocked increments
+};
+
+SRWLOCK jobLock = SRWLOCK_INIT; // one job at a time; other callers work alone
+SharedJob job;
+volatile LONG jobState = kClosed;
+volatile LONG helperWaits = 0; // a pool thread is about and takes the next job posted
+
+void RunChunks() {
+    for (;;) {
+        const LONG chunk = InterlockedIncrement(&job.nextChunk) - 1;
+        if (chunk >= job.chunks)
+            return;
+        const LONG from = job.first + chunk * job.chunkRows;
+        job.task(job.context, from, std::min(from + job.chunkRows, job.end));
+    }
+}
+
+// The posted call holds a reference to this module, given back when the call returns: a call
+// that comes after the caller closed its job still runs this code.
+void CALLBACK HelpWithJob(PTP_CALLBACK_INSTANCE instance, void* module) {
+    FreeLibraryWhenCallbackReturns(instance, static_cast<HMODULE>(module));
+    if (InterlockedCompareExchange(&helperWaits, 1, 0) != 0)
+        return;
+    LARGE_INTEGER frequency, now, helped;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&helped);
+    const LONGLONG linger = frequency.QuadPart * kLingerMicroseconds / 1000000;
+    for (LONG spins = 0;; ++spins) {
+        if (InterlockedCompareExchange(&jobState, kHelped, kPosted) == kPosted) {
+            RunChunks();
+            InterlockedExchange(&jobState, kClosed);
+            QueryPerformanceCounter(&helped);
+        } else if (spins % 64 == 0 && QueryPerformanceCounter(&now) &&
+                   now.QuadPart - helped.QuadPart > linger) {
+            break;
+        }
+        YieldProcessor();
+    }
+    InterlockedExchange(&helperWaits, 0);
+}
+
+// The pool thread holds at most one chunk once the job is closed to it; a busy machine may keep
+// it from finishing that chunk for a while, when spinning would only keep its core.
+void WaitForHelper() {
+    for (int spins = 0; jobState != kClosed; ++spins)
+        if (spins < 4096)
+            YieldProcessor();
+        else
+            SwitchToThread();
+}
+
+// A job no pool thread takes is closed by its caller like any other.
+void PostHelp() {
+    HMODULE module = nullptr;
+    if (GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                           reinterpret_cast<LPCSTR>(&HelpWithJob), &module) &&
+        !TrySubmitThreadpoolCallback(HelpWithJob, module, nullptr))
+        FreeLibrary(module);
+}
+
+} // namespace
+
+void ShareRows(LONG first, LONG end, LONG pixelsPerRow, RowsTask task, void* context) {
+    const LONG rows = end - first;
+    if (rows < 2 || static_cast<LONGLONG>(rows) * pixelsPerRow < kSharedPixels ||
+        !TryAcquireSRWLockExclusive(&jobLock)) {
+        task(context, first, end);
+        return;
+    }
+    const LONG chunkRows = (rows + kChunks - 1) / kChunks;
+    job = {task, context, first, end, chunkRows, (rows + chunkRows - 1) / chunkRows, 0};
+    InterlockedExchange(&jobState, kPosted);
+    if (!helperWaits)
+        PostHelp();
+    RunChunks();
+    if (InterlockedCompareExchange(&jobState, kClosed, kPosted) == kHelped)
+        WaitForHelper();
+    ReleaseSRWLockExclusive(&jobLock);
+}
