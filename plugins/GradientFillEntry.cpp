@@ -3,7 +3,9 @@
 // already declare a function of that name with other arguments.
 #include "GradientShapes.h"
 #include "QernoPlugIn.h"
+#include "render/RowSharing.h"
 
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -20,12 +22,37 @@ bool IsContractDib(const BITMAPINFOHEADER& header, SIZE_T blockSize) {
     return rowBytes * header.biHeight <= blockSize - sizeof header;
 }
 
-void Paint(BYTE* bits, const BITMAPINFOHEADER& header, const GradientPicture& picture) {
-    const SIZE_T rowBytes = (header.biWidth * 24 + 31) / 32 * 4;
-    const GradientPainter painter(picture);
+struct Painting {
+    const GradientPainter& painter;
+    BYTE* bits;
+    SIZE_T rowBytes;
+    int height;
+
     // Bottom-up: the picture's top line is the block's last row.
-    for (LONG y = 0; y < picture.height; ++y)
-        painter.PaintRow(y, bits + (picture.height - 1 - y) * rowBytes);
+    BYTE* Row(int y) const { return bits + (height - 1 - y) * rowBytes; }
+};
+
+void PaintOwnRows(void* context, LONG first, LONG end) {
+    const Painting& painting = *static_cast<const Painting*>(context);
+    for (LONG y = first; y < end; ++y)
+        if (painting.painter.MirroredRow(y) < 0)
+            painting.painter.PaintRow(y, painting.Row(y));
+}
+
+void CopyMirroredRows(void* context, LONG first, LONG end) {
+    const Painting& painting = *static_cast<const Painting*>(context);
+    for (LONG y = first; y < end; ++y)
+        if (const int mirror = painting.painter.MirroredRow(y); mirror >= 0)
+            std::memcpy(painting.Row(y), painting.Row(mirror), painting.rowBytes);
+}
+
+// Each row is painted once, unless it mirrors one above, which it then copies.
+void Paint(BYTE* bits, const BITMAPINFOHEADER& header, const GradientPicture& picture) {
+    const GradientPainter painter(picture);
+    Painting painting = {painter, bits, (static_cast<SIZE_T>(header.biWidth) * 24 + 31) / 32 * 4,
+                         picture.height};
+    ShareRows(0, picture.height, picture.width, PaintOwnRows, &painting);
+    ShareRows(0, picture.height, picture.width, CopyMirroredRows, &painting);
 }
 
 } // namespace

@@ -117,6 +117,16 @@ COLORREF GradientPainter::Colour(int x, int y) const {
            Blend(picture_.first, picture_.second, 16, weight);
 }
 
+// Rows 2c - 1 - y and y lie the same distance above and below a centre c, exactly so in floating
+// point when 2c is a whole number of pixels: their offsets are the same small halves.
+int GradientPainter::MirroredRow(int y) const {
+    const double twice = 2 * centreY_;
+    if (picture_.shape == GradientShape::Conical || twice != std::floor(twice))
+        return -1;
+    const int mirror = static_cast<int>(twice) - 1 - y;
+    return mirror >= 0 && mirror < y ? mirror : -1;
+}
+
 // Here rather than in the caller, so that the colour of each pixel is worked out in line.
 void GradientPainter::PaintRow(int y, unsigned char* pixels) const {
     int x = 0;

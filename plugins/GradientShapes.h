@@ -40,6 +40,9 @@ public:
     COLORREF Colour(int x, int y) const;
     // Row y's colours as a 24-bit DIB holds them, blue, green and red bytes from the left.
     void PaintRow(int y, unsigned char* pixels) const;
+    // A row above y whose colours row y repeats, its mirror image about the centre; -1 when
+    // there is none. Only the cone is not mirrored top to bottom.
+    int MirroredRow(int y) const;
 
 private:
     double Position(int x, int y) const;

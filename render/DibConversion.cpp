@@ -1,8 +1,12 @@
 #include "QernoRender.h"
 #include "render/DibBlock.h"
 #include "render/DibErrors.h"
+#include "render/PixelWidening.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -45,13 +49,53 @@ char* Bytes(BITMAPINFOHEADER* header) {
     return reinterpret_cast<char*>(header);
 }
 
-HBITMAP ScreenBitmapOf(const char* block, const char* bits, HPALETTE palette) {
+constexpr LONG kStripPixels = 1 << 15; // rows widened at a time stay in the processor's cache
+
+// A plain 24-bit DIB for a 32-bit screen is handed over a strip of 32-bit rows at a time, which
+// GDI copies where it would widen each pixel itself, to the same pixels. Null when the DIB is not
+// one, or any step fails.
+HBITMAP CreateFromWideRows(HDC screen, const DibHeader& header, const char* bits) {
+    if (header.size != kInfoHeaderSize || header.bitCount != 24 || header.width <= 0 ||
+        header.compression != kUncompressed ||
+        GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES) != 32)
+        return nullptr;
+    const LONG rows = header.height < 0 ? -header.height : header.height;
+    const LONG stripRows = std::max<LONG>(1, kStripPixels / header.width);
+    std::unique_ptr<std::uint32_t[]> strip(
+        new (std::nothrow) std::uint32_t[static_cast<std::uint64_t>(header.width) * stripRows]);
+    // Scan lines from the bottom, as SetDIBits counts them.
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, header.width, rows, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HBITMAP bitmap =
+        strip ? CreateDIBitmap(screen, &info.bmiHeader, 0, nullptr, nullptr, 0) : nullptr;
+    const std::uint64_t rowBytes = DibRowBytes(header.width, 24);
+    for (LONG first = 0; bitmap && first < rows; first += stripRows) {
+        const LONG count = std::min(stripRows, rows - first);
+        for (LONG line = first; line < first + count; ++line) {
+            const LONG memoryRow = header.height < 0 ? rows - 1 - line : line;
+            WidenBgrRow(reinterpret_cast<const unsigned char*>(bits) + memoryRow * rowBytes,
+                        strip.get() + static_cast<std::uint64_t>(line - first) * header.width,
+                        static_cast<std::size_t>(header.width));
+        }
+        if (SetDIBits(screen, bitmap, static_cast<UINT>(first), static_cast<UINT>(count),
+                      strip.get(), &info, DIB_RGB_COLORS) != count) {
+            DeleteObject(bitmap);
+            bitmap = nullptr;
+        }
+    }
+    return bitmap;
+}
+
+HBITMAP ScreenBitmapOf(const char* block, const DibParts& parts, HPALETTE palette) {
     ScreenDC screen(palette);
     if (!screen.get())
         return nullptr;
+    const char* bits = block + parts.bitsOffset;
     const auto* info = reinterpret_cast<const BITMAPINFO*>(block);
-    HBITMAP bitmap =
-        CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
+    HBITMAP bitmap = CreateFromWideRows(screen.get(), parts.header, bits);
+    if (!bitmap)
+        bitmap =
+            CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS);
     if (!bitmap)
         ShowDibError(kDibBitmapError);
     return bitmap;
@@ -99,7 +143,7 @@ HBITMAP QERNO_CALL DIBToBitmap(void* dib, HPALETTE palette) {
     char* block = LockDib(dib, &parts);
     if (!block)
         return nullptr;
-    HBITMAP bitmap = ScreenBitmapOf(block, block + parts.bitsOffset, palette);
+    HBITMAP bitmap = ScreenBitmapOf(block, parts, palette);
     GlobalUnlock(dib);
     return bitmap;
 }

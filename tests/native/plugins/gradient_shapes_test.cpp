@@ -47,8 +47,10 @@ TEST(GradientShapes, FirstColourAtTheCentreSecondAtTheRimAndDegenerateSizesBetwe
 
 } // namespace
 
-// A row is painted as the colours of its pixels, whatever the shape and the width's parity.
+// A row is painted as the colours of its pixels, whatever the shape and the width's parity, and
+// a row said to mirror another has its colours.
 TEST(GradientShapes, RowsHoldTheColoursOfTheirPixels) {
+    int mirrored = 0;
     for (GradientShape shape : {Radial, Conical, Diamond, Rectangular})
         for (WORD parameter : {0, 3, 0x9C32, 0xFFFF})
             for (auto [w, h] : {std::pair{1, 1}, std::pair{2, 3}, std::pair{37, 20}}) {
@@ -64,6 +66,14 @@ TEST(GradientShapes, RowsHoldTheColoursOfTheirPixels) {
                                                         row[3 * x] << 16))
                             << static_cast<int>(shape) << " " << parameter << " " << x << "," << y;
                     }
+                    const int mirror = painter.MirroredRow(y);
+                    mirrored += mirror >= 0;
+                    for (int x = 0; mirror >= 0 && x < w; ++x)
+                        ASSERT_EQ(GradientColour(picture, x, mirror), GradientColour(picture, x, y))
+                            << static_cast<int>(shape) << " " << parameter << " " << y;
                 }
             }
+    // Of 3 and 20 rows, 1 and 10 mirror others: in the diamond and the rectangle whatever the
+    // parameter, in the circle unless its centre moves up or down (0x9C32, 0xFFFF).
+    EXPECT_EQ((4 + 4 + 2) * (1 + 10), mirrored);
 }

@@ -106,6 +106,28 @@ TEST_F(DibTest, BitmapsGoThroughDibsAndBackUnchanged) {
     EXPECT_TRUE(closer.titles().empty()) << "no colour table is no error";
 }
 
+// A 24-bit DIB becomes a bitmap of the screen's depth a strip of rows at a time: rows padded to
+// whole words, strips that end mid-picture, either row order.
+TEST_F(DibTest, TallTwentyFourBitDibsBecomeBitmapsPixelForPixel) {
+    constexpr LONG w = 37, h = 1000; // 111 bytes a row and a byte of padding
+    std::vector<BYTE> rows(112 * h);
+    for (size_t i = 0; i < rows.size(); ++i)
+        rows[i] = static_cast<BYTE>(i * 7 + i / 112);
+    for (LONG height : {h, -h}) {
+        HGLOBAL dib = Dib(w, height, 24, {}, rows);
+        const std::vector<DWORD> pixels = Pixels(DIBToBitmap(dib, nullptr), w, h);
+        GlobalFree(dib);
+        for (LONG y = 0; y < h; ++y) {
+            const BYTE* row = &rows[112 * (height < 0 ? y : h - 1 - y)];
+            for (LONG x = 0; x < w; ++x)
+                ASSERT_EQ(
+                    static_cast<DWORD>(row[3 * x] | row[3 * x + 1] << 8 | row[3 * x + 2] << 16),
+                    pixels[y * w + x])
+                    << height << ": " << x << ", " << y;
+        }
+    }
+}
+
 // Rows past the DIB's own are not drawn.
 TEST_F(DibTest, BlitsTheRowsOfADibOrPatBltsWithoutOne) {
     HGLOBAL dib = Dib(3, 2, 8, {0x0000FF, 0}, {0, 1, 0, 0, 1, 0, 1, 0}, BI_RGB, 2);

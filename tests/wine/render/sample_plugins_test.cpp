@@ -26,7 +26,8 @@ HGLOBAL ContractDib(int width, int height, WORD bitsPerPixel = 24) {
 using SamplePlugIns = RenderTest;
 
 // The name a scan reads; every pixel in padded bottom-up rows (the radial centre moved up and
-// left, the cone turned by 3 degrees tell top from bottom); the parameter's high half ignored.
+// left, the cone turned by 3 degrees tell top from bottom), of a picture large enough that two
+// threads paint it and rows mirror others; the parameter's high half ignored.
 // No handle, another depth, a block a byte short of its rows: refused, the block left alone.
 TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
     // File, shape and name.
@@ -36,7 +37,7 @@ TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
         {"plugins\\QernoDiamond.dll", GradientShape::Diamond, "Diamond gradient"},
         {"plugins\\QernoRectangular.dll", GradientShape::Rectangular, "Rectangular gradient"},
     };
-    constexpr int kWidth = 23, kHeight = 17;
+    constexpr int kWidth = 723, kHeight = 417;
     constexpr WORD kParameter = 3;
     for (const auto& [file, shape, sampleName] : samples) {
         HMODULE module = LoadLibraryA(file);
@@ -52,7 +53,7 @@ TEST_F(SamplePlugIns, PaintEveryPixelOfTheirShapeAndRefuseOtherDibs) {
         const GradientPicture picture = {shape, kWidth, kHeight, kParameter, kFirst, kSecond};
         for (int i = 0; i < kWidth * kHeight; ++i) {
             const int x = i % kWidth, y = i / kWidth;
-            const BYTE* pixel = bits + (kHeight - 1 - y) * 72 + 3 * x; // rows of 69 + 3
+            const BYTE* pixel = bits + (kHeight - 1 - y) * 2172 + 3 * x; // rows of 2,169 + 3
             ASSERT_EQ(GradientColour(picture, x, y), RGB(pixel[2], pixel[1], pixel[0]))
                 << file << " at " << x << ", " << y;
         }
