@@ -70,9 +70,51 @@ bool ReadFormat(HWND window, HMMIO file, MMCKINFO& riff, WAVEFORMATEX& format) {
     return true;
 }
 
-// Leaves the data locked in wave.
+// mmioRead on a pool thread, beside whatever the caller does meanwhile; nothing else touches the
+// file until the read is waited for, which the destructor does at the latest.
+class BackgroundRead {
+public:
+    BackgroundRead(HMMIO file, BYTE* bytes, LONG size)
+        : file_(file), bytes_(bytes), size_(size),
+          work_(CreateThreadpoolWork(Read, this, nullptr)) {
+        if (work_)
+            SubmitThreadpoolWork(work_);
+        else
+            Read(nullptr, this, nullptr);
+    }
+    ~BackgroundRead() { Wait(); }
+    BackgroundRead(const BackgroundRead&) = delete;
+    BackgroundRead& operator=(const BackgroundRead&) = delete;
+
+    // Whether every byte came.
+    bool Whole() {
+        Wait();
+        return read_ == size_;
+    }
+
+private:
+    static void CALLBACK Read(PTP_CALLBACK_INSTANCE, void* context, PTP_WORK) {
+        auto* read = static_cast<BackgroundRead*>(context);
+        read->read_ = mmioRead(read->file_, reinterpret_cast<HPSTR>(read->bytes_), read->size_);
+    }
+    void Wait() {
+        if (!work_)
+            return;
+        WaitForThreadpoolWorkCallbacks(work_, FALSE);
+        CloseThreadpoolWork(work_);
+        work_ = nullptr;
+    }
+
+    HMMIO file_;
+    BYTE* bytes_;
+    LONG size_;
+    LONG read_ = -1;
+    PTP_WORK work_;
+};
+
+// Leaves the data locked in wave. The read of the data goes on beside whileReading.
 bool ReadData(HWND window, HMMIO file, MMCKINFO& riff, const WaveSource& source, WavePace pace,
-              LoadedWave& wave) {
+              WhileReading whileReading, LoadedWave& wave) {
     MMCKINFO chunk = {};
     chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
     if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR || chunk.cksize == 0)
@@ -91,8 +133,9 @@ bool ReadData(HWND window, HMMIO file, MMCKINFO& riff, const WaveSource& source,
         GlobalFree(memory);
         return Refuse(window, kPromptCannotLock);
     }
-    if (mmioRead(file, reinterpret_cast<HPSTR>(bytes), static_cast<LONG>(span.size)) !=
-        static_cast<LONG>(span.size)) {
+    BackgroundRead read(file, bytes, static_cast<LONG>(span.size));
+    whileReading(window, WaveMilliseconds(span.size, pace));
+    if (!read.Whole()) {
         GlobalUnlock(memory);
         GlobalFree(memory);
         return Refuse(window, kPromptDataCut);
@@ -104,7 +147,8 @@ bool ReadData(HWND window, HMMIO file, MMCKINFO& riff, const WaveSource& source,
     return true;
 }
 
-bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, LoadedWave& wave) {
+bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, WhileReading whileReading,
+                      LoadedWave& wave) {
     if (!SeekToImage(file, source.fileOffset))
         return Refuse(window, kPromptOffsetUnreachable);
     MMCKINFO riff = {};
@@ -124,7 +168,7 @@ bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, LoadedW
     if (!device)
         return Refuse(window, kPromptDeviceBusy);
     const WavePace pace = {format.nAvgBytesPerSec, format.nBlockAlign};
-    if (!ReadData(window, file, riff, source, pace, wave)) {
+    if (!ReadData(window, file, riff, source, pace, whileReading, wave)) {
         CloseWaveDevice(device);
         return false;
     }
@@ -134,11 +178,11 @@ bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, LoadedW
 
 } // namespace
 
-bool LoadWave(HWND window, const WaveSource& source, LoadedWave& wave) {
+bool LoadWave(HWND window, const WaveSource& source, WhileReading whileReading, LoadedWave& wave) {
     HMMIO file = mmioOpenA(const_cast<char*>(source.file), nullptr, MMIO_ALLOCBUF | MMIO_READ);
     if (!file)
         return Refuse(window, kPromptCannotOpen);
-    const bool loaded = LoadFromOpenFile(window, file, source, wave);
+    const bool loaded = LoadFromOpenFile(window, file, source, whileReading, wave);
     mmioClose(file, 0);
     return loaded;
 }

@@ -23,6 +23,9 @@ struct LoadedWave {
     unsigned long size;
 };
 
+// What the caller does on window while the data is read, given the length the data will have.
+using WhileReading = void (*)(HWND window, unsigned long milliseconds);
+
 // On failure the user is prompted on window, everything acquired is released and wave is left
 // as it was.
-bool LoadWave(HWND window, const WaveSource& source, LoadedWave& wave);
+bool LoadWave(HWND window, const WaveSource& source, WhileReading whileReading, LoadedWave& wave);

@@ -21,19 +21,24 @@ constexpr unsigned int kPromptKeyUnknown = 12307;
 
 WaveOutPlayerValues& player = waveOutPlayer;
 
+// The controls need only the length, so they are made while the data is read; a failed read
+// takes them down with the window.
+void BuildBarForLength(HWND window, unsigned long milliseconds) {
+    if (milliseconds > 0)
+        BuildControlBar(window, false);
+}
+
 bool LoadPlayer(HWND window) {
     player.window = window;
     const WaveSource source = {player.file, player.fileOffset, player.startMs, player.endMs};
-    if (!LoadWave(window, source, player.wave))
+    if (!LoadWave(window, source, BuildBarForLength, player.wave))
         return false;
     player.length = WaveMilliseconds(player.wave.size, player.wave.pace);
     player.position = 0;
     player.playing = false;
     player.header = {};
-    if (player.length > 0) {
-        BuildControlBar(window, false);
+    if (player.length > 0)
         player.timerProcedure = MoveWaveOutThumb;
-    }
     return true;
 }
 
