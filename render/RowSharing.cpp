@@ -5,7 +5,7 @@
 namespace {
 
 constexpr LONGLONG kSharedPixels = 1 << 18; // a pool thread's wake costs about this many stores
-constexpr LONG kChunks = 16;                // enough that neither thread waits long for the other
+constexpr LONG kChunks = 128; // a chunk is short: a thread taken off its core mid-chunk is waited for
 // A pool thread that has helped waits this long for the next job: fills come in bursts, and a
 // thread woken anew joins a fill only after much of it is done.
 constexpr LONGLONG kLingerMicroseconds = 200;
