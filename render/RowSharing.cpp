@@ -5,16 +5,18 @@
 namespace {
 
 constexpr LONGLONG kSharedPixels = 1 << 18; // a pool thread's wake costs about this many stores
-constexpr LONG kChunks = 128; // a chunk is short: a thread taken off its core mid-chunk is waited for
-// A pool thread that has helped waits this long for the next job: fills come in bursts, and a
-// thread woken anew joins a fill only after much of it is done.
-constexpr LONGLONG kLingerMicroseconds = 200;
+// Short chunks: a pool thread taken off its core in the middle of one is waited for.
+constexpr LONG kChunks = 128;
+// A pool thread that has helped waits this long for the next job: a repaint's fills come within
+// milliseconds of each other, and an idle core takes longer than a fill to wake.
+constexpr LONGLONG kLingerMicroseconds = 3000;
 
 // The one shared job: the caller posts it, a pool thread may take it while it is posted, and the
 // caller closes it before it returns, waiting only for a chunk the pool thread holds.
 enum JobState : LONG { kClosed, kPosted, kHelped };
 
-struct SharedJob {
+// Each on a cache line of its own: the pool thread watches the state while the caller takes rows.
+struct alignas(64) SharedJob {
     RowsTask task;
     void* context;
     LONG first;
@@ -26,8 +28,8 @@ struct SharedJob {
 
 SRWLOCK jobLock = SRWLOCK_INIT; // one job at a time; other callers work alone
 SharedJob job;
-volatile LONG jobState = kClosed;
-volatile LONG helperWaits = 0; // a pool thread is about and takes the next job posted
+alignas(64) volatile LONG jobState = kClosed;
+alignas(64) volatile LONG helperWaits = 0; // a pool thread is about and takes the next job posted
 
 void RunChunks() {
     for (;;) {
@@ -50,7 +52,9 @@ void CALLBACK HelpWithJob(PTP_CALLBACK_INSTANCE instance, void* module) {
     QueryPerformanceCounter(&helped);
     const LONGLONG linger = frequency.QuadPart * kLingerMicroseconds / 1000000;
     for (LONG spins = 0;; ++spins) {
-        if (InterlockedCompareExchange(&jobState, kHelped, kPosted) == kPosted) {
+        // Read before it is taken: a write on every turn would pull the line from the caller.
+        if (jobState == kPosted &&
+            InterlockedCompareExchange(&jobState, kHelped, kPosted) == kPosted) {
             RunChunks();
             InterlockedExchange(&jobState, kClosed);
             QueryPerformanceCounter(&helped);
