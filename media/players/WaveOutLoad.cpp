@@ -1,15 +1,18 @@
 // The RIFF walk: the image at its offset, the "WAVE" form, its PCM format, the device, then the
-// chosen bytes of its "data" chunk.
+// chosen bytes of its "data" chunk, refused in that order. The data is read while the device is
+// asked and opened and the window makes its controls.
 #include "media/players/WaveOutLoad.h"
 
 #include "QernoFrame.h"
 #include "media/players/WaveOutCalls.h"
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
 enum PromptId : unsigned int {
+    kNoPrompt = 0,
     kPromptOutOfMemory = 12037,
     kPromptCannotOpen = 12300,
     kPromptOffsetUnreachable = 12301,
@@ -112,40 +115,72 @@ private:
     PTP_WORK work_;
 };
 
-// Leaves the data locked in wave. The read of the data goes on beside whileReading.
-bool ReadData(HWND window, HMMIO file, MMCKINFO& riff, const WaveSource& source, WavePace pace,
-              WhileReading whileReading, LoadedWave& wave) {
-    MMCKINFO chunk = {};
-    chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
-    if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR || chunk.cksize == 0)
-        return Refuse(window, kPromptNoChunk);
-    const WaveSpan span = ChooseWaveSpan(chunk.cksize, source.startMs, source.endMs, pace);
-    // A start beyond what a seek can reach cannot be read.
-    if (span.offset > 0x7FFFFFFF - chunk.dwDataOffset ||
-        mmioSeek(file, static_cast<LONG>(span.offset), SEEK_CUR) !=
-            static_cast<LONG>(chunk.dwDataOffset + span.offset))
-        return Refuse(window, kPromptDataCut);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, span.size);
-    if (!memory)
-        return Refuse(window, kPromptOutOfMemory);
-    BYTE* bytes = static_cast<BYTE*>(GlobalLock(memory));
-    if (!bytes) {
-        GlobalFree(memory);
-        return Refuse(window, kPromptCannotLock);
+// The data's steps up to its read, which then goes on in the background. A refusal is kept rather
+// than shown, so that the device's refusals still come first; whatever is not handed over is
+// released once the read is done.
+class DataLoad {
+public:
+    DataLoad(HMMIO file, MMCKINFO& riff, const WaveSource& source, WavePace pace) : pace_(pace) {
+        refusal_ = Start(file, riff, source);
     }
-    BackgroundRead read(file, bytes, static_cast<LONG>(span.size));
-    whileReading(window, WaveMilliseconds(span.size, pace));
-    if (!read.Whole()) {
-        GlobalUnlock(memory);
-        GlobalFree(memory);
-        return Refuse(window, kPromptDataCut);
+    ~DataLoad() {
+        read_.reset();
+        if (memory_) {
+            GlobalUnlock(memory_);
+            GlobalFree(memory_);
+        }
     }
-    wave.pace = pace;
-    wave.data = memory;
-    wave.bytes = bytes;
-    wave.size = span.size;
-    return true;
-}
+    DataLoad(const DataLoad&) = delete;
+    DataLoad& operator=(const DataLoad&) = delete;
+
+    // Hands the data, locked, to wave once it is read whole; runs whileReading meanwhile.
+    bool Finish(HWND window, WhileReading whileReading, LoadedWave& wave) {
+        if (refusal_ != kNoPrompt)
+            return Refuse(window, refusal_);
+        whileReading(window, WaveMilliseconds(span_.size, pace_));
+        if (!read_->Whole())
+            return Refuse(window, kPromptDataCut);
+        wave.pace = pace_;
+        wave.data = memory_;
+        wave.bytes = bytes_;
+        wave.size = span_.size;
+        memory_ = nullptr;
+        return true;
+    }
+
+private:
+    PromptId Start(HMMIO file, MMCKINFO& riff, const WaveSource& source) {
+        MMCKINFO chunk = {};
+        chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
+        if (mmioDescend(file, &chunk, &riff, MMIO_FINDCHUNK) != MMSYSERR_NOERROR ||
+            chunk.cksize == 0)
+            return kPromptNoChunk;
+        span_ = ChooseWaveSpan(chunk.cksize, source.startMs, source.endMs, pace_);
+        // A start beyond what a seek can reach cannot be read.
+        if (span_.offset > 0x7FFFFFFF - chunk.dwDataOffset ||
+            mmioSeek(file, static_cast<LONG>(span_.offset), SEEK_CUR) !=
+                static_cast<LONG>(chunk.dwDataOffset + span_.offset))
+            return kPromptDataCut;
+        memory_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, span_.size);
+        if (!memory_)
+            return kPromptOutOfMemory;
+        bytes_ = static_cast<BYTE*>(GlobalLock(memory_));
+        if (!bytes_) {
+            GlobalFree(memory_);
+            memory_ = nullptr;
+            return kPromptCannotLock;
+        }
+        read_ = std::make_unique<BackgroundRead>(file, bytes_, static_cast<LONG>(span_.size));
+        return kNoPrompt;
+    }
+
+    WavePace pace_;
+    WaveSpan span_ = {};
+    HGLOBAL memory_ = nullptr;
+    BYTE* bytes_ = nullptr;
+    std::unique_ptr<BackgroundRead> read_;
+    PromptId refusal_ = kNoPrompt;
+};
 
 bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, WhileReading whileReading,
                       LoadedWave& wave) {
@@ -162,13 +197,16 @@ bool LoadFromOpenFile(HWND window, HMMIO file, const WaveSource& source, WhileRe
     // may fail on it hard, and its times could not be computed.
     const PcmLayout layout = {format.nChannels, format.nSamplesPerSec, format.wBitsPerSample,
                               format.nBlockAlign, format.nAvgBytesPerSec};
-    if (!IsConsistentPcm(layout) || !QueryWaveFormat(format))
+    if (!IsConsistentPcm(layout))
+        return Refuse(window, kPromptFormatUnsupported);
+    // The data's read, the longest step, goes on while the device is asked and opened.
+    DataLoad data(file, riff, source, {format.nAvgBytesPerSec, format.nBlockAlign});
+    if (!QueryWaveFormat(format))
         return Refuse(window, kPromptFormatUnsupported);
     HWAVEOUT device = OpenWaveDevice(format, window);
     if (!device)
         return Refuse(window, kPromptDeviceBusy);
-    const WavePace pace = {format.nAvgBytesPerSec, format.nBlockAlign};
-    if (!ReadData(window, file, riff, source, pace, whileReading, wave)) {
+    if (!data.Finish(window, whileReading, wave)) {
         CloseWaveDevice(device);
         return false;
     }

@@ -50,6 +50,7 @@ TEST_F(WaveOutTest, RefusesEachBadFileWithItsPromptLeavingNothing) {
         {bad("not-pcm", Riff(Format(1, 3) + data)), 12312, 0},
         {bad("format-cut", Riff(Claiming(format.substr(0, 22), 14) + data)), 12313, 0},
         {bad("no-channels", Riff(Format(0) + data)), 12314, 0},
+        {bad("no-channels-no-data", Riff(Format(0))), 12314, 0}, // the format's refusal first
         {bad("data-past", Riff(format + Claiming(data, 2000))), 12317, 0},
         {bad("data-huge", Riff(format + Claiming(data, 0xFFFFFFFF))), 12317, 0},
         {bad("offset-past", Riff(format + data)), 12301, 1000},
