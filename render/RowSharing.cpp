@@ -58,20 +58,22 @@ void CALLBACK HelpWithJob(PTP_CALLBACK_INSTANCE instance, void* module) {
             RunChunks();
             InterlockedExchange(&jobState, kClosed);
             QueryPerformanceCounter(&helped);
-        } else if (spins % 64 == 0 && QueryPerformanceCounter(&now) &&
-                   now.QuadPart - helped.QuadPart > linger) {
-            break;
+        } else if (spins % 64 == 0) {
+            // A thread waiting for this core, the caller's perhaps, gets it.
+            SwitchToThread();
+            if (QueryPerformanceCounter(&now) && now.QuadPart - helped.QuadPart > linger)
+                break;
         }
         YieldProcessor();
     }
     InterlockedExchange(&helperWaits, 0);
 }
 
-// The pool thread holds at most one chunk once the job is closed to it; a busy machine may keep
-// it from finishing that chunk for a while, when spinning would only keep its core.
+// The pool thread holds at most one chunk once the job is closed to it; it may be waiting for
+// this very core, which spinning would only keep from it.
 void WaitForHelper() {
     for (int spins = 0; jobState != kClosed; ++spins)
-        if (spins < 4096)
+        if (spins < 256)
             YieldProcessor();
         else
             SwitchToThread();
