@@ -89,7 +89,8 @@ bench: win64 win32
 	@mkdir -p out/bench
 	$(CURDIR)/scripts/wine-session.sh bash -c '$(foreach arch,win64 win32,echo "== $(arch)"; \
 	    cd $(BUILD)/$(arch)/bin; \
-	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do $(WINE_$(arch)) $$program; \
+	    for program in log_record_cost.exe $(WINE_BENCHMARKS); do \
+	    $(CURDIR)/scripts/bench-quiet-run.sh $(WINE_$(arch)) $$program; \
 	    done | tee $(CURDIR)/out/bench/$(arch).txt;)'
 	scripts/bench-ratios.sh out/bench/win64.txt out/bench/win32.txt >out/bench/ratios.tsv
 	@cat out/bench/ratios.tsv

@@ -1,6 +1,8 @@
 // What the wave-out player costs to start a minute of 44.1 kHz 16-bit stereo sound beside the bare
 // calls it is made of: from the call until the buffer is handed to waveOutWrite, which happens
-// inside waveOutCreatePlayWnd. Closing is left out of both times.
+// inside waveOutCreatePlayWnd. Closing is left out of both times. Two floors are shown beside it:
+// the steps done one after another, and the player on a second of the same sound, which has next
+// to nothing to read.
 #include "CallTiming.h"
 #include "LibraryStart.h"
 #include "RatioLine.h"
@@ -18,7 +20,8 @@ namespace {
 constexpr DWORD kRate = 44100;
 constexpr WORD kChannels = 2;
 constexpr WORD kBits = 16;
-constexpr DWORD kDataBytes = 60 * kRate * kChannels * kBits / 8;
+constexpr DWORD kBytesPerSecond = kRate * kChannels * kBits / 8;
+constexpr DWORD kDataBytes = 60 * kBytesPerSecond;
 constexpr int kRounds = 20;
 
 void Put(std::ofstream& out, DWORD value, int bytes) {
@@ -26,21 +29,21 @@ void Put(std::ofstream& out, DWORD value, int bytes) {
         out.put(static_cast<char>(value >> 8 * at));
 }
 
-void WriteMinuteWave(const std::string& path) {
+void WriteWave(const std::string& path, DWORD dataBytes) {
     std::ofstream out(path, std::ios::binary);
     out << "RIFF";
-    Put(out, 36 + kDataBytes, 4);
+    Put(out, 36 + dataBytes, 4);
     out << "WAVEfmt ";
     Put(out, 16, 4);
     Put(out, WAVE_FORMAT_PCM, 2);
     Put(out, kChannels, 2);
     Put(out, kRate, 4);
-    Put(out, kRate * kChannels * kBits / 8, 4);
+    Put(out, kBytesPerSecond, 4);
     Put(out, kChannels * kBits / 8, 2);
     Put(out, kBits, 2);
     out << "data";
-    Put(out, kDataBytes, 4);
-    for (DWORD sample = 0; sample < kDataBytes / 2; ++sample)
+    Put(out, dataBytes, 4);
+    for (DWORD sample = 0; sample < dataBytes / 2; ++sample)
         Put(out, sample / 50 % 2 ? 0x2000 : 0xE000, 2); // a 441 Hz square wave
 }
 
@@ -123,7 +126,10 @@ int main() {
     if (logFile.empty())
         return 1;
     const std::string wave = TempPath("qerno-waveout-minute.wav");
-    WriteMinuteWave(wave);
+    WriteWave(wave, kDataBytes);
+    // A second of the same sound: the player with next to nothing to read.
+    const std::string second = TempPath("qerno-waveout-second.wav");
+    WriteWave(second, kBytesPerSecond);
 
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr);
@@ -131,14 +137,18 @@ int main() {
     HWND player = nullptr;
     const auto startBare = [&] { StartBare(wave, window, bare); };
     const auto closeBare = [&] { CloseBare(bare); };
-    const auto startLibrary = [&] {
-        player =
-            waveOutCreatePlayWnd(nullptr, "", "bench", wave.c_str(), 0, 0, 0xFFFFFFFF, 0xFFFFFFFF);
+    const auto startPlayer = [&](const std::string& path) {
+        return [&player, path] {
+            player = waveOutCreatePlayWnd(nullptr, "", "bench", path.c_str(), 0, 0, 0xFFFFFFFF,
+                                          0xFFFFFFFF);
+        };
     };
+    const auto startLibrary = startPlayer(wave);
+    const auto startSecond = startPlayer(second);
     const auto closeLibrary = [&] { SendMessageA(player, WM_CLOSE, 0, 0); };
     // One untimed round each warms the file cache and the device; then they take turns, so
     // that whatever else the machine does weighs on both alike.
-    startBare(), closeBare(), startLibrary(), closeLibrary();
+    startBare(), closeBare(), startLibrary(), closeLibrary(), startSecond(), closeLibrary();
     // The player's own steps beyond the bare ones: its window and the format query.
     HWND popup = nullptr;
     const auto showPopup = [&] {
@@ -161,11 +171,10 @@ int main() {
         ShowWindow(barred, SW_SHOW);
         UpdateWindow(barred);
     };
-    const WAVEFORMATEX format = {
-        WAVE_FORMAT_PCM,       kChannels, kRate, kRate * kChannels * kBits / 8,
-        kChannels * kBits / 8, kBits,     0};
+    const WAVEFORMATEX format = {WAVE_FORMAT_PCM,       kChannels, kRate, kBytesPerSecond,
+                                 kChannels * kBits / 8, kBits,     0};
     const auto query = [&] { waveOutOpen(nullptr, WAVE_MAPPER, &format, 0, 0, WAVE_FORMAT_QUERY); };
-    StartTimer bareTime, libraryTime, popupTime, barredTime, queryTime;
+    StartTimer bareTime, libraryTime, popupTime, barredTime, queryTime, secondTime;
     // What a host would otherwise do: the bare calls and a captioned pop-up of its own.
     std::vector<double> ratios;
     for (int round = 0; round < kRounds; ++round) {
@@ -174,6 +183,7 @@ int main() {
         popupTime.Add(showPopup, [&] { DestroyWindow(popup); });
         barredTime.Add(showBarredPopup, [&] { DestroyWindow(barred); });
         queryTime.Add(query, [] {});
+        secondTime.Add(startSecond, closeLibrary);
         ratios.push_back(libraryTime.LastMilliseconds() /
                          (bareTime.LastMilliseconds() + popupTime.LastMilliseconds()));
     }
@@ -194,11 +204,14 @@ int main() {
     std::printf("  %-56s %9.2f\n", "floor: bare, pop-up with children and query over baseline",
                 (bareMs + barredTime.MeanMilliseconds() + queryTime.MeanMilliseconds()) /
                     (bareMs + popupTime.MeanMilliseconds()));
+    std::printf("  %-56s %9.2f\n", "floor: the player on one second of it over baseline",
+                secondTime.MeanMilliseconds() / (bareMs + popupTime.MeanMilliseconds()));
     std::nth_element(ratios.begin(), ratios.begin() + kRounds / 2, ratios.end());
     PrintRatio("waveout_start", ratios[kRounds / 2]);
 
     DestroyWindow(window);
     DeleteFileA(wave.c_str());
+    DeleteFileA(second.c_str());
     DeleteFileA(logFile.c_str());
     return 0;
 }

@@ -57,6 +57,10 @@ TEST_F(WaveOutTest, RefusesEachBadFileWithItsPromptLeavingNothing) {
         {"no-such-file.wav", 12300, 0},
         {MediaPath(testmedia::kTruncatedWave), 12313, 0},
     };
+    {
+        BoxCloser closer; // a process's first message box keeps what it loads for the next ones
+        Open("no-such-file.wav", 0);
+    }
     const int gdiRoom = GdiHandleRoom();
     const int windows = TopLevelWindowCount(GetCurrentProcessId());
     for (const auto& [file, id, offset] : cases) {
