@@ -1,5 +1,5 @@
-# Every shipped DLL carries a version resource, which Windows shows in the file's properties and
-# installers compare; all are made from one template.
+# Every shipped module, library or program, carries a version resource, which Windows shows in the
+# file's properties and installers compare; all are made from one template.
 #   qerno_version_info(<target> <description> [FILE_VERSION <a.b[.c.d]>])
 # The file version is the product's unless given.
 function(qerno_version_info target description)
@@ -10,7 +10,14 @@ function(qerno_version_info target description)
     endif()
     qerno_version_numbers(file_version_numbers ${file_version})
     qerno_version_numbers(product_version_numbers ${Qerno_VERSION})
-    set(file_name ${target}.dll)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+        set(file_name ${target}.exe)
+        set(file_type VFT_APP)
+    else()
+        set(file_name ${target}.dll)
+        set(file_type VFT_DLL)
+    endif()
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.version.rc)
     configure_file(${CMAKE_SOURCE_DIR}/cmake/VersionInfo.rc.in ${rc} @ONLY)
     target_sources(${target} PRIVATE ${rc})

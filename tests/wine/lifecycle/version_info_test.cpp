@@ -54,15 +54,19 @@ private:
 };
 
 TEST(VersionInfo, EveryKindOfShippedModuleNamesTheProductItsVersionAndItself) {
-    for (const char* module : {"Qerno.dll", "QernoRes.dll", "plugins\\QernoRadial.dll"}) {
+    for (const std::string module :
+         {"Qerno.dll", "QernoRes.dll", "plugins\\QernoRadial.dll", "QernoShow.exe"}) {
         SCOPED_TRACE(module);
-        VersionInfo info(BesideTests(module));
+        VersionInfo info(BesideTests(module.c_str()));
         ASSERT_FALSE(info.data.empty());
         EXPECT_EQ("Qerno", info.Text("ProductName"));
+        EXPECT_EQ(module.substr(module.find_last_of('\\') + 1), info.Text("OriginalFilename"));
         EXPECT_EQ(0u, info.Text("ProductVersion").rfind("2.1", 0)) << info.Text("ProductVersion");
         EXPECT_NE("", info.Text("FileDescription"));
         ASSERT_NE(nullptr, info.Fixed());
         EXPECT_EQ(MAKELONG(1, 2), info.Fixed()->dwProductVersionMS);
+        EXPECT_EQ(module.rfind(".exe") == std::string::npos ? VFT_DLL : VFT_APP,
+                  info.Fixed()->dwFileType);
     }
 }
 
