@@ -7,6 +7,7 @@
 #include "Qerno.h"
 #include "host/HostLoop.h"
 #include "resources/media/TestMedia.h"
+#include "soak/MemoryGrowth.h"
 #include "soak/ProcessUsage.h"
 #include "soak/SoakCycles.h"
 
@@ -101,36 +102,6 @@ bool Flat(const char* what, long long base, long long grown, long long kept = 0)
     return flat;
 }
 
-// The private bytes Wine reports hold a buffer of the system's own, about 3 MB, in some samples
-// and not in others, at any time. Samples that far above the run's least are taken to hold it,
-// and its size, the difference of the two kinds' medians, comes off them; the run's growth is
-// then the rise of its later half's median over its earlier half's. A leak grows with every
-// cycle: once, by about the buffer's size, is all that can pass for it.
-constexpr long long kSystemBuffer = 2 << 20;
-
-long long Median(std::vector<long long> values) {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
-}
-
-long long PrivateBytesRise(std::vector<long long> samples) {
-    if (samples.size() < 2)
-        return 0;
-    const long long least = *std::min_element(samples.begin(), samples.end());
-    const auto holdsBuffer = [least](long long sample) { return sample - least >= kSystemBuffer; };
-    std::vector<long long> with, without;
-    for (long long sample : samples)
-        (holdsBuffer(sample) ? with : without).push_back(sample);
-    if (!with.empty()) {
-        const long long buffer = Median(with) - Median(without);
-        for (long long& sample : samples)
-            if (holdsBuffer(sample))
-                sample -= buffer;
-    }
-    const auto middle = samples.begin() + samples.size() / 2;
-    return Median({middle, samples.end()}) - Median({samples.begin(), middle});
-}
-
 struct Run {
     Figures warm, end;
     std::vector<long long> privateBytes; // a sample at every tenth from the warm-up's end
@@ -166,7 +137,7 @@ bool Soak(const SoakCycle& cycle, int cycles, HWND host, const SoakMedia& media,
         return static_cast<long long>(r.end.*field) - static_cast<long long>(r.warm.*field);
     };
     bool flat = Flat("private bytes", static_cast<long long>(run.warm.privateBytes),
-                     PrivateBytesRise(run.privateBytes), PrivateBytesRise(bare.privateBytes));
+                     SteadyGrowth(run.privateBytes), SteadyGrowth(bare.privateBytes));
     flat = Flat("windows", run.warm.windows, grown(run, &Figures::windows)) && flat;
     flat =
         Flat("GDI objects", kGdiTable - run.warm.gdiRoom, -grown(run, &Figures::gdiRoom)) && flat;
