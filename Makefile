@@ -68,8 +68,10 @@ show: $(ARCH)
 
 soak: win64 win32
 	@mkdir -p out/soak
-	scripts/wine-session.sh bash -c '$(WINE_win64) $(BUILD)/win64/bin/QernoSoak.exe | tee out/soak/win64.txt && \
-	    $(WINE_win32) $(BUILD)/win32/bin/QernoSoak.exe | tee out/soak/win32.txt'
+	scripts/wine-session.sh bash -c 'set -o pipefail; status=0; \
+	    $(WINE_win64) $(BUILD)/win64/bin/QernoSoak.exe | tee out/soak/win64.txt || status=1; \
+	    $(WINE_win32) $(BUILD)/win32/bin/QernoSoak.exe | tee out/soak/win32.txt || status=1; \
+	    exit $$status'
 
 demo: $(ARCH)
 	@mkdir -p $(DEMO_OUT)
