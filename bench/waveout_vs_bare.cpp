@@ -149,28 +149,26 @@ int main() {
     // One untimed round each warms the file cache and the device; then they take turns, so
     // that whatever else the machine does weighs on both alike.
     startBare(), closeBare(), startLibrary(), closeLibrary(), startSecond(), closeLibrary();
-    // The player's own steps beyond the bare ones: its window and the format query.
+    // The player's own steps beyond the bare ones: its window and the format query. The window
+    // is a captioned pop-up made, shown and painted, bare or carrying eight children as the
+    // control bar does, seven owner-drawn buttons and a thumb: the floor the player's window sets.
     HWND popup = nullptr;
-    const auto showPopup = [&] {
-        popup = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CAPTION, 0, 0, 320, 120, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-        ShowWindow(popup, SW_SHOW);
-        UpdateWindow(popup);
+    const auto showPopupWith = [&popup](int children) {
+        return [&popup, children] {
+            popup = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CAPTION, 0, 0, 320, 120, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+            for (int child = 0; child < children; ++child)
+                CreateWindowExA(0, child < 7 ? "BUTTON" : "STATIC", nullptr,
+                                WS_CHILD | WS_VISIBLE | (child < 7 ? WS_BORDER | BS_OWNERDRAW : 0),
+                                4 + 28 * child, 4, 26, 24, popup, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+            ShowWindow(popup, SW_SHOW);
+            UpdateWindow(popup);
+        };
     };
-    // The floor the player's own window sets: the same pop-up carrying eight children as its
-    // control bar does, seven owner-drawn buttons and a thumb, shown and painted.
-    HWND barred = nullptr;
-    const auto showBarredPopup = [&] {
-        barred = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CAPTION, 0, 0, 320, 120, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-        for (int child = 0; child < 8; ++child)
-            CreateWindowExA(0, child < 7 ? "BUTTON" : "STATIC", nullptr,
-                            WS_CHILD | WS_VISIBLE | (child < 7 ? WS_BORDER | BS_OWNERDRAW : 0),
-                            4 + 28 * child, 4, 26, 24, barred, nullptr, GetModuleHandleA(nullptr),
-                            nullptr);
-        ShowWindow(barred, SW_SHOW);
-        UpdateWindow(barred);
-    };
+    const auto showPopup = showPopupWith(0);
+    const auto showBarredPopup = showPopupWith(8);
+    const auto closePopup = [&] { DestroyWindow(popup); };
     const WAVEFORMATEX format = {WAVE_FORMAT_PCM,       kChannels, kRate, kBytesPerSecond,
                                  kChannels * kBits / 8, kBits,     0};
     const auto query = [&] { waveOutOpen(nullptr, WAVE_MAPPER, &format, 0, 0, WAVE_FORMAT_QUERY); };
@@ -180,8 +178,8 @@ int main() {
     for (int round = 0; round < kRounds; ++round) {
         bareTime.Add(startBare, closeBare);
         libraryTime.Add(startLibrary, closeLibrary);
-        popupTime.Add(showPopup, [&] { DestroyWindow(popup); });
-        barredTime.Add(showBarredPopup, [&] { DestroyWindow(barred); });
+        popupTime.Add(showPopup, closePopup);
+        barredTime.Add(showBarredPopup, closePopup);
         queryTime.Add(query, [] {});
         secondTime.Add(startSecond, closeLibrary);
         ratios.push_back(libraryTime.LastMilliseconds() /

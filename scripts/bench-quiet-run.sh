@@ -11,25 +11,28 @@ attempts=3
 # Stolen ticks and all ticks of all processors so far.
 ticks() { awk '/^cpu /{ print $9, $2 + $3 + $4 + $5 + $6 + $7 + $8 + $9 }' /proc/stat; }
 
+discard() { sed 's/^/quiet-run: discarded: /' "$1" >&2; }
+
 output=$(mktemp)
 quietest=$(mktemp)
 trap 'rm -f "$output" "$quietest"' EXIT
-quietest_share=101
+quietest_tenths=1001 # tenths of a percent, more than any run can lose
 for attempt in $(seq "$attempts"); do
     read -r stolen_before total_before < <(ticks)
     "$@" >"$output"
     read -r stolen_after total_after < <(ticks)
-    share=$(awk -v s=$((stolen_after - stolen_before)) -v t=$((total_after - total_before)) \
-        'BEGIN { printf "%.1f", (t > 0 ? 100 * s / t : 0) }')
-    echo "quiet-run: $(basename "${@: -1}") attempt $attempt: $share % of the time stolen" >&2
-    if awk -v a="$share" -v b="$quietest_share" 'BEGIN { exit !(a < b) }'; then
-        [ "$quietest_share" = 101 ] || sed 's/^/quiet-run: discarded: /' "$quietest" >&2
+    total=$((total_after - total_before))
+    tenths=$((total > 0 ? 1000 * (stolen_after - stolen_before) / total : 0))
+    echo "quiet-run: $(basename "${@: -1}") attempt $attempt:" \
+        "$((tenths / 10)).$((tenths % 10)) % of the time stolen" >&2
+    if ((tenths < quietest_tenths)); then
+        ((attempt == 1)) || discard "$quietest"
         cp "$output" "$quietest"
-        quietest_share=$share
+        quietest_tenths=$tenths
     else
-        sed 's/^/quiet-run: discarded: /' "$output" >&2
+        discard "$output"
     fi
-    awk -v a="$share" -v l="$limit_percent" 'BEGIN { exit !(a <= l) }' && break
+    ((tenths > limit_percent * 10)) || break
 done
 cat "$quietest"
-echo "quiet-run: kept a run with $quietest_share % of the time stolen"
+echo "quiet-run: kept a run with $((quietest_tenths / 10)).$((quietest_tenths % 10)) % of the time stolen"
