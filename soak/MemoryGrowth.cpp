@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-long long SteadyGrowth(const std::vector<long long>& samples) {
-    const std::size_t count = samples.size();
-    if (count < 2)
+long long SteadyGrowth(const std::vector<MemorySample>& samples) {
+    std::vector<double> slopes; // per cycle, one for every two samples alike
+    for (auto from = samples.begin(); from != samples.end(); ++from)
+        for (auto to = from + 1; to != samples.end(); ++to)
+            if (to->stacks == from->stacks && to->cycle != from->cycle)
+                slopes.push_back(static_cast<double>(to->bytes - from->bytes) /
+                                 (to->cycle - from->cycle));
+    if (slopes.empty())
         return 0;
-    std::vector<double> slopes; // count * (count - 1) / 2 of them
-    slopes.reserve(count * (count - 1) / 2);
-    for (std::size_t from = 0; from < count; ++from)
-        for (std::size_t to = from + 1; to < count; ++to)
-            slopes.push_back(static_cast<double>(samples[to] - samples[from]) /
-                             static_cast<double>(to - from));
     const auto middle = slopes.begin() + static_cast<std::ptrdiff_t>(slopes.size() / 2);
     std::nth_element(slopes.begin(), middle, slopes.end());
-    return std::llround(*middle * static_cast<double>(count - 1));
+    return std::llround(*middle * (samples.back().cycle - samples.front().cycle));
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <windows.h>
-#include <psapi.h>
 #include <tlhelp32.h>
 #include <winternl.h>
 
@@ -83,13 +82,24 @@ inline int TopLevelWindowCount(DWORD process) {
     return counting.second;
 }
 
-// The private bytes the process has committed.
-inline SIZE_T PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
-               ? counters.PagefileUsage
-               : 0;
+// The private bytes the process has committed, summed over its address space, and how many
+// thread stacks they hold: a stack is the private memory with a guard page. Wine fills
+// PagefileUsage with the resident memory of the whole Unix process, which the system's own Unix
+// libraries move by three megabytes between one sample and the next.
+struct PrivateMemory {
+    SIZE_T bytes;
+    int stacks;
+};
+inline PrivateMemory CommittedPrivateMemory() {
+    PrivateMemory memory = {0, 0};
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region);
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
+            memory.bytes += region.RegionSize;
+            memory.stacks += (region.Protect & PAGE_GUARD) ? 1 : 0;
+        }
+    return memory;
 }
 
 // The threads of the process that are still running.

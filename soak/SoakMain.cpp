@@ -33,6 +33,7 @@ struct Figures {
     int gdiRoom;
     int handles; // -1: the system does not say
     int driverHandles;
+    int stacks;
 };
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -61,13 +62,15 @@ public:
     HandleKinds& operator=(const HandleKinds&) = delete;
 
     // The sound driver's threads of the last cycle hold a stack of about a megabyte each until
-    // they end, so the private bytes are read once they have.
+    // they end, so the private bytes are read once they have. A pool thread idles for longer than
+    // that wait; the stacks are counted with the bytes for the judge.
     Figures Measure() const {
         const DWORD self = GetCurrentProcessId();
         for (DWORD waited = 0; waited < kThreadsEndMs && LiveThreadCount(self) > ownThreads_;
              waited += kPollMs)
             PumpMessagesFor(kPollMs);
-        Figures figures = {PrivateBytes(), 0, GdiHandleRoom(), 0, 0};
+        const PrivateMemory memory = CommittedPrivateMemory();
+        Figures figures = {memory.bytes, 0, GdiHandleRoom(), 0, 0, memory.stacks};
         EnumThreadWindows(GetCurrentThreadId(), CountWindow,
                           reinterpret_cast<LPARAM>(&figures.windows));
         figures.handles = KernelHandleCount(self, {thread_, event_});
@@ -82,9 +85,9 @@ private:
 };
 
 void PrintFigures(int cycle, const Figures& figures) {
-    std::printf("%8d %12llu %8d %9d", cycle,
-                static_cast<unsigned long long>(figures.privateBytes / 1024), figures.windows,
-                figures.gdiRoom);
+    std::printf("%8d %12llu %8d %8d %9d", cycle,
+                static_cast<unsigned long long>(figures.privateBytes / 1024), figures.stacks,
+                figures.windows, figures.gdiRoom);
     if (figures.handles < 0)
         std::printf("   the system does not say\n");
     else
@@ -104,14 +107,14 @@ bool Flat(const char* what, long long base, long long grown, long long kept = 0)
 
 struct Run {
     Figures warm, end;
-    std::vector<long long> privateBytes; // a sample at every tenth from the warm-up's end
+    std::vector<MemorySample> privateBytes; // a sample at every tenth from the warm-up's end
 };
 
 // The warm-up is the first tenth: what the system caches on first use is made by then.
 Run Repeat(const char* title, void (*cycle)(HWND, const SoakMedia&), int cycles, HWND host,
            const SoakMedia& media, const HandleKinds& kinds) {
-    std::printf("%s, %d cycles\n%8s %12s %8s %9s %8s %9s\n", title, cycles, "cycle", "private KB",
-                "windows", "GDI room", "handles", "(driver)");
+    std::printf("%s, %d cycles\n%8s %12s %8s %8s %9s %8s %9s\n", title, cycles, "cycle",
+                "private KB", "stacks", "windows", "GDI room", "handles", "(driver)");
     const int step = std::max(1, cycles / kSteps);
     Run run = {};
     for (int done = 1; done <= cycles; ++done) {
@@ -121,7 +124,8 @@ Run Repeat(const char* title, void (*cycle)(HWND, const SoakMedia&), int cycles,
         run.end = kinds.Measure();
         if (done == step)
             run.warm = run.end;
-        run.privateBytes.push_back(static_cast<long long>(run.end.privateBytes));
+        run.privateBytes.push_back(
+            {done, static_cast<long long>(run.end.privateBytes), run.end.stacks});
         PrintFigures(done, run.end);
     }
     return run;
