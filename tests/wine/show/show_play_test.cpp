@@ -24,10 +24,15 @@ std::string ManualShow() {
            wave + "\n[Slide3]\nTitle = Three\nTransition = sparkle\nSound = " + wave + "\n";
 }
 
-// Its missing video and picture would stop a show that prompts: a timed one logs them.
-constexpr char kTimedShow[] = "[Show]\nAdvance = timed\n"
-                              "[Slide1]\nDuration = 1\nVideo = missing.avi\n"
-                              "[Slide2]\nDuration = 1\nPicture1 = missing.bmp, 1, 1, 2, 2\n";
+// Its missing video and picture would stop a show that prompts: a timed one logs them. Its last
+// slide plays a video.
+std::string TimedShow(const std::string& video) {
+    return "[Show]\nAdvance = timed\n"
+           "[Slide1]\nDuration = 1\nVideo = missing.avi\n"
+           "[Slide2]\nDuration = 1\nPicture1 = missing.bmp, 1, 1, 2, 2\n"
+           "[Slide3]\nDuration = 1\nVideo = " +
+           video + "\n";
+}
 
 class ShowPlay : public testing::Test {
 protected:
@@ -145,21 +150,34 @@ TEST_F(ShowPlay, FollowsTheKeysAndFreesWhatEachSlideMade) {
     EXPECT_EQ(0u, WaitForEnd(kPatienceMs));
 }
 
-TEST_F(ShowPlay, TimedShowEndsAfterItsLastSlide) {
+TEST_F(ShowPlay, TimedShowFillsTheScreenPlaysItsVideoAndEndsAfterItsLastSlide) {
     const ULONGLONG started = GetTickCount64();
-    ASSERT_TRUE(Start(kTimedShow, "--window 320x240"));
+    const std::string video = MediaPath("bars-rgb24.avi");
+    ASSERT_TRUE(Start(TimedShow(video), ""));
+    const auto shows = [&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        return owner == process_.dwProcessId && IsWindowVisible(window);
+    };
     // A box's own message loop keeps the timer going, so the show would end even over a box.
-    bool asked = false;
+    bool asked = false, filled = false, played = false;
     while (WaitForSingleObject(process_.hProcess, 10) == WAIT_TIMEOUT &&
-           GetTickCount64() - started < kPatienceMs)
-        for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(box, &owner);
-            asked |= owner == process_.dwProcessId && IsWindowVisible(box);
-        }
+           GetTickCount64() - started < kPatienceMs) {
+        for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
+            asked |= shows(box);
+        RECT slide = {};
+        const HWND window = FindWindowA("QernoShowSlide", nullptr);
+        filled |= window && shows(window) && GetWindowRect(window, &slide) && slide.left == 0 &&
+                  slide.top == 0 && slide.right == GetSystemMetrics(SM_CXSCREEN) &&
+                  slide.bottom == GetSystemMetrics(SM_CYSCREEN);
+        const HWND stage = FindWindowA(nullptr, video.c_str());
+        played |= stage && shows(stage);
+    }
     EXPECT_FALSE(asked) << "a timed show answers its prompts itself";
+    EXPECT_TRUE(filled) << "without a window size the show fills the screen";
+    EXPECT_TRUE(played) << "the last slide's video plays in a stage window";
     EXPECT_EQ(0u, WaitForEnd(0));
-    EXPECT_GE(GetTickCount64() - started, 2000u) << "each slide stays its second";
+    EXPECT_GE(GetTickCount64() - started, 3000u) << "each slide stays its second";
 }
 
 } // namespace
