@@ -61,9 +61,9 @@ public:
     HandleKinds(const HandleKinds&) = delete;
     HandleKinds& operator=(const HandleKinds&) = delete;
 
-    // The sound driver's threads of the last cycle hold a stack of about a megabyte each until
-    // they end, so the private bytes are read once they have. A pool thread idles for longer than
-    // that wait; the stacks are counted with the bytes for the judge.
+    // The sound driver's threads of the last cycle hold their stacks until they end, so the
+    // private bytes are read once they have. A pool thread idles for longer than that wait; the
+    // stacks are counted with the bytes for the judge.
     Figures Measure() const {
         const DWORD self = GetCurrentProcessId();
         for (DWORD waited = 0; waited < kThreadsEndMs && LiveThreadCount(self) > ownThreads_;
