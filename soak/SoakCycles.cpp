@@ -69,13 +69,14 @@ void BareVideo(HWND, const SoakMedia& media) {
     BarePlay(media.video);
 }
 
-// The test sound's format, played as silence.
+// The test sound's format, asked about and played as silence, as the player does.
 void BareWaveOut(HWND host, const SoakMedia&) {
     const WAVEFORMATEX format = {WAVE_FORMAT_PCM, 1, 44100, 88200, 2, 16, 0};
     static char silence[44100]; // a quarter second
     WAVEHDR header = {silence, sizeof silence, 0, 0, 0, 0, nullptr, 0};
     HWAVEOUT device = nullptr;
-    if (waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(host), 0,
+    if (waveOutOpen(nullptr, WAVE_MAPPER, &format, 0, 0, WAVE_FORMAT_QUERY) != MMSYSERR_NOERROR ||
+        waveOutOpen(&device, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(host), 0,
                     CALLBACK_WINDOW) != MMSYSERR_NOERROR)
         return;
     waveOutPrepareHeader(device, &header, sizeof header);
